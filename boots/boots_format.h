@@ -1,0 +1,63 @@
+// The unpacked boots data file: a 32-byte header and 76-byte records, little-endian.
+// Pure functions over bytes, shared by the table, the tests and the fuzzer.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace boots {
+
+inline constexpr std::size_t kHeaderSize = 32;
+inline constexpr std::size_t kRecordSize = 76;
+inline constexpr std::size_t kNameSize = 64;
+
+// One boot as held in memory. Nazwa is UTF-8.
+struct BootRecord {
+    std::uint8_t ID = 0;
+    std::uint8_t Grupa = 0;
+    std::string Nazwa;
+    std::uint8_t Sila = 0;
+    std::uint8_t Precyzja = 0;
+    std::uint8_t Przyspieszenie = 0;
+    std::uint8_t Szybkosc = 0;
+    std::uint8_t Podkrecanie = 0;
+
+    bool operator==(const BootRecord& other) const;
+};
+
+// The header's eight signed 32-bit fields.
+struct BootsFileHeader {
+    std::int32_t Fixed_1 = 1;
+    std::int32_t Fixed_8 = 8;
+    std::int32_t Header_Length = 32;
+    std::int32_t Data_Length = 0;
+    std::int32_t Fixed_Minus16 = -16;
+    std::int32_t Zero_1 = 0;
+    std::int32_t Zero_2 = 0;
+    std::int32_t Zero_3 = 0;
+};
+
+// Reads the header from the first 32 bytes of `bytes`.
+BootsFileHeader readHeader(const unsigned char* bytes);
+
+// Number of records the header declares (Data_Length / 76, halves to even), or nullopt when
+// a fixed field is wrong or the count is below 1.
+std::optional<std::size_t> recordCount(const BootsFileHeader& header);
+
+// Decodes one 76-byte record.
+BootRecord decodeRecord(const unsigned char* bytes);
+
+// Encodes one record into 76 bytes, supplying the fixed fields.
+void encodeRecord(const BootRecord& record, unsigned char* bytes);
+
+// Decodes a whole file; nullopt when the header is rejected or the file ends before the last
+// declared record.
+std::optional<std::vector<BootRecord>> decodeFile(const unsigned char* bytes, std::size_t size);
+
+// Encodes a whole file; nullopt for an empty table or when 76 * count does not fit Data_Length.
+std::optional<std::vector<unsigned char>> encodeFile(const std::vector<BootRecord>& records);
+
+} // namespace boots

@@ -1,0 +1,22 @@
+// Names on disk are single-byte Windows-1250 text; in memory they are UTF-8.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace boots {
+
+// Converts Windows-1250 bytes to UTF-8. Every byte maps to one character, the five bytes the
+// code page leaves undefined to U+0081, U+0083, U+0088, U+0090 and U+0098, so that
+// utf8ToCp1250 gives every byte back.
+std::string cp1250ToUtf8(std::string_view bytes);
+
+// Converts UTF-8 to Windows-1250; a character the code page lacks, or a malformed sequence,
+// becomes '?'.
+std::string utf8ToCp1250(std::string_view utf8);
+
+// The first `count` characters (not bytes) of a UTF-8 text.
+std::string utf8Left(std::string_view utf8, std::size_t count);
+
+} // namespace boots

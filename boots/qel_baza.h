@@ -1,0 +1,62 @@
+// The boots table: loads an unpacked boots data file, hands out and changes boots by their
+// 8-bit position, appends boots and writes the table back. Outcomes are results, never messages.
+#pragma once
+
+#include "boots/boots_format.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class Qel_Baza {
+public:
+    // Appends a blank boot whose ID follows the last boot's. Returns the new ID, or 0 when no
+    // table is loaded, the last ID is 255 or the table already holds 256 boots.
+    std::uint8_t Dodaj_Nowy();
+
+    // Stores the name (first 60 characters), the group (0 becomes 1) and the five stats
+    // (clamped to 1..5) at position Index (past the last boot means the last). The ID stays.
+    // Returns false and changes nothing when no boot can be addressed.
+    bool Zmien_Dane(std::uint8_t Index, const std::string& Nazwa, std::uint8_t Grupa,
+                    std::uint8_t Sila, std::uint8_t Precyzja, std::uint8_t Przyspieszenie,
+                    std::uint8_t Szybkosc, std::uint8_t Podkrecanie);
+
+    // The boots data file the table belongs to.
+    const std::string& Path() const;
+    void Path(const std::string& Str_Path);
+
+    // Fields of the boot at position Index (past the last boot means the last); empty text or 0
+    // when no boot can be addressed.
+    std::string Get_Nazwa(std::uint8_t Index) const;
+    std::int32_t Get_ID(std::uint8_t Index) const;
+    std::int32_t Get_Grupa(std::uint8_t Index) const;
+    std::uint8_t Get_Sila(std::uint8_t Index) const;
+    std::uint8_t Get_Precyzja(std::uint8_t Index) const;
+    std::uint8_t Get_Przyspieszenie(std::uint8_t Index) const;
+    std::uint8_t Get_Szybkosc(std::uint8_t Index) const;
+    std::uint8_t Get_Podkrecanie(std::uint8_t Index) const;
+
+    // Loads the file at Str_Path (which becomes Path when non-empty), or at Path. False when the
+    // file is missing (table unchanged), unreadable, shorter than its header declares or its
+    // header is rejected (table left empty).
+    bool Wczytaj(const std::string& Str_Path = {});
+
+    // Writes the table to Str_Path, or to Path when that is empty, replacing the file only once
+    // every byte is written. False, with any earlier file left as it was, when no table is
+    // loaded, it is empty, or the write fails. Path is not changed.
+    bool Zapisz(const std::string& Str_Path = {}) const;
+
+    // True when a file or folder exists at Str_Path.
+    static bool File_Exists(const std::string& Str_Path);
+
+    // Number of boots held.
+    std::int32_t Count() const;
+
+private:
+    static std::uint8_t Clamp_Stat(std::uint8_t value);
+    std::int32_t Clamp_Index(std::uint8_t Index) const;
+
+    std::string Path_;
+    bool Is_Loaded = false;
+    std::vector<boots::BootRecord> Boots;
+};

@@ -1,0 +1,34 @@
+// Runs an external program and returns once it has ended, keeping the windows live meanwhile.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+class QProcess;
+
+class Qel_Process : public QObject {
+    Q_OBJECT
+public:
+    explicit Qel_Process(QObject* parent = nullptr);
+    ~Qel_Process() override;
+
+    // Starts `program` with `arguments`, passed to it untouched (no shell, no quoting), and
+    // returns when it has ended; window events go on being processed while it runs. Reports
+    // nothing: a program that cannot be started returns at once. WindowStyle is the Windows
+    // start-up window state (0 hidden ... 6 minimised without focus); elsewhere it has no effect.
+    void Run_Process(const QString& program, const QStringList& arguments, int WindowStyle = 2);
+
+    // The same for a whole command line, split into program and arguments by Qt's quoting rules.
+    void Run_Process(const QString& Path, int WindowStyle = 2);
+
+    // Ends the program being waited for, if any, so that Run_Process returns.
+    void Stop();
+
+    // True while Run_Process is waiting.
+    bool Is_Running() const;
+
+private:
+    QPointer<QProcess> Running;
+};

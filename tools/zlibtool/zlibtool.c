@@ -1,0 +1,2 @@
+#include <stdio.h>
+int main(void) { return 2; }

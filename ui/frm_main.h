@@ -1,0 +1,96 @@
+// The main window: the boots list, the stats editor, and the open and save commands around the
+// compression tool.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class Qel_Baza;
+class Qel_Process;
+class FrmHelp;
+
+class FrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window and runs its start-up. appFolder is the program's folder, which holds
+    // zlib/zlibtool and zlib/temp/; empty means the folder of the running program.
+    explicit FrmMain(const QString& appFolder = QString(), QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    // The boots table shown and edited (never null after construction).
+    const Qel_Baza& Baza() const { return *Table; }
+
+    // The user's compressed file that Save replaces; empty before the first Open.
+    const QString& Chosen() const { return Chosen_File; }
+
+    // The help window while it is open, else null.
+    FrmHelp* Help_Window() const { return Help_Form; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Construction (frm_main.cpp).
+    void createControls();
+    void createActions();
+    void createMenus();
+
+    // Start, open, save, exit, close (frm_main_files.cpp).
+    void Form_Load(const QString& appFolder);
+    void Form_Unload();
+    void MnuFileOpen_Click();
+    void Cmd_Zapisz_Click();
+    void MnuSaveFile_Click();
+    void mnuQuit_Click();
+    void Clear_Temp();
+
+    // The boots list and the stats editor (frm_main_editor.cpp).
+    void List1_Click();
+    void Txt_Change(int Index);
+    void Txt_KeyPress(int Index, int& KeyAscii);
+    void Cmd_Dodaj_Click();
+
+    // Help (frm_main.cpp).
+    void Help_Click();
+
+    // Controls, named as their objectName.
+    QPushButton* Cmd_Dodaj = nullptr;
+    QPushButton* Cmd_Zapisz = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    std::array<QGroupBox*, 8> Frame3{};
+    QFrame* Picture1 = nullptr;
+    QListWidget* List1 = nullptr;
+    std::array<QLineEdit*, 8> Txt{};
+    QMenu* MnuFile = nullptr;
+    QAction* MnuFileOpen = nullptr;
+    QAction* mnuSep1 = nullptr;
+    QAction* MnuSaveFile = nullptr;
+    QAction* MnuSep2 = nullptr;
+    QAction* mnuQuit = nullptr;
+    QAction* Help = nullptr;
+
+    // Window state.
+    std::unique_ptr<Qel_Baza> Table;
+    QString App_Folder;  // ends with a separator
+    QString Chosen_File;
+    std::uint8_t Last_ID = 0;
+    std::uint8_t Current_Index = 0;
+    bool Filling_Boxes = false;
+    bool Boot_Shown = false;           // a boot has been selected since the last Open
+    QPointer<Qel_Process> Running_Tool; // the tool being waited for, if any
+    QPointer<FrmHelp> Help_Form;
+};
