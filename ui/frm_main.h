@@ -61,6 +61,7 @@ private:
     void Txt_Change(int Index);
     void Txt_KeyPress(int Index, int& KeyAscii);
     void Cmd_Dodaj_Click();
+    void Reset_Editor(); // after a successful Open: nothing selected, boxes back to start
 
     // Help (frm_main.cpp).
     void Help_Click();

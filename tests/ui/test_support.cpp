@@ -1,0 +1,38 @@
+#include "test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+AppFolder::AppFolder(bool withTool) {
+    QDir root(dir.path());
+    root.mkpath(QStringLiteral("zlib/temp"));
+    if (withTool)
+        QFile::copy(QStringLiteral(KORVANE_ZLIBTOOL), root.filePath(QStringLiteral("zlib/zlibtool")));
+}
+
+QString AppFolder::path() const { return dir.path() + QLatin1Char('/'); }
+
+QString AppFolder::tempDir() const { return path() + QStringLiteral("zlib/temp/"); }
+
+QStringList AppFolder::tempFiles() const {
+    return QDir(tempDir()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+int runZlibtool(const QStringList& args) {
+    QProcess tool;
+    tool.start(QStringLiteral(KORVANE_ZLIBTOOL), args);
+    if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return tool.exitCode();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}

@@ -1,0 +1,25 @@
+// Shared helpers for the window tests.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A temporary program folder laid out as the build lays it out: zlib/zlibtool and zlib/temp/.
+class AppFolder {
+public:
+    // withTool false leaves zlib/zlibtool out, as on a machine where the tool is missing.
+    explicit AppFolder(bool withTool = true);
+    QString path() const;     // ends with '/'
+    QString tempDir() const;  // the working folder, ends with '/'
+    QStringList tempFiles() const; // names of the files in the working folder
+
+private:
+    QTemporaryDir dir;
+};
+
+// Runs the real zlibtool on `path` with `args`; returns its exit code.
+int runZlibtool(const QStringList& args);
+
+QByteArray readFile(const QString& path);
+bool writeFile(const QString& path, const QByteArray& bytes);
