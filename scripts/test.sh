@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test: a normal build, a build with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of each fuzz target.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+jobs=$(nproc)
+fuzz_seconds=${KORVANE_FUZZ_SECONDS:-30}
+
+echo "== normal build =="
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE_WERROR=ON -DKORVANE_BUILD_BENCH=ON
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== sanitizer build =="
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKORVANE_WERROR=ON -DKORVANE_SANITIZE=ON
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+echo "== fuzzing, ${fuzz_seconds} s a target =="
+cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE_FUZZ=ON -DKORVANE_BUILD_UI=OFF -DKORVANE_BUILD_TESTS=OFF
+cmake --build build-fuzz -j"$jobs" --target fuzz_decode fuzz_unpack
+for target in decode unpack; do
+  work=$(mktemp -d)
+  cp fuzz/corpus/$target/* "$work"/
+  build-fuzz/fuzz/fuzz_$target -max_total_time="$fuzz_seconds" -print_final_stats=0 "$work" \
+    > "build-fuzz/fuzz_$target.log" 2>&1 || { tail -50 "build-fuzz/fuzz_$target.log"; exit 1; }
+  rm -rf "$work"
+  echo "fuzz_$target: no findings in ${fuzz_seconds} s"
+done
+echo "All tests passed."
