@@ -1,1 +1,141 @@
-// placeholder
+#include "boots/boots_format.h"
+
+#include "boots/cp1250.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <string_view>
+
+namespace boots {
+namespace {
+
+std::int32_t readInt32(const unsigned char* p) {
+    const std::uint32_t u =
+        static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+        static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+    std::int32_t value;
+    std::memcpy(&value, &u, sizeof value);
+    return value;
+}
+
+void writeInt32(std::int32_t value, unsigned char* p) {
+    std::uint32_t u;
+    std::memcpy(&u, &value, sizeof u);
+    p[0] = static_cast<unsigned char>(u);
+    p[1] = static_cast<unsigned char>(u >> 8);
+    p[2] = static_cast<unsigned char>(u >> 16);
+    p[3] = static_cast<unsigned char>(u >> 24);
+}
+
+// Rounds to the nearest integer, halves to the even one, whatever the FPU rounding mode.
+double roundHalfEven(double x) {
+    const double lower = std::floor(x);
+    const double diff = x - lower;
+    if (diff < 0.5)
+        return lower;
+    if (diff > 0.5)
+        return lower + 1.0;
+    return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
+}
+
+constexpr std::size_t kMaxRecords =
+    static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()) / kRecordSize;
+
+} // namespace
+
+bool BootRecord::operator==(const BootRecord& other) const {
+    return ID == other.ID && Grupa == other.Grupa && Nazwa == other.Nazwa && Sila == other.Sila &&
+           Precyzja == other.Precyzja && Przyspieszenie == other.Przyspieszenie &&
+           Szybkosc == other.Szybkosc && Podkrecanie == other.Podkrecanie;
+}
+
+BootsFileHeader readHeader(const unsigned char* bytes) {
+    BootsFileHeader h;
+    h.Fixed_1 = readInt32(bytes);
+    h.Fixed_8 = readInt32(bytes + 4);
+    h.Header_Length = readInt32(bytes + 8);
+    h.Data_Length = readInt32(bytes + 12);
+    h.Fixed_Minus16 = readInt32(bytes + 16);
+    h.Zero_1 = readInt32(bytes + 20);
+    h.Zero_2 = readInt32(bytes + 24);
+    h.Zero_3 = readInt32(bytes + 28);
+    return h;
+}
+
+std::optional<std::size_t> recordCount(const BootsFileHeader& header) {
+    if (header.Fixed_1 != 1 || header.Fixed_8 != 8 || header.Header_Length != 32 ||
+        header.Data_Length <= 0 || header.Fixed_Minus16 != -16 || header.Zero_1 != 0 ||
+        header.Zero_2 != 0 || header.Zero_3 != 0)
+        return std::nullopt;
+    const double count = roundHalfEven(static_cast<double>(header.Data_Length) / 76.0);
+    if (count < 1.0)
+        return std::nullopt;
+    return static_cast<std::size_t>(count);
+}
+
+BootRecord decodeRecord(const unsigned char* bytes) {
+    BootRecord r;
+    const auto* name = reinterpret_cast<const char*>(bytes);
+    const void* nul = std::memchr(name, 0, kNameSize);
+    const std::size_t length =
+        nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - name) : kNameSize;
+    r.Nazwa = cp1250ToUtf8(std::string_view(name, length));
+    r.ID = bytes[64];
+    r.Grupa = bytes[65];
+    r.Sila = bytes[68];
+    r.Precyzja = bytes[69];
+    r.Przyspieszenie = bytes[70];
+    r.Szybkosc = bytes[71];
+    r.Podkrecanie = bytes[72];
+    return r;
+}
+
+void encodeRecord(const BootRecord& record, unsigned char* bytes) {
+    std::memset(bytes, 0, kRecordSize);
+    const std::string name = utf8ToCp1250(record.Nazwa);
+    std::memcpy(bytes, name.data(), name.size() < kNameSize ? name.size() : kNameSize);
+    bytes[64] = record.ID;
+    bytes[65] = record.Grupa;
+    bytes[66] = 3; // Fixed_3, little-endian 16-bit; 67 stays 0
+    bytes[68] = record.Sila;
+    bytes[69] = record.Precyzja;
+    bytes[70] = record.Przyspieszenie;
+    bytes[71] = record.Szybkosc;
+    bytes[72] = record.Podkrecanie;
+    // 73 Zero_Byte and 74-75 Zero_Word stay 0
+}
+
+std::optional<std::vector<BootRecord>> decodeFile(const unsigned char* bytes, std::size_t size) {
+    if (size < kHeaderSize)
+        return std::nullopt;
+    const std::optional<std::size_t> count = recordCount(readHeader(bytes));
+    if (!count || (size - kHeaderSize) / kRecordSize < *count)
+        return std::nullopt;
+    std::vector<BootRecord> records;
+    records.reserve(*count);
+    for (std::size_t k = 0; k < *count; ++k)
+        records.push_back(decodeRecord(bytes + kHeaderSize + kRecordSize * k));
+    return records;
+}
+
+std::optional<std::vector<unsigned char>> encodeFile(const std::vector<BootRecord>& records) {
+    if (records.empty() || records.size() > kMaxRecords)
+        return std::nullopt;
+    std::vector<unsigned char> bytes(kHeaderSize + kRecordSize * records.size());
+    const BootsFileHeader h;
+    writeInt32(h.Fixed_1, bytes.data());
+    writeInt32(h.Fixed_8, bytes.data() + 4);
+    writeInt32(h.Header_Length, bytes.data() + 8);
+    writeInt32(static_cast<std::int32_t>(kRecordSize * records.size()), bytes.data() + 12);
+    writeInt32(h.Fixed_Minus16, bytes.data() + 16);
+    // Zero_1 to Zero_3 are already 0
+    unsigned char* p = bytes.data() + kHeaderSize;
+    for (const BootRecord& r : records) {
+        encodeRecord(r, p);
+        p += kRecordSize;
+    }
+    return bytes;
+}
+
+} // namespace boots

@@ -1,1 +1,266 @@
-// placeholder
+#include "boots/qel_baza.h"
+
+#include "boots/cp1250.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <new>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kMaxIndexable = 256; // positions an 8-bit Index can reach
+constexpr std::size_t kNameLimit = 60;     // characters Zmien_Dane keeps
+
+fs::path toPath(const std::string& utf8) {
+    return fs::u8path(utf8);
+}
+
+// Opens a file with a C stdio mode; the path keeps its Unicode name on every platform.
+std::FILE* openFile(const fs::path& path, const char* mode) {
+#ifdef _WIN32
+    std::wstring wmode(mode, mode + std::char_traits<char>::length(mode));
+    return _wfopen(path.c_str(), wmode.c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+
+// Closes the file when it goes out of scope, unless release() took it.
+class FileCloser {
+public:
+    explicit FileCloser(std::FILE* file) : file_(file) {}
+    ~FileCloser() {
+        if (file_)
+            std::fclose(file_);
+    }
+    FileCloser(const FileCloser&) = delete;
+    FileCloser& operator=(const FileCloser&) = delete;
+    std::FILE* release() {
+        std::FILE* f = file_;
+        file_ = nullptr;
+        return f;
+    }
+
+private:
+    std::FILE* file_;
+};
+
+// Reads a boots data file whole; nullopt when it cannot be read, its header is rejected or it
+// ends before its last declared record. Nothing is allocated for the records before the file's
+// real size is known to hold them.
+std::optional<std::vector<boots::BootRecord>> readBootsFile(const fs::path& path) {
+    std::FILE* raw = openFile(path, "rb");
+    if (!raw)
+        return std::nullopt;
+    FileCloser closer(raw);
+    unsigned char header[boots::kHeaderSize];
+    if (std::fread(header, 1, sizeof header, raw) != sizeof header)
+        return std::nullopt;
+    const std::optional<std::size_t> count = boots::recordCount(boots::readHeader(header));
+    if (!count)
+        return std::nullopt;
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (ec || size < boots::kHeaderSize ||
+        (size - boots::kHeaderSize) / boots::kRecordSize < *count)
+        return std::nullopt;
+    const std::size_t total = boots::kHeaderSize + boots::kRecordSize * *count;
+    std::vector<unsigned char> bytes(total);
+    std::copy(header, header + sizeof header, bytes.begin());
+    const std::size_t rest = total - boots::kHeaderSize;
+    if (std::fread(bytes.data() + boots::kHeaderSize, 1, rest, raw) != rest)
+        return std::nullopt;
+    return boots::decodeFile(bytes.data(), bytes.size());
+}
+
+// Creates a new, empty file beside `target` under a name no other file has, or returns null.
+std::FILE* createTempBeside(const fs::path& target, fs::path& tempPath) {
+    static std::atomic<unsigned> counter{0};
+    const auto stamp = static_cast<unsigned long long>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[48];
+        std::snprintf(suffix, sizeof suffix, ".%llx-%x.tmp", stamp,
+                      counter.fetch_add(1, std::memory_order_relaxed));
+        tempPath = target;
+        tempPath += suffix;
+        if (std::FILE* f = openFile(tempPath, "wbx"))
+            return f;
+        std::error_code ec;
+        if (!fs::exists(tempPath, ec))
+            return nullptr; // the folder refuses new files: trying other names will not help
+    }
+    return nullptr;
+}
+
+// Writes `bytes` to a temporary file beside `target`, then renames it over `target`. On any
+// failure the temporary file is removed and `target` is left as it was.
+bool replaceFile(const fs::path& target, const std::vector<unsigned char>& bytes) {
+    fs::path tempPath;
+    std::FILE* f = createTempBeside(target, tempPath);
+    if (!f)
+        return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = std::fflush(f) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    std::error_code ec;
+    if (ok) {
+        // Keep the old file's permission bits, as an in-place write would have.
+        const fs::file_status old = fs::status(target, ec);
+        if (!ec && fs::is_regular_file(old))
+            fs::permissions(tempPath, old.permissions(), ec);
+        ec.clear();
+        fs::rename(tempPath, target, ec);
+        ok = !ec;
+    }
+    if (!ok)
+        fs::remove(tempPath, ec);
+    return ok;
+}
+
+} // namespace
+
+std::uint8_t Qel_Baza::Dodaj_Nowy() {
+    if (Count() <= 0 || !Is_Loaded || Boots.size() >= kMaxIndexable)
+        return 0;
+    const std::int32_t lastId = Get_ID(static_cast<std::uint8_t>(Boots.size() - 1));
+    if (lastId >= 255)
+        return 0;
+    boots::BootRecord added;
+    added.ID = static_cast<std::uint8_t>(lastId + 1);
+    Boots.push_back(added);
+    return added.ID;
+}
+
+bool Qel_Baza::Zmien_Dane(std::uint8_t Index, const std::string& Nazwa, std::uint8_t Grupa,
+                          std::uint8_t Sila, std::uint8_t Precyzja, std::uint8_t Przyspieszenie,
+                          std::uint8_t Szybkosc, std::uint8_t Podkrecanie) {
+    if (Count() <= 0 || !Is_Loaded)
+        return false;
+    const std::int32_t position = Clamp_Index(Index);
+    if (position < 0)
+        return false;
+    boots::BootRecord& r = Boots[static_cast<std::size_t>(position)];
+    r.Nazwa = boots::utf8Left(Nazwa, kNameLimit);
+    r.Grupa = Grupa == 0 ? 1 : Grupa;
+    r.Sila = Clamp_Stat(Sila);
+    r.Precyzja = Clamp_Stat(Precyzja);
+    r.Przyspieszenie = Clamp_Stat(Przyspieszenie);
+    r.Szybkosc = Clamp_Stat(Szybkosc);
+    r.Podkrecanie = Clamp_Stat(Podkrecanie);
+    return true;
+}
+
+const std::string& Qel_Baza::Path() const {
+    return Path_;
+}
+
+void Qel_Baza::Path(const std::string& Str_Path) {
+    Path_ = Str_Path;
+}
+
+std::string Qel_Baza::Get_Nazwa(std::uint8_t Index) const {
+    const std::int32_t p = Clamp_Index(Index);
+    return p < 0 ? std::string() : Boots[static_cast<std::size_t>(p)].Nazwa;
+}
+
+std::int32_t Qel_Baza::Get_ID(std::uint8_t Index) const {
+    const std::int32_t p = Clamp_Index(Index);
+    return p < 0 ? 0 : Boots[static_cast<std::size_t>(p)].ID;
+}
+
+std::int32_t Qel_Baza::Get_Grupa(std::uint8_t Index) const {
+    const std::int32_t p = Clamp_Index(Index);
+    return p < 0 ? 0 : Boots[static_cast<std::size_t>(p)].Grupa;
+}
+
+std::uint8_t Qel_Baza::Get_Sila(std::uint8_t Index) const {
+    const std::int32_t p = Clamp_Index(Index);
+    return p < 0 ? 0 : Boots[static_cast<std::size_t>(p)].Sila;
+}
+
+std::uint8_t Qel_Baza::Get_Precyzja(std::uint8_t Index) const {
+    const std::int32_t p = Clamp_Index(Index);
+    return p < 0 ? 0 : Boots[static_cast<std::size_t>(p)].Precyzja;
+}
+
+std::uint8_t Qel_Baza::Get_Przyspieszenie(std::uint8_t Index) const {
+    const std::int32_t p = Clamp_Index(Index);
+    return p < 0 ? 0 : Boots[static_cast<std::size_t>(p)].Przyspieszenie;
+}
+
+std::uint8_t Qel_Baza::Get_Szybkosc(std::uint8_t Index) const {
+    const std::int32_t p = Clamp_Index(Index);
+    return p < 0 ? 0 : Boots[static_cast<std::size_t>(p)].Szybkosc;
+}
+
+std::uint8_t Qel_Baza::Get_Podkrecanie(std::uint8_t Index) const {
+    const std::int32_t p = Clamp_Index(Index);
+    return p < 0 ? 0 : Boots[static_cast<std::size_t>(p)].Podkrecanie;
+}
+
+bool Qel_Baza::Wczytaj(const std::string& Str_Path) {
+    if (!Str_Path.empty())
+        Path_ = Str_Path;
+    if (!File_Exists(Path_))
+        return false;
+    Boots.clear();
+    Boots.shrink_to_fit();
+    Is_Loaded = true;
+    try {
+        std::optional<std::vector<boots::BootRecord>> records = readBootsFile(toPath(Path_));
+        if (!records)
+            return false;
+        Boots = std::move(*records);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    } catch (const fs::filesystem_error&) {
+        return false;
+    }
+}
+
+bool Qel_Baza::Zapisz(const std::string& Str_Path) const {
+    if (!Is_Loaded)
+        return false;
+    const std::string& target = Str_Path.empty() ? Path_ : Str_Path;
+    if (Boots.empty() || target.empty())
+        return false;
+    try {
+        const std::optional<std::vector<unsigned char>> bytes = boots::encodeFile(Boots);
+        return bytes && replaceFile(toPath(target), *bytes);
+    } catch (const std::bad_alloc&) {
+        return false;
+    } catch (const fs::filesystem_error&) {
+        return false;
+    }
+}
+
+bool Qel_Baza::File_Exists(const std::string& Str_Path) {
+    if (Str_Path.empty())
+        return false;
+    std::error_code ec;
+    return fs::exists(toPath(Str_Path), ec);
+}
+
+std::int32_t Qel_Baza::Count() const {
+    return static_cast<std::int32_t>(Boots.size());
+}
+
+std::uint8_t Qel_Baza::Clamp_Stat(std::uint8_t value) {
+    if (value < 1)
+        return 1;
+    return value > 5 ? 5 : value;
+}
+
+std::int32_t Qel_Baza::Clamp_Index(std::uint8_t Index) const {
+    if (!Is_Loaded || Boots.empty())
+        return -1;
+    const std::size_t last = Boots.size() - 1;
+    return static_cast<std::int32_t>(Index < last ? Index : last);
+}
