@@ -1,1 +1,71 @@
-// placeholder
+#include "services/qel_common_dialog.h"
+
+#include <QFileDialog>
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+Qel_Common_Dialog::Answerer& currentAnswerer() {
+    static Qel_Common_Dialog::Answerer instance;
+    return instance;
+}
+
+// Turns "description|pattern|..." pairs into Qt name filters "description (patterns)". A
+// Windows pattern list is separated by ';'; "*.*" means every file, names without a dot included.
+QStringList nameFilters(const QString& Filter) {
+    const QStringList pieces = Filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < pieces.size(); i += 2) {
+        QStringList patterns = pieces[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        filters << pieces[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                       QLatin1Char(')');
+    }
+    return filters;
+}
+
+QString askUser(QWidget* owner, const QString& title, const QString& dir,
+                const QStringList& filters) {
+    QFileDialog dialog(owner, title, dir);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // The descriptions already name their patterns; show them as given.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QString Qel_Common_Dialog::OpenFileName(QWidget* FrmName, const QString& DialogTitle,
+                                        const QString& DirPath, const QString& Filter) {
+    const QStringList filters = nameFilters(Filter);
+    const QString chosen = currentAnswerer() ? currentAnswerer()(DialogTitle, DirPath, filters)
+                                             : askUser(FrmName, DialogTitle, DirPath, filters);
+    if (chosen.isEmpty())
+        return QStringLiteral("-1");
+    Chosen_Path = chosen;
+    return Chosen_Path;
+}
+
+QString Qel_Common_Dialog::TitleName() const {
+#ifdef Q_OS_WIN
+    const qsizetype cut = std::max(Chosen_Path.lastIndexOf(QLatin1Char('/')),
+                                   Chosen_Path.lastIndexOf(QLatin1Char('\\')));
+#else
+    const qsizetype cut = Chosen_Path.lastIndexOf(QLatin1Char('/'));
+#endif
+    return Chosen_Path.mid(cut + 1);
+}
+
+void Qel_Common_Dialog::Set_Answerer(Answerer answerer) {
+    currentAnswerer() = std::move(answerer);
+}

@@ -29,6 +29,10 @@ public:
     // True while Run_Process is waiting.
     bool Is_Running() const;
 
+    // True when the last Run_Process ended early: through Stop() or because the application quit.
+    bool Stopped() const;
+
 private:
     QPointer<QProcess> Running;
+    bool Was_Stopped = false;
 };
