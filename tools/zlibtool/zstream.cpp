@@ -1,0 +1,115 @@
+#include "tools/zlibtool/zstream.h"
+
+#include <zlib.h>
+
+namespace {
+
+constexpr unsigned kChunk = 1u << 16;
+
+// Writes what deflate or inflate left in `buffer`; false when the write fails.
+bool writeOut(const unsigned char* buffer, const z_stream& strm, std::FILE* out) {
+    const std::size_t have = kChunk - strm.avail_out;
+    return std::fwrite(buffer, 1, have, out) == have;
+}
+
+// After the end of the stream: the input must hold nothing more.
+ZstreamResult checkEnd(const z_stream& strm, std::FILE* in) {
+    if (strm.avail_in > 0 || std::fgetc(in) != EOF)
+        return ZSTREAM_TRAILING;
+    return std::ferror(in) ? ZSTREAM_READ_ERROR : ZSTREAM_OK;
+}
+
+} // namespace
+
+ZstreamResult zstream_pack(std::FILE* in, std::FILE* out) {
+    z_stream strm{};
+    if (deflateInit(&strm, Z_DEFAULT_COMPRESSION) != Z_OK)
+        return ZSTREAM_NO_MEMORY;
+    unsigned char inBuf[kChunk];
+    unsigned char outBuf[kChunk];
+    ZstreamResult result = ZSTREAM_OK;
+    int flush = Z_NO_FLUSH;
+    while (result == ZSTREAM_OK && flush != Z_FINISH) {
+        strm.avail_in = static_cast<uInt>(std::fread(inBuf, 1, kChunk, in));
+        if (std::ferror(in)) {
+            result = ZSTREAM_READ_ERROR;
+            break;
+        }
+        flush = std::feof(in) ? Z_FINISH : Z_NO_FLUSH;
+        strm.next_in = inBuf;
+        do {
+            strm.avail_out = kChunk;
+            strm.next_out = outBuf;
+            deflate(&strm, flush); // cannot fail with a valid state and non-null buffers
+            if (!writeOut(outBuf, strm, out)) {
+                result = ZSTREAM_WRITE_ERROR;
+                break;
+            }
+        } while (strm.avail_out == 0);
+    }
+    deflateEnd(&strm);
+    return result;
+}
+
+ZstreamResult zstream_unpack(std::FILE* in, std::FILE* out) {
+    z_stream strm{};
+    if (inflateInit(&strm) != Z_OK)
+        return ZSTREAM_NO_MEMORY;
+    unsigned char inBuf[kChunk];
+    unsigned char outBuf[kChunk];
+    ZstreamResult result = ZSTREAM_OK;
+    int ret = Z_OK;
+    while (result == ZSTREAM_OK && ret != Z_STREAM_END) {
+        strm.avail_in = static_cast<uInt>(std::fread(inBuf, 1, kChunk, in));
+        if (std::ferror(in)) {
+            result = ZSTREAM_READ_ERROR;
+            break;
+        }
+        if (strm.avail_in == 0) {
+            result = ZSTREAM_TRUNCATED;
+            break;
+        }
+        strm.next_in = inBuf;
+        do {
+            strm.avail_out = kChunk;
+            strm.next_out = outBuf;
+            ret = inflate(&strm, Z_NO_FLUSH);
+            if (ret == Z_NEED_DICT || ret == Z_DATA_ERROR || ret == Z_STREAM_ERROR) {
+                result = ZSTREAM_CORRUPT;
+                break;
+            }
+            if (ret == Z_MEM_ERROR) {
+                result = ZSTREAM_NO_MEMORY;
+                break;
+            }
+            if (!writeOut(outBuf, strm, out)) {
+                result = ZSTREAM_WRITE_ERROR;
+                break;
+            }
+        } while (strm.avail_out == 0 && ret != Z_STREAM_END);
+    }
+    if (result == ZSTREAM_OK)
+        result = checkEnd(strm, in);
+    inflateEnd(&strm);
+    return result;
+}
+
+const char* zstream_message(ZstreamResult result) {
+    switch (result) {
+    case ZSTREAM_OK:
+        return "success";
+    case ZSTREAM_READ_ERROR:
+        return "read error";
+    case ZSTREAM_WRITE_ERROR:
+        return "write error";
+    case ZSTREAM_TRUNCATED:
+        return "the compressed data is truncated";
+    case ZSTREAM_CORRUPT:
+        return "the compressed data is corrupt or fails its checksum";
+    case ZSTREAM_TRAILING:
+        return "bytes follow the end of the compressed data";
+    case ZSTREAM_NO_MEMORY:
+        return "out of memory";
+    }
+    return "unknown error";
+}

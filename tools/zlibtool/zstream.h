@@ -1,0 +1,28 @@
+// Packing and unpacking of whole files as one zlib stream (RFC 1950), in fixed-size chunks so
+// that memory stays small whatever the file size.
+#pragma once
+
+#include <cstdio>
+
+enum ZstreamResult {
+    ZSTREAM_OK = 0,
+    ZSTREAM_READ_ERROR,  // reading the input failed
+    ZSTREAM_WRITE_ERROR, // writing the output failed
+    ZSTREAM_TRUNCATED,   // the input ends before the end of the stream
+    ZSTREAM_CORRUPT,     // bad header, bad data or bad checksum
+    ZSTREAM_TRAILING,    // bytes follow the end of the stream
+    ZSTREAM_NO_MEMORY    // zlib could not allocate its state
+};
+
+// Packs everything from `in` up to its end into one zlib stream written to `out`.
+// Returns ZSTREAM_OK, ZSTREAM_READ_ERROR, ZSTREAM_WRITE_ERROR or ZSTREAM_NO_MEMORY. Does not
+// flush or close either file; after a failure `out` holds an incomplete stream.
+ZstreamResult zstream_pack(std::FILE* in, std::FILE* out);
+
+// Unpacks `in`, which must hold exactly one complete zlib stream and nothing after it, into
+// `out`. Returns ZSTREAM_OK or the first fault found; after a failure `out` holds part of the
+// data. Does not flush or close either file.
+ZstreamResult zstream_unpack(std::FILE* in, std::FILE* out);
+
+// A short English description of `result`, for messages.
+const char* zstream_message(ZstreamResult result);
