@@ -1,0 +1,63 @@
+// Helpers that build boots data files byte by byte and give each test a folder of its own.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace testfiles {
+
+using Bytes = std::vector<unsigned char>;
+
+struct HeaderFields {
+    std::int32_t Fixed_1 = 1;
+    std::int32_t Fixed_8 = 8;
+    std::int32_t Header_Length = 32;
+    std::int32_t Data_Length = 76;
+    std::int32_t Fixed_Minus16 = -16;
+    std::int32_t Zero_1 = 0;
+    std::int32_t Zero_2 = 0;
+    std::int32_t Zero_3 = 0;
+};
+
+// One record as it lies on disk, every byte under the test's control.
+struct RawRecord {
+    std::string name; // raw bytes, padded with NUL to 64 (or cut to 64)
+    std::uint8_t id = 1;
+    std::uint8_t grupa = 1;
+    std::uint8_t stats[5] = {1, 2, 3, 4, 5};
+    std::uint8_t fixed3[2] = {3, 0};
+    std::uint8_t zeroByte = 0;
+    std::uint8_t zeroWord[2] = {0, 0};
+};
+
+Bytes header(const HeaderFields& h);
+Bytes record(const RawRecord& r);
+// A whole file: the standard header for records.size() records, then the records.
+Bytes file(const std::vector<RawRecord>& records);
+// A file of n records with IDs taken from ids (cycled) and names "B<k>".
+Bytes fileWithIds(const std::vector<std::uint8_t>& ids, std::size_t n = 0);
+
+void writeBytes(const std::filesystem::path& path, const Bytes& bytes);
+Bytes readBytes(const std::filesystem::path& path);
+
+// The folder's entries' names, sorted.
+std::vector<std::string> listFolder(const std::filesystem::path& folder);
+
+// A fresh folder under the system's temporary folder, removed with its contents on destruction.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    // UTF-8 text of path() / name, as Qel_Baza takes it.
+    std::string operator/(const std::string& name) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace testfiles

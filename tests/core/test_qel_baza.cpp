@@ -1,0 +1,435 @@
+// The boots table: loading, accessors, clamping, adding, and loads and saves that fail without
+// harming the table or the user's file.
+#include "boots/qel_baza.h"
+
+#include "alloc_tracker.h"
+#include "test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+using testfiles::Bytes;
+using testfiles::RawRecord;
+using testfiles::TempFolder;
+
+namespace {
+
+std::vector<RawRecord> threeBoots() {
+    std::vector<RawRecord> r(3);
+    r[0].name = "Alpha";
+    r[0].id = 10;
+    r[1].name = "Beta";
+    r[1].id = 40;
+    r[2].name = "Gamma";
+    r[2].id = 12;
+    r[2].grupa = 3;
+    return r;
+}
+
+// A table loaded from a file of the given records, kept in its own folder.
+struct Loaded {
+    TempFolder folder;
+    std::string path;
+    Qel_Baza table;
+
+    explicit Loaded(const Bytes& bytes, const std::string& name = "boots.bin")
+        : path(folder / name) {
+        testfiles::writeBytes(fs::u8path(path), bytes);
+        EXPECT_TRUE(table.Wczytaj(path));
+    }
+};
+
+void expectEmptyAccessors(const Qel_Baza& t, const char* context) {
+    for (int index : {0, 1, 7, 255}) {
+        const auto i = static_cast<std::uint8_t>(index);
+        EXPECT_EQ(t.Get_Nazwa(i), "") << context << " index " << index;
+        EXPECT_EQ(t.Get_ID(i), 0) << context;
+        EXPECT_EQ(t.Get_Grupa(i), 0) << context;
+        EXPECT_EQ(t.Get_Sila(i), 0) << context;
+        EXPECT_EQ(t.Get_Precyzja(i), 0) << context;
+        EXPECT_EQ(t.Get_Przyspieszenie(i), 0) << context;
+        EXPECT_EQ(t.Get_Szybkosc(i), 0) << context;
+        EXPECT_EQ(t.Get_Podkrecanie(i), 0) << context;
+    }
+}
+
+// Runs `body` in a forked child and gives its exit code (or 128 + signal).
+template <typename Body> int inChild(Body body) {
+    const pid_t pid = fork();
+    if (pid == 0)
+        _exit(body());
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+} // namespace
+
+TEST(QelBazaTest, NewTableHoldsNothingAndSavesNothing) {
+    TempFolder folder;
+    Qel_Baza t;
+    EXPECT_EQ(t.Count(), 0);
+    EXPECT_EQ(t.Path(), "");
+    expectEmptyAccessors(t, "new table");
+    EXPECT_EQ(t.Dodaj_Nowy(), 0);
+    EXPECT_FALSE(t.Zmien_Dane(0, "X", 1, 1, 1, 1, 1, 1));
+    EXPECT_FALSE(t.Zapisz(folder / "out.bin"));
+    EXPECT_FALSE(t.Zapisz());
+    EXPECT_TRUE(testfiles::listFolder(folder.path()).empty());
+}
+
+TEST(QelBazaTest, LoadsEveryField) {
+    RawRecord r;
+    r.name = "Zab\xF3jca"; // Zabójca
+    r.id = 7;
+    r.grupa = 200;
+    r.stats[0] = 0;
+    r.stats[1] = 9;
+    r.stats[2] = 3;
+    r.stats[3] = 255;
+    r.stats[4] = 5;
+    Loaded l(testfiles::file({r}));
+    EXPECT_EQ(l.table.Count(), 1);
+    EXPECT_EQ(l.table.Path(), l.path);
+    EXPECT_EQ(l.table.Get_Nazwa(0), u8"Zab\u00F3jca");
+    EXPECT_EQ(l.table.Get_ID(0), 7);
+    EXPECT_EQ(l.table.Get_Grupa(0), 200);
+    EXPECT_EQ(l.table.Get_Sila(0), 0);
+    EXPECT_EQ(l.table.Get_Precyzja(0), 9);
+    EXPECT_EQ(l.table.Get_Przyspieszenie(0), 3);
+    EXPECT_EQ(l.table.Get_Szybkosc(0), 255);
+    EXPECT_EQ(l.table.Get_Podkrecanie(0), 5);
+}
+
+TEST(QelBazaTest, DataLength190LoadsTwoBoots) {
+    Bytes bytes = testfiles::file({RawRecord{}, RawRecord{}});
+    bytes[12] = 190;
+    Loaded l(bytes);
+    EXPECT_EQ(l.table.Count(), 2);
+}
+
+TEST(QelBazaTest, IndexPastTheLastBootAddressesTheLast) {
+    Loaded l(testfiles::file(threeBoots()));
+    EXPECT_EQ(l.table.Get_Nazwa(7), "Gamma");
+    EXPECT_EQ(l.table.Get_ID(255), 12);
+    EXPECT_EQ(l.table.Get_Grupa(3), 3);
+    EXPECT_TRUE(l.table.Zmien_Dane(7, "Changed", 2, 2, 2, 2, 2, 2));
+    EXPECT_EQ(l.table.Get_Nazwa(2), "Changed");
+    EXPECT_EQ(l.table.Get_Nazwa(1), "Beta");
+}
+
+TEST(QelBazaTest, ZmienDaneClamps) {
+    struct Row {
+        const char* name;
+        std::uint8_t in;
+        std::uint8_t stat;  // a stat given `in` stores this
+        std::uint8_t group; // a group given `in` stores this
+    };
+    const Row rows[] = {
+        {"0", 0, 1, 1}, {"1", 1, 1, 1}, {"3", 3, 3, 3},       {"5", 5, 5, 5},
+        {"6", 6, 5, 6}, {"9", 9, 5, 9}, {"255", 255, 5, 255},
+    };
+    for (const Row& row : rows) {
+        Loaded l(testfiles::file(threeBoots()));
+        ASSERT_TRUE(l.table.Zmien_Dane(1, "N", row.in, row.in, row.in, row.in, row.in, row.in))
+            << row.name;
+        EXPECT_EQ(l.table.Get_Grupa(1), row.group) << row.name;
+        EXPECT_EQ(l.table.Get_Sila(1), row.stat) << row.name;
+        EXPECT_EQ(l.table.Get_Precyzja(1), row.stat) << row.name;
+        EXPECT_EQ(l.table.Get_Przyspieszenie(1), row.stat) << row.name;
+        EXPECT_EQ(l.table.Get_Szybkosc(1), row.stat) << row.name;
+        EXPECT_EQ(l.table.Get_Podkrecanie(1), row.stat) << row.name;
+        EXPECT_EQ(l.table.Get_ID(1), 40) << row.name;
+    }
+}
+
+TEST(QelBazaTest, ZmienDaneMixedValues) {
+    Loaded l(testfiles::file(threeBoots()));
+    ASSERT_TRUE(l.table.Zmien_Dane(0, "x", 0, 0, 3, 9, 5, 255));
+    EXPECT_EQ(l.table.Get_Grupa(0), 1);
+    EXPECT_EQ(l.table.Get_Sila(0), 1);
+    EXPECT_EQ(l.table.Get_Precyzja(0), 3);
+    EXPECT_EQ(l.table.Get_Przyspieszenie(0), 5);
+    EXPECT_EQ(l.table.Get_Szybkosc(0), 5);
+    EXPECT_EQ(l.table.Get_Podkrecanie(0), 5);
+    EXPECT_EQ(l.table.Get_ID(0), 10);
+}
+
+TEST(QelBazaTest, ZmienDaneKeepsSixtyCharacters) {
+    std::string polish75, polish60;
+    for (int i = 0; i < 75; ++i) {
+        const char* letter = i % 2 ? u8"\u0142" : u8"\u017C"; // ł, ż
+        polish75 += letter;
+        if (i < 60)
+            polish60 += letter;
+    }
+    struct Row {
+        const char* name;
+        std::string in;
+        std::string stored;
+    };
+    const std::vector<Row> rows = {
+        {"75 ASCII characters", std::string(75, 'q'), std::string(60, 'q')},
+        {"75 Polish letters", polish75, polish60},
+        {"60 characters stay", std::string(60, 'w'), std::string(60, 'w')},
+        {"empty name", "", ""},
+    };
+    for (const Row& row : rows) {
+        Loaded l(testfiles::file(threeBoots()));
+        ASSERT_TRUE(l.table.Zmien_Dane(0, row.in, 1, 1, 1, 1, 1, 1)) << row.name;
+        EXPECT_EQ(l.table.Get_Nazwa(0), row.stored) << row.name;
+        ASSERT_TRUE(l.table.Zapisz()) << row.name;
+        const Bytes saved = testfiles::readBytes(fs::u8path(l.path));
+        const std::size_t nameBytes = row.stored.empty() ? 0 : 60;
+        for (std::size_t i = 0; i < 64; ++i)
+            EXPECT_EQ(saved[32 + i] == 0, i >= nameBytes) << row.name << " byte " << i;
+    }
+}
+
+TEST(QelBazaTest, DodajNowyLimits) {
+    struct Row {
+        const char* name;
+        std::vector<std::uint8_t> ids;
+        std::size_t boots;
+        std::vector<int> results; // successive Dodaj_Nowy results
+    };
+    const std::vector<Row> rows = {
+        {"last ID 254", {254}, 1, {255, 0}}, {"IDs 10, 40, 12", {10, 40, 12}, 3, {13, 14}},
+        {"last ID 255", {1, 255}, 2, {0}},   {"last ID 0", {0}, 1, {1, 2}},
+        {"255 boots", {1}, 255, {2, 0}},     {"256 boots", {1}, 256, {0}},
+        {"300 boots", {1}, 300, {0}},
+    };
+    for (const Row& row : rows) {
+        Loaded l(testfiles::fileWithIds(row.ids, row.boots));
+        int expectedCount = static_cast<int>(row.boots);
+        for (int expected : row.results) {
+            EXPECT_EQ(l.table.Dodaj_Nowy(), expected) << row.name;
+            if (expected != 0)
+                ++expectedCount;
+            EXPECT_EQ(l.table.Count(), expectedCount) << row.name;
+            if (expected != 0 && expectedCount <= 256) {
+                EXPECT_EQ(l.table.Get_ID(static_cast<std::uint8_t>(expectedCount - 1)), expected)
+                    << row.name;
+            }
+        }
+    }
+}
+
+TEST(QelBazaTest, AddedBootIsSavedBlank) {
+    Loaded l(testfiles::file(threeBoots()));
+    ASSERT_EQ(l.table.Dodaj_Nowy(), 13);
+    ASSERT_TRUE(l.table.Zapisz());
+    std::vector<RawRecord> expected = threeBoots();
+    RawRecord blank;
+    blank.id = 13;
+    blank.grupa = 0;
+    for (auto& s : blank.stats)
+        s = 0;
+    expected.push_back(blank);
+    EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), testfiles::file(expected));
+}
+
+TEST(QelBazaTest, SaveRewritesFixedFieldsAndDropsBytesAfterNul) {
+    std::vector<RawRecord> in = threeBoots();
+    in[0].fixed3[0] = 7;
+    in[0].zeroByte = 5;
+    in[1].zeroWord[1] = 9;
+    in[2].name = std::string("AB\0CD", 5);
+    Loaded l(testfiles::file(in));
+    ASSERT_TRUE(l.table.Zapisz());
+    std::vector<RawRecord> out = threeBoots();
+    out[2].name = "AB";
+    EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), testfiles::file(out));
+}
+
+TEST(QelBazaTest, EveryNameByteSurvivesLoadAndSave) {
+    std::vector<RawRecord> in(4);
+    for (int b = 1; b <= 255; ++b)
+        in[(b - 1) / 64].name += static_cast<char>(b);
+    const Bytes bytes = testfiles::file(in);
+    Loaded l(bytes);
+    ASSERT_TRUE(l.table.Zapisz());
+    EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), bytes);
+}
+
+TEST(QelBazaTest, ManyBootsAreAllSaved) {
+    const Bytes bytes = testfiles::fileWithIds({3, 9, 200}, 1000);
+    Loaded l(bytes);
+    EXPECT_EQ(l.table.Count(), 1000);
+    ASSERT_TRUE(l.table.Zapisz());
+    EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), bytes);
+}
+
+TEST(QelBazaTest, SaveOverALongerFileLeavesExactLength) {
+    Loaded l(testfiles::file(threeBoots()));
+    const std::string target = l.folder / "long.bin";
+    testfiles::writeBytes(fs::u8path(target), Bytes(5000, 0xAB));
+    ASSERT_TRUE(l.table.Zapisz(target));
+    EXPECT_EQ(fs::file_size(fs::u8path(target)), 32u + 76u * 3);
+    EXPECT_EQ(testfiles::readBytes(fs::u8path(target)), testfiles::file(threeBoots()));
+}
+
+TEST(QelBazaTest, SaveToOtherPathLeavesPathAndNoTempFile) {
+    Loaded l(testfiles::file(threeBoots()));
+    const std::string other = l.folder / u8"kopia z odst\u0119pem \"\u017C\".bin";
+    ASSERT_TRUE(l.table.Zapisz(other));
+    EXPECT_EQ(l.table.Path(), l.path);
+    EXPECT_EQ(testfiles::readBytes(fs::u8path(other)), testfiles::file(threeBoots()));
+    EXPECT_EQ(testfiles::listFolder(l.folder.path()),
+              (std::vector<std::string>{"boots.bin", u8"kopia z odst\u0119pem \"\u017C\".bin"}));
+}
+
+TEST(QelBazaTest, SaveKeepsPermissionBits) {
+    Loaded l(testfiles::file(threeBoots()));
+    ASSERT_EQ(chmod(l.path.c_str(), 0640), 0);
+    ASSERT_TRUE(l.table.Zapisz());
+    struct stat st {};
+    ASSERT_EQ(stat(l.path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST(QelBazaTest, FileExists) {
+    TempFolder folder;
+    const std::string file = folder / u8"\u017C\u00F3\u0142w.bin";
+    testfiles::writeBytes(fs::u8path(file), {1});
+    EXPECT_TRUE(Qel_Baza::File_Exists(file));
+    EXPECT_TRUE(Qel_Baza::File_Exists(folder.path().u8string()));
+    EXPECT_FALSE(Qel_Baza::File_Exists(folder / "absent.bin"));
+    EXPECT_FALSE(Qel_Baza::File_Exists(""));
+}
+
+// What a failed Wczytaj after a good load leaves behind.
+TEST(QelBazaTest, FailedLoadsLeaveTheRightState) {
+    enum class Kind { Missing, Bytes, Folder };
+    const Bytes good = testfiles::file(threeBoots());
+    testfiles::HeaderFields badFixed8;
+    badFixed8.Fixed_8 = 9;
+    testfiles::HeaderFields huge;
+    huge.Data_Length = INT_MAX;
+    Bytes hugeFile = testfiles::header(huge);
+    hugeFile.resize(100, 0);
+    Bytes badHeader = testfiles::header(badFixed8);
+    const Bytes rec = testfiles::record(RawRecord{});
+    badHeader.insert(badHeader.end(), rec.begin(), rec.end());
+
+    struct Row {
+        const char* name;
+        Kind kind;
+        Bytes bytes;
+        int count;      // Count after the failed load
+        bool saveWorks; // a following Zapisz() to Path succeeds
+    };
+    const std::vector<Row> rows = {
+        {"missing path", Kind::Missing, {}, 3, true},
+        {"rejected header", Kind::Bytes, badHeader, 0, false},
+        {"truncated record", Kind::Bytes, Bytes(good.begin(), good.end() - 1), 0, false},
+        {"ends inside the header", Kind::Bytes, Bytes(good.begin(), good.begin() + 20), 0, false},
+        {"empty file", Kind::Bytes, {}, 0, false},
+        {"2 GB declared in 100 bytes", Kind::Bytes, hugeFile, 0, false},
+        {"a folder", Kind::Folder, {}, 0, false},
+    };
+    for (const Row& row : rows) {
+        Loaded l(good);
+        const std::string second = l.folder / "second.bin";
+        if (row.kind == Kind::Bytes)
+            testfiles::writeBytes(fs::u8path(second), row.bytes);
+        else if (row.kind == Kind::Folder)
+            fs::create_directory(fs::u8path(second));
+        alloc_tracker::reset();
+        EXPECT_FALSE(l.table.Wczytaj(second)) << row.name;
+        EXPECT_LT(alloc_tracker::largest(), 1u << 20) << row.name;
+        EXPECT_EQ(l.table.Path(), second) << row.name;
+        EXPECT_EQ(l.table.Count(), row.count) << row.name;
+        if (row.count == 0) {
+            expectEmptyAccessors(l.table, row.name);
+            EXPECT_EQ(l.table.Dodaj_Nowy(), 0) << row.name;
+            EXPECT_FALSE(l.table.Zmien_Dane(0, "x", 1, 1, 1, 1, 1, 1)) << row.name;
+        } else {
+            EXPECT_EQ(l.table.Get_Nazwa(0), "Alpha") << row.name;
+        }
+        EXPECT_EQ(l.table.Zapisz(), row.saveWorks) << row.name;
+        if (row.saveWorks) {
+            EXPECT_EQ(testfiles::readBytes(fs::u8path(second)), good) << row.name;
+        } else if (row.kind == Kind::Bytes) {
+            EXPECT_EQ(testfiles::readBytes(fs::u8path(second)), row.bytes) << row.name;
+        }
+        // The first file is never touched by a failed load.
+        EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), good) << row.name;
+    }
+}
+
+TEST(QelBazaTest, LoadWithEmptyPathUsesPath) {
+    Loaded l(testfiles::file(threeBoots()));
+    Qel_Baza t;
+    EXPECT_FALSE(t.Wczytaj());
+    t.Path(l.path);
+    EXPECT_TRUE(t.Wczytaj());
+    EXPECT_EQ(t.Count(), 3);
+    EXPECT_EQ(t.Path(), l.path);
+}
+
+TEST(QelBazaTest, ReloadReplacesRecords) {
+    Loaded l(testfiles::file(threeBoots()));
+    const std::string other = l.folder / "one.bin";
+    testfiles::writeBytes(fs::u8path(other), testfiles::file({RawRecord{}}));
+    EXPECT_TRUE(l.table.Wczytaj(other));
+    EXPECT_EQ(l.table.Count(), 1);
+}
+
+// Saves that cannot complete must leave the earlier file byte for byte and no temporary file.
+TEST(QelBazaTest, FailedSaveLeavesOldFileAndNoTempFile) {
+    Loaded l(testfiles::fileWithIds({1, 2, 3}, 200)); // 15,232 bytes to write
+    const Bytes old = testfiles::file(threeBoots());
+    testfiles::writeBytes(fs::u8path(l.path), old);
+
+    // The write stops at a file-size limit of 4 KB, in a child so that the limit stays there.
+    const int code = inChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{4096, 4096};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 3;
+        return l.table.Zapisz() ? 1 : 0;
+    });
+    EXPECT_EQ(code, 0) << "Zapisz must return false when the write fails";
+    EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), old);
+    EXPECT_EQ(testfiles::listFolder(l.folder.path()), std::vector<std::string>{"boots.bin"});
+
+    // Without the limit the same save works.
+    EXPECT_TRUE(l.table.Zapisz());
+    EXPECT_EQ(fs::file_size(fs::u8path(l.path)), 32u + 76u * 200);
+}
+
+TEST(QelBazaTest, SaveToUnwritablePlacesFails) {
+    struct Row {
+        const char* name;
+        std::string target; // relative to the folder
+    };
+    const std::vector<Row> rows = {
+        {"folder is a regular file", "boots.bin/inner.bin"},
+        {"folder is missing", "absent/inner.bin"},
+        {"target is a folder", "sub"},
+    };
+    for (const Row& row : rows) {
+        Loaded l(testfiles::file(threeBoots()));
+        fs::create_directory(l.folder.path() / "sub");
+        testfiles::writeBytes(l.folder.path() / "sub" / "keep", {42});
+        EXPECT_FALSE(l.table.Zapisz(l.folder / row.target)) << row.name;
+        EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), testfiles::file(threeBoots()))
+            << row.name;
+        EXPECT_EQ(testfiles::listFolder(l.folder.path()),
+                  (std::vector<std::string>{"boots.bin", "sub"}))
+            << row.name;
+        EXPECT_EQ(testfiles::listFolder(l.folder.path() / "sub"), std::vector<std::string>{"keep"})
+            << row.name;
+    }
+}
