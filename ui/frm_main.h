@@ -2,9 +2,12 @@
 // compression tool.
 #pragma once
 
+#include "ui/txt_box.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -55,6 +58,10 @@ private:
     void MnuSaveFile_Click();
     void mnuQuit_Click();
     void Clear_Temp();
+    // Runs zlibtool hidden with `arguments` and waits; false when the window closed meanwhile.
+    bool Run_Tool(const QStringList& arguments);
+    // True while the tool runs: every command handler then returns without doing anything.
+    bool Busy() const;
 
     // The boots list and the stats editor (frm_main_editor.cpp).
     void List1_Click();
@@ -75,7 +82,7 @@ private:
     std::array<QGroupBox*, 8> Frame3{};
     QFrame* Picture1 = nullptr;
     QListWidget* List1 = nullptr;
-    std::array<QLineEdit*, 8> Txt{};
+    std::array<TxtBox*, 8> Txt{}; // setText shows the program's text whole, past the limit
     QMenu* MnuFile = nullptr;
     QAction* MnuFileOpen = nullptr;
     QAction* mnuSep1 = nullptr;
@@ -86,12 +93,12 @@ private:
 
     // Window state.
     std::unique_ptr<Qel_Baza> Table;
-    QString App_Folder;  // ends with a separator
+    QString App_Folder; // ends with a separator
     QString Chosen_File;
     std::uint8_t Last_ID = 0;
     std::uint8_t Current_Index = 0;
     bool Filling_Boxes = false;
-    bool Boot_Shown = false;           // a boot has been selected since the last Open
+    bool Boot_Shown = false;            // a boot has been selected since the last Open
     QPointer<Qel_Process> Running_Tool; // the tool being waited for, if any
     QPointer<FrmHelp> Help_Form;
 };

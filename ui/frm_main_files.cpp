@@ -1,17 +1,179 @@
-// Placeholder bodies until the open and save commands are written.
+// Start, Open, Save, Exit and closing: the file side of the main window around zlibtool.
 #include "boots/qel_baza.h"
+#include "services/message_box.h"
+#include "services/qel_common_dialog.h"
+#include "services/qel_process.h"
+#include "ui/frm_help.h"
 #include "ui/frm_main.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace {
+
+constexpr int kListedBoots = 256; // list positions are bytes
+
+std::string nativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+void showFailure(QWidget* parent) {
+    korvane::showMessage(parent, {QStringLiteral("Wystąpił błąd"), {}, korvane::MessageIcon::None});
+}
+
+// Deletes a working file left by an earlier command; false when it is still there.
+bool removeStale(const QString& path) {
+    QFile::remove(path);
+    return !QFileInfo::exists(path);
+}
+
+// Replaces `target` with the bytes of `source` in one step (a temporary file beside it is
+// renamed over it). False, with `target` as it was, when any read or write fails.
+bool replaceFile(const QString& source, const QString& target) {
+    QFile input(source);
+    if (!input.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = input.readAll();
+    QSaveFile output(target);
+    return bytes.size() == input.size() && output.open(QIODevice::WriteOnly) &&
+           output.write(bytes) == bytes.size() && output.commit();
+}
+
+} // namespace
 
 void FrmMain::Form_Load(const QString& appFolder) {
     Table = std::make_unique<Qel_Baza>();
-    App_Folder = appFolder;
+    App_Folder = QDir::fromNativeSeparators(
+        appFolder.isEmpty() ? QCoreApplication::applicationDirPath() : appFolder);
+    if (!App_Folder.endsWith(QLatin1Char('/')))
+        App_Folder += QLatin1Char('/');
+    QDir::setCurrent(App_Folder);
 }
-void FrmMain::Form_Unload() {}
-void FrmMain::MnuFileOpen_Click() {}
-void FrmMain::Cmd_Zapisz_Click() {}
-void FrmMain::MnuSaveFile_Click() {}
-void FrmMain::mnuQuit_Click() {}
-void FrmMain::Clear_Temp() {}
-void FrmMain::closeEvent(QCloseEvent* event) { QMainWindow::closeEvent(event); }
+
+void FrmMain::Form_Unload() {
+    if (Running_Tool)
+        Running_Tool->Stop();
+    Clear_Temp();
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    QMainWindow::closeEvent(event);
+}
+
+bool FrmMain::Busy() const {
+    return !Running_Tool.isNull();
+}
+
+bool FrmMain::Run_Tool(const QStringList& arguments) {
+#ifdef Q_OS_WIN
+    const QString program = App_Folder + QStringLiteral("zlib/zlibtool.exe");
+#else
+    const QString program = App_Folder + QStringLiteral("zlib/zlibtool");
+#endif
+    Qel_Process tool;
+    Running_Tool = &tool;
+    tool.Run_Process(program, arguments, 0);
+    Running_Tool = nullptr;
+    return !tool.Stopped();
+}
+
+void FrmMain::MnuFileOpen_Click() {
+    if (Busy())
+        return;
+    Qel_Common_Dialog dialog;
+    const QString path =
+        dialog.OpenFileName(this, QStringLiteral("Otwórz plik buttów"), App_Folder,
+                            QStringLiteral("Pliki buttów (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*"));
+    const QString name = dialog.TitleName();
+    if (path == QLatin1String("-1"))
+        return;
+    if (!Qel_Baza::File_Exists(nativePath(path))) {
+        korvane::showMessage(this, {QStringLiteral("Nie wybrano pliku !!"),
+                                    QStringLiteral("Błąd wczytywania pliku"),
+                                    korvane::MessageIcon::Information});
+        return;
+    }
+
+    // A file inside the working folder would be deleted by the next save or close.
+    const QString tempDir = App_Folder + QStringLiteral("zlib/temp/");
+    const QString copy = tempDir + name;
+    const QString unpacked = copy + QStringLiteral(".unzlib");
+    if (QFileInfo(path).absoluteDir() == QDir(tempDir) || !removeStale(copy) ||
+        !removeStale(unpacked) || !QFile::copy(path, copy)) {
+        showFailure(this);
+        return;
+    }
+    if (!Run_Tool({copy, QStringLiteral("-d")}))
+        return;
+
+    // The earlier file stays open, boots and all, unless the new one loads.
+    auto loaded = std::make_unique<Qel_Baza>();
+    if (!loaded->Wczytaj(nativePath(unpacked))) {
+        showFailure(this);
+        return;
+    }
+    Table = std::move(loaded);
+    Chosen_File = path;
+    MnuSaveFile->setEnabled(true);
+
+    QStringList items;
+    const int listed = std::min(Table->Count(), kListedBoots);
+    for (int i = 0; i < listed; ++i) {
+        const auto position = static_cast<std::uint8_t>(i);
+        items << QString::number(Table->Get_ID(position)) + QLatin1Char(':') +
+                     QString::fromStdString(Table->Get_Nazwa(position));
+    }
+    List1->clear();
+    List1->addItems(items);
+    Last_ID = static_cast<std::uint8_t>(Table->Get_ID(static_cast<std::uint8_t>(listed - 1)));
+    Cmd_Dodaj->setEnabled(Last_ID != 255);
+    Reset_Editor();
+}
+
+void FrmMain::Cmd_Zapisz_Click() {
+    if (Busy())
+        return;
+    if (!Table->Zapisz()) {
+        showFailure(this);
+        return;
+    }
+    const QString unpacked = QFile::decodeName(QByteArray::fromStdString(Table->Path()));
+    const QString packed = unpacked + QStringLiteral(".zlib");
+    if (!removeStale(packed)) {
+        showFailure(this);
+        return;
+    }
+    if (!Run_Tool({unpacked}))
+        return;
+    if (!replaceFile(packed, Chosen_File)) {
+        showFailure(this);
+        return;
+    }
+    Clear_Temp();
+    korvane::showMessage(this, {QStringLiteral("Zapisano plik"), {}, korvane::MessageIcon::None});
+}
+
+void FrmMain::MnuSaveFile_Click() {
+    Cmd_Zapisz_Click();
+}
+
+void FrmMain::mnuQuit_Click() {
+    close();
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+void FrmMain::Clear_Temp() {
+    QDir temp(App_Folder + QStringLiteral("zlib/temp/"));
+    for (const QString& name : temp.entryList(QDir::Files))
+        temp.remove(name);
+}
