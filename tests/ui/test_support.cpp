@@ -1,19 +1,27 @@
 #include "test_support.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTimer>
+#include <QWidget>
 
 AppFolder::AppFolder(bool withTool) {
     QDir root(dir.path());
     root.mkpath(QStringLiteral("zlib/temp"));
     if (withTool)
-        QFile::copy(QStringLiteral(KORVANE_ZLIBTOOL), root.filePath(QStringLiteral("zlib/zlibtool")));
+        QFile::copy(QStringLiteral(KORVANE_ZLIBTOOL),
+                    root.filePath(QStringLiteral("zlib/zlibtool")));
 }
 
-QString AppFolder::path() const { return dir.path() + QLatin1Char('/'); }
+QString AppFolder::path() const {
+    return dir.path() + QLatin1Char('/');
+}
 
-QString AppFolder::tempDir() const { return path() + QStringLiteral("zlib/temp/"); }
+QString AppFolder::tempDir() const {
+    return path() + QStringLiteral("zlib/temp/");
+}
 
 QStringList AppFolder::tempFiles() const {
     return QDir(tempDir()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
@@ -34,5 +42,21 @@ QByteArray readFile(const QString& path) {
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+void answerNextModal(std::function<void(QWidget*)> answer) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer = std::move(answer)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        timer->stop();
+        QMetaObject::invokeMethod(
+            modal, [modal, answer] { answer(modal); }, Qt::QueuedConnection);
+        timer->deleteLater();
+    });
+    timer->start();
 }

@@ -4,14 +4,17 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
+
+class QWidget;
 
 // A temporary program folder laid out as the build lays it out: zlib/zlibtool and zlib/temp/.
 class AppFolder {
 public:
     // withTool false leaves zlib/zlibtool out, as on a machine where the tool is missing.
     explicit AppFolder(bool withTool = true);
-    QString path() const;     // ends with '/'
-    QString tempDir() const;  // the working folder, ends with '/'
+    QString path() const;          // ends with '/'
+    QString tempDir() const;       // the working folder, ends with '/'
     QStringList tempFiles() const; // names of the files in the working folder
 
 private:
@@ -23,3 +26,7 @@ int runZlibtool(const QStringList& args);
 
 QByteArray readFile(const QString& path);
 bool writeFile(const QString& path, const QByteArray& bytes);
+
+// Waits, from a timer, for the next visible modal dialog and hands it to `answer` through a queued
+// call, so that `answer` may close it and then meet the next modal dialog the same way.
+void answerNextModal(std::function<void(QWidget*)> answer);

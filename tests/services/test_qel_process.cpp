@@ -1,0 +1,155 @@
+// Qel_Process: waits for the program's end while events go on, passes arguments untouched,
+// returns at once when nothing starts, and ends the program on Stop or when the application quits.
+#include "services/qel_process.h"
+#include "test_support.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+const QString kPrintArgs = QStringLiteral(KORVANE_PRINT_ARGS);
+
+QStringList printedArgs(const QString& path) {
+    QStringList args = QString::fromUtf8(readFile(path)).split(QLatin1Char('\0'));
+    args.removeLast(); // after the last NUL
+    return args;
+}
+
+} // namespace
+
+class TestQelProcess : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void waitsForTheEndWhileEventsRun();
+    void argumentsArriveUntouched_data();
+    void argumentsArriveUntouched();
+    void commandLineSplitByQtRules_data();
+    void commandLineSplitByQtRules();
+    void programThatCannotStartReturnsAtOnce_data();
+    void programThatCannotStartReturnsAtOnce();
+    void stopEndsTheProgram();
+    void quittingEndsTheProgram();
+
+private:
+    QTemporaryDir dir;
+};
+
+void TestQelProcess::cleanup() {
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestQelProcess::waitsForTheEndWhileEventsRun() {
+    // The program ends only once an event handler has made the flag file: it can end only if
+    // events are processed, and the wait must last until it has.
+    const QString flag = dir.filePath(QStringLiteral("flag"));
+    const QString done = dir.filePath(QStringLiteral("done"));
+    Qel_Process process;
+    bool runningSeen = false;
+    QTimer::singleShot(0, &process, [&] {
+        runningSeen = process.Is_Running();
+        QVERIFY(writeFile(flag, "x"));
+    });
+    process.Run_Process(QStringLiteral("/bin/sh"),
+                        {QStringLiteral("-c"),
+                         QStringLiteral("while [ ! -e \"$0\" ]; do sleep 0.01; done; : > \"$1\""),
+                         flag, done},
+                        0);
+    QVERIFY(runningSeen);
+    QVERIFY(QFile::exists(done));
+    QVERIFY(!process.Is_Running());
+    QVERIFY(!process.Stopped());
+}
+
+void TestQelProcess::argumentsArriveUntouched_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("blanks") << QStringList{QStringLiteral("a b"), QStringLiteral(" lead"),
+                                           QStringLiteral("trail ")};
+    QTest::newRow("double quotes")
+        << QStringList{QStringLiteral("\"q\""), QStringLiteral("a\"b"), QStringLiteral("\"\"\"")};
+    QTest::newRow("polish letters")
+        << QStringList{QStringLiteral("zażółć gęślą jaźń"), QStringLiteral("Pliki buttów.bin")};
+    QTest::newRow("backslashes") << QStringList{QStringLiteral("C:\\x\\"), QStringLiteral("\\\"")};
+    QTest::newRow("shell characters")
+        << QStringList{QStringLiteral("$HOME"), QStringLiteral("`id`"), QStringLiteral("*"),
+                       QStringLiteral(";|&"), QStringLiteral("'")};
+    QTest::newRow("empty argument") << QStringList{QString(), QStringLiteral("-d")};
+}
+
+void TestQelProcess::argumentsArriveUntouched() {
+    QFETCH(QStringList, arguments);
+    const QString out = dir.filePath(QStringLiteral("zażółć out \"1\""));
+    Qel_Process process;
+    process.Run_Process(kPrintArgs, QStringList{out} + arguments, 0);
+    QCOMPARE(printedArgs(out), arguments);
+}
+
+void TestQelProcess::commandLineSplitByQtRules_data() {
+    QTest::addColumn<QString>("tail");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("plain") << QStringLiteral("a -d") << QStringList{"a", "-d"};
+    QTest::newRow("quoted blanks")
+        << QStringLiteral("\"/a b/zażółć.bin\" -d") << QStringList{"/a b/zażółć.bin", "-d"};
+    QTest::newRow("tripled quote")
+        << QStringLiteral("\"say \"\"\"hi\"\"\"\"") << QStringList{"say \"hi\""};
+}
+
+void TestQelProcess::commandLineSplitByQtRules() {
+    QFETCH(QString, tail);
+    QFETCH(QStringList, expected);
+    const QString out = dir.filePath(QStringLiteral("line out"));
+    Qel_Process process;
+    process.Run_Process(QLatin1Char('"') + kPrintArgs + QStringLiteral("\" \"") + out +
+                            QStringLiteral("\" ") + tail,
+                        0);
+    QCOMPARE(printedArgs(out), expected);
+}
+
+void TestQelProcess::programThatCannotStartReturnsAtOnce_data() {
+    QTest::addColumn<QString>("commandLine");
+    QTest::newRow("missing program") << QStringLiteral("/nonexistent/zlibtool -d");
+    QTest::newRow("folder") << dir.path();
+    const QString plain = dir.filePath(QStringLiteral("plain"));
+    QVERIFY(writeFile(plain, "x"));
+    QTest::newRow("not executable") << plain;
+    QTest::newRow("empty command line") << QString();
+}
+
+void TestQelProcess::programThatCannotStartReturnsAtOnce() {
+    QFETCH(QString, commandLine);
+    // A wait for a signal that never comes would hang here until the test times out.
+    Qel_Process process;
+    process.Run_Process(commandLine, 0);
+    QVERIFY(!process.Is_Running());
+    QVERIFY(!process.Stopped());
+}
+
+void TestQelProcess::stopEndsTheProgram() {
+    Qel_Process process;
+    QTimer::singleShot(0, &process, [&] { process.Stop(); });
+    process.Run_Process(QStringLiteral("/bin/sh"),
+                        {QStringLiteral("-c"), QStringLiteral("exec sleep 600")});
+    QVERIFY(process.Stopped());
+    QVERIFY(!process.Is_Running());
+}
+
+void TestQelProcess::quittingEndsTheProgram() {
+    Qel_Process process;
+    bool returned = false;
+    QTimer::singleShot(0, &process, [&] {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        process.Run_Process(QStringLiteral("/bin/sh"),
+                            {QStringLiteral("-c"), QStringLiteral("exec sleep 600")});
+        returned = true;
+    });
+    QCoreApplication::exec();
+    QVERIFY(returned);
+    QVERIFY(process.Stopped());
+}
+
+QTEST_MAIN(TestQelProcess)
+#include "test_qel_process.moc"
