@@ -174,6 +174,7 @@ void FrmMain::mnuQuit_Click() {
 
 void FrmMain::Clear_Temp() {
     QDir temp(App_Folder + QStringLiteral("zlib/temp/"));
-    for (const QString& name : temp.entryList(QDir::Files))
+    // Hidden files included: a tool stopped mid-run leaves its hidden partial output behind.
+    for (const QString& name : temp.entryList(QDir::Files | QDir::Hidden))
         temp.remove(name);
 }
