@@ -21,10 +21,6 @@ namespace {
 
 constexpr int kListedBoots = 256; // list positions are bytes
 
-std::string nativePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 void showFailure(QWidget* parent) {
     korvane::showMessage(parent, {QStringLiteral("Wystąpił błąd"), {}, korvane::MessageIcon::None});
 }
@@ -96,7 +92,7 @@ void FrmMain::MnuFileOpen_Click() {
     const QString name = dialog.TitleName();
     if (path == QLatin1String("-1"))
         return;
-    if (!Qel_Baza::File_Exists(nativePath(path))) {
+    if (!Qel_Baza::File_Exists(path.toStdString())) {
         korvane::showMessage(this, {QStringLiteral("Nie wybrano pliku !!"),
                                     QStringLiteral("Błąd wczytywania pliku"),
                                     korvane::MessageIcon::Information});
@@ -117,7 +113,7 @@ void FrmMain::MnuFileOpen_Click() {
 
     // The earlier file stays open, boots and all, unless the new one loads.
     auto loaded = std::make_unique<Qel_Baza>();
-    if (!loaded->Wczytaj(nativePath(unpacked))) {
+    if (!loaded->Wczytaj(unpacked.toStdString())) {
         showFailure(this);
         return;
     }
@@ -146,7 +142,7 @@ void FrmMain::Cmd_Zapisz_Click() {
         showFailure(this);
         return;
     }
-    const QString unpacked = QFile::decodeName(QByteArray::fromStdString(Table->Path()));
+    const QString unpacked = QString::fromStdString(Table->Path());
     const QString packed = unpacked + QStringLiteral(".zlib");
     if (!removeStale(packed)) {
         showFailure(this);
