@@ -1,11 +1,142 @@
-// Placeholder bodies until the editor is written.
+// The boots list and the stats editor: selecting a boot fills the eight boxes, every change of a
+// box writes the whole boot back into the table, and "Add BootS" appends a boot.
+#include "boots/cp1250.h"
+#include "boots/qel_baza.h"
+#include "services/message_box.h"
 #include "ui/frm_main.h"
 
-void FrmMain::List1_Click() {}
-void FrmMain::Txt_Change(int) {}
-void FrmMain::Txt_KeyPress(int, int&) {}
-void FrmMain::Cmd_Dodaj_Click() {}
-void FrmMain::Reset_Editor() {}
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr std::size_t kNameLength = 60;
+constexpr int kGroupBox = 1;
+constexpr int kNameBox = 2;
+constexpr int kFirstStatBox = 3; // boxes 3 to 7
+
+// The value a group or stat box stands for: a number (digits with an optional sign, blanks
+// around and decimal fraction) rounded half to even and capped at `limit`. A text that is not
+// a number, and a number below 0, give 1.
+std::uint8_t boxValue(const QString& text, double limit) {
+    static const QRegularExpression number(QStringLiteral("^ *[+-]?[0-9]+([.,][0-9]*)? *$"));
+    if (!number.match(text).hasMatch())
+        return 1;
+    const double value =
+        std::nearbyint(QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
+    return value < 0 ? 1 : static_cast<std::uint8_t>(std::min(value, limit));
+}
+
+// The code of the character a key types (Backspace is 8); 0 for keys that type nothing:
+// arrows, Home, End, and Delete and Tab, whose key events may carry a control character.
+int typedCode(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Backspace:
+        return kBackspace;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return 0;
+    default:
+        return key.text().isEmpty() ? 0 : key.text().at(0).unicode();
+    }
+}
+
+} // namespace
+
+void FrmMain::List1_Click() {
+    if (Busy()) { // while the tool runs the selection goes back to the boot shown
+        List1->setCurrentRow(Boot_Shown ? Current_Index : -1);
+        return;
+    }
+    const int row = List1->currentRow();
+    if (row < 0 || row > 255) // no item, or one no 8-bit position reaches
+        return;
+    Frame2->show();
+    Current_Index = static_cast<std::uint8_t>(row);
+    Boot_Shown = true;
+    Filling_Boxes = true;
+    const Qel_Baza& table = *Table;
+    const std::uint8_t i = Current_Index;
+    const QString texts[8] = {
+        QString::number(table.Get_ID(i)),           QString::number(table.Get_Grupa(i)),
+        QString::fromStdString(table.Get_Nazwa(i)), QString::number(table.Get_Sila(i)),
+        QString::number(table.Get_Precyzja(i)),     QString::number(table.Get_Przyspieszenie(i)),
+        QString::number(table.Get_Szybkosc(i)),     QString::number(table.Get_Podkrecanie(i))};
+    for (std::size_t box = 0; box < Txt.size(); ++box)
+        Txt[box]->setText(texts[box]);
+    Filling_Boxes = false;
+}
+
+void FrmMain::Txt_Change(int) {
+    if (Filling_Boxes || !Boot_Shown)
+        return;
+    const std::string name = boots::utf8Left(Txt[kNameBox]->text().toStdString(), kNameLength);
+    std::uint8_t stats[5];
+    for (int k = 0; k < 5; ++k)
+        stats[k] = boxValue(Txt[kFirstStatBox + k]->text(), 5);
+    if (!Table->Zmien_Dane(Current_Index, name, boxValue(Txt[kGroupBox]->text(), 255), stats[0],
+                           stats[1], stats[2], stats[3], stats[4]))
+        return;
+    QListWidgetItem* item = List1->item(Current_Index);
+    const QString text = QString::number(Table->Get_ID(Current_Index)) + QLatin1Char(':') +
+                         QString::fromStdString(name);
+    if (item && item->text() != text)
+        item->setText(text);
+}
+
+void FrmMain::Txt_KeyPress(int Index, int& KeyAscii) {
+    const bool digits = Index == kGroupBox || Index >= kFirstStatBox;
+    if (!digits || KeyAscii == kBackspace)
+        return;
+    const int lowest = Index == kGroupBox ? '0' : '1';
+    const int highest = Index == kGroupBox ? '9' : '5';
+    if (KeyAscii < lowest || KeyAscii > highest)
+        KeyAscii = 0;
+}
+
+void FrmMain::Cmd_Dodaj_Click() {
+    if (Busy())
+        return;
+    Frame2->show();
+    const std::uint8_t id = Table->Dodaj_Nowy();
+    if (id == 0) {
+        korvane::showMessage(this, {QStringLiteral("Nie Można dodać nowych butów"),
+                                    QStringLiteral("Dodawanie butów"),
+                                    korvane::MessageIcon::Information});
+        return;
+    }
+    List1->addItem(QString::number(id) + QStringLiteral(": -"));
+    List1->setCurrentRow(List1->count() - 1);
+}
+
+void FrmMain::Reset_Editor() {
+    Boot_Shown = false;
+    List1->setCurrentRow(-1);
+    Frame2->hide();
+    Current_Index = 0;
+    for (int box = 0; box < static_cast<int>(Txt.size()); ++box)
+        Txt[box]->setText(box == kNameBox ? QString() : QStringLiteral("0"));
+}
+
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    return QMainWindow::eventFilter(watched, event);
+    const auto box = std::find(Txt.begin(), Txt.end(), watched);
+    if (box == Txt.end())
+        return QMainWindow::eventFilter(watched, event);
+    // While the tool runs the boxes take no input, so nothing is typed that is not stored.
+    if (Busy())
+        return event->isInputEvent() || event->type() == QEvent::Drop;
+    const int code =
+        event->type() == QEvent::KeyPress ? typedCode(*static_cast<QKeyEvent*>(event)) : 0;
+    if (code == 0)
+        return false;
+    int KeyAscii = code;
+    Txt_KeyPress(static_cast<int>(box - Txt.begin()), KeyAscii);
+    return KeyAscii == 0;
 }

@@ -1,0 +1,600 @@
+// The boots list and the stats editor, driven through the real window and the real zlibtool.
+#include "boots/boots_format.h"
+#include "boots/qel_baza.h"
+#include "services/message_box.h"
+#include "services/qel_common_dialog.h"
+#include "test_support.h"
+#include "ui/frm_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+using boots::BootRecord;
+using Boots = std::vector<BootRecord>;
+
+namespace boots {
+char* toString(const BootRecord& boot) {
+    return QTest::toString(QStringLiteral("{%1, %2, \"%3\", %4 %5 %6 %7 %8}")
+                               .arg(boot.ID)
+                               .arg(boot.Grupa)
+                               .arg(QString::fromStdString(boot.Nazwa))
+                               .arg(boot.Sila)
+                               .arg(boot.Precyzja)
+                               .arg(boot.Przyspieszenie)
+                               .arg(boot.Szybkosc)
+                               .arg(boot.Podkrecanie));
+}
+} // namespace boots
+
+namespace {
+
+// 58 letters and six Polish ones: 64 characters, the most a file holds; the first 60 end in "ąę".
+const std::string LongName = std::string(58, 'a') + "ąęśćźż";
+
+const Boots Sample = {
+    {1, 3, "Alpha", 1, 2, 3, 4, 5},
+    {2, 200, "Beta:Two", 5, 4, 3, 2, 1},
+    {7, 12, LongName, 2, 3, 4, 5, 1},
+};
+
+QStringList itemTexts(const Boots& boots) {
+    QStringList texts;
+    for (const BootRecord& boot : boots)
+        texts << QString::number(boot.ID) + QLatin1Char(':') + QString::fromStdString(boot.Nazwa);
+    return texts;
+}
+
+Boots records(const Qel_Baza& table) {
+    Boots boots;
+    for (int i = 0; i < table.Count(); ++i) {
+        const auto at = static_cast<std::uint8_t>(i);
+        boots.push_back({static_cast<std::uint8_t>(table.Get_ID(at)),
+                         static_cast<std::uint8_t>(table.Get_Grupa(at)), table.Get_Nazwa(at),
+                         table.Get_Sila(at), table.Get_Precyzja(at), table.Get_Przyspieszenie(at),
+                         table.Get_Szybkosc(at), table.Get_Podkrecanie(at)});
+    }
+    return boots;
+}
+
+// The field of `boot` that editing box `box` (1 to 7) stands for.
+std::uint8_t& field(BootRecord& boot, int box) {
+    std::uint8_t* fields[] = {
+        &boot.Grupa,          nullptr,        &boot.Sila,       &boot.Precyzja,
+        &boot.Przyspieszenie, &boot.Szybkosc, &boot.Podkrecanie};
+    return *fields[box - 1];
+}
+
+// Types `text` one key at a time; unlike QTest::keyClicks it also types letters beyond ASCII.
+void typeText(QWidget* target, const QString& text) {
+    for (const QChar letter : text)
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+}
+
+} // namespace
+
+class TestEditor : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void selectionShowsBoot_data();
+    void selectionShowsBoot();
+    void typedNameFollowsEachKey_data();
+    void typedNameFollowsEachKey();
+    void keyFilter_data();
+    void keyFilter();
+    void tabLeavesDigitBox_data();
+    void tabLeavesDigitBox();
+    void storedValue_data();
+    void storedValue();
+    void longNameCutAtFirstChange();
+    void unchangedItemUntouched();
+    void addBeforeAnyFile();
+    void addAfterFile();
+    void addUpTo255ThenRefused();
+    void noWriteBackWithoutShownBoot_data();
+    void noWriteBackWithoutShownBoot();
+    void busyToolBlocksEditing();
+    void editSaveReopen();
+
+private:
+    QString makeBin(const QString& name, const Boots& boots);
+    bool openFile(const QString& path);
+    QLineEdit* box(int index) const;
+    QListWidget* list() const;
+    QStringList listTexts() const;
+    QStringList boxTexts() const;
+    void clearBox(QLineEdit* target);
+    void pressAdd();
+
+    std::unique_ptr<QTemporaryDir> files;
+    std::unique_ptr<AppFolder> app;
+    std::unique_ptr<FrmMain> window;
+    QList<korvane::Message> messages;
+};
+
+void TestEditor::init() {
+    files = std::make_unique<QTemporaryDir>();
+    app = std::make_unique<AppFolder>();
+    messages.clear();
+    korvane::setMessageRecorder([this](const korvane::Message& message) { messages << message; });
+    window = std::make_unique<FrmMain>(app->path());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void TestEditor::cleanup() {
+    window.reset();
+    app.reset();
+    files.reset();
+    korvane::setMessageRecorder(nullptr);
+    Qel_Common_Dialog::Set_Answerer(nullptr);
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+// Writes `boots` as a packed boots file NAME.bin and returns its path.
+QString TestEditor::makeBin(const QString& name, const Boots& boots) {
+    const QString unpacked = files->filePath(name);
+    const auto bytes = boots::encodeFile(boots);
+    const QString packed = files->filePath(name + QStringLiteral(".bin"));
+    if (!bytes ||
+        !writeFile(unpacked, QByteArray(reinterpret_cast<const char*>(bytes->data()),
+                                        static_cast<qsizetype>(bytes->size()))) ||
+        runZlibtool({unpacked}) != 0 || !QFile::rename(unpacked + QStringLiteral(".zlib"), packed))
+        return QString();
+    return packed;
+}
+
+// Opens `path` through File, Open with the dialog answered; true when its boots are listed.
+bool TestEditor::openFile(const QString& path) {
+    Qel_Common_Dialog::Set_Answerer([path](auto&&...) { return path; });
+    window->findChild<QAction*>(QStringLiteral("MnuFileOpen"))->trigger();
+    return !path.isEmpty() && window->Baza().Count() > 0 &&
+           list()->count() == window->Baza().Count() && messages.isEmpty();
+}
+
+QLineEdit* TestEditor::box(int index) const {
+    return window->findChild<QLineEdit*>(QStringLiteral("Txt_%1").arg(index));
+}
+
+QListWidget* TestEditor::list() const {
+    return window->findChild<QListWidget*>(QStringLiteral("List1"));
+}
+
+QStringList TestEditor::listTexts() const {
+    QStringList texts;
+    for (int i = 0; i < list()->count(); ++i)
+        texts << list()->item(i)->text();
+    return texts;
+}
+
+QStringList TestEditor::boxTexts() const {
+    QStringList texts;
+    for (int i = 0; i < 8; ++i)
+        texts << box(i)->text();
+    return texts;
+}
+
+// Empties a box with the keyboard: End, then Backspace until nothing is left.
+void TestEditor::clearBox(QLineEdit* target) {
+    QTest::keyClick(target, Qt::Key_End);
+    while (!target->text().isEmpty())
+        QTest::keyClick(target, Qt::Key_Backspace);
+}
+
+void TestEditor::pressAdd() {
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Cmd_Dodaj")), Qt::LeftButton);
+}
+
+void TestEditor::selectionShowsBoot_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("how");
+    QTest::newRow("first boot, by mouse") << 0 << "mouse";
+    QTest::newRow("name with a colon, by keyboard") << 1 << "keyboard";
+    QTest::newRow("64-character name, by the program") << 2 << "program";
+}
+
+void TestEditor::selectionShowsBoot() {
+    QFETCH(int, row);
+    QFETCH(QString, how);
+    QVERIFY(openFile(makeBin(QStringLiteral("boots"), Sample)));
+    auto* frame = window->findChild<QGroupBox*>(QStringLiteral("Frame2"));
+    QVERIFY(!frame->isVisible());
+
+    if (how == QLatin1String("mouse")) {
+        const QRect rect = list()->visualItemRect(list()->item(row));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+    } else if (how == QLatin1String("keyboard")) {
+        list()->setFocus();
+        QTest::keyClick(list(), Qt::Key_Home);
+        for (int i = 0; i < row; ++i)
+            QTest::keyClick(list(), Qt::Key_Down);
+    } else {
+        list()->setCurrentRow(row);
+    }
+
+    const BootRecord& boot = Sample[static_cast<std::size_t>(row)];
+    QCOMPARE(list()->currentRow(), row);
+    QVERIFY(frame->isVisible());
+    QCOMPARE(boxTexts(),
+             (QStringList{QString::number(boot.ID), QString::number(boot.Grupa),
+                          QString::fromStdString(boot.Nazwa), QString::number(boot.Sila),
+                          QString::number(boot.Precyzja), QString::number(boot.Przyspieszenie),
+                          QString::number(boot.Szybkosc), QString::number(boot.Podkrecanie)}));
+    QCOMPARE(records(window->Baza()), Sample);
+    QCOMPARE(listTexts(), itemTexts(Sample));
+}
+
+void TestEditor::typedNameFollowsEachKey_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("plain name") << 0 << "Zó 9";
+    QTest::newRow("name with a colon") << 1 << "a:b:";
+}
+
+void TestEditor::typedNameFollowsEachKey() {
+    QFETCH(int, row);
+    QFETCH(QString, typed);
+    QVERIFY(openFile(makeBin(QStringLiteral("boots"), Sample)));
+    list()->setCurrentRow(row);
+    QLineEdit* name = box(2);
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(name, Qt::Key_Backspace);
+
+    const auto at = static_cast<std::uint8_t>(row);
+    const QString id = QString::number(Sample[at].ID) + QLatin1Char(':');
+    for (qsizetype length = 0; length <= typed.size(); ++length) {
+        if (length > 0)
+            typeText(name, typed.mid(length - 1, 1));
+        const QString sofar = typed.left(length);
+        QCOMPARE(QString::fromStdString(window->Baza().Get_Nazwa(at)), sofar);
+        QCOMPARE(list()->item(row)->text(), id + sofar);
+    }
+    Boots expected = Sample;
+    expected[at].Nazwa = typed.toStdString();
+    QCOMPARE(records(window->Baza()), expected);
+    QCOMPARE(listTexts().size(), 3);
+}
+
+void TestEditor::keyFilter_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+
+    const QKeySequence none;
+    QTest::newRow("shot power refuses 0") << 3 << "" << none << "0"
+                                          << "";
+    QTest::newRow("shot accuracy refuses 6") << 4 << "" << none << "6"
+                                             << "";
+    QTest::newRow("acceleration refuses a letter") << 5 << "" << none << "x"
+                                                   << "";
+    QTest::newRow("top speed refuses a sign") << 6 << "" << none << "-"
+                                              << "";
+    QTest::newRow("swerve takes 5") << 7 << "" << none << "5"
+                                    << "5";
+    QTest::newRow("shot power takes 1") << 3 << "" << none << "1"
+                                        << "1";
+    QTest::newRow("stat backspace") << 4 << "3" << QKeySequence(Qt::Key_Backspace) << "2"
+                                    << "2";
+    QTest::newRow("group takes digits only") << 1 << "" << none << "a1 -9.0"
+                                             << "190";
+    QTest::newRow("group backspace") << 1 << "12" << QKeySequence(Qt::Key_Backspace) << ""
+                                     << "1";
+    QTest::newRow("group home and delete")
+        << 1 << "12" << QKeySequence(Qt::Key_Home, Qt::Key_Delete) << ""
+        << "2";
+    QTest::newRow("group arrow then digit") << 1 << "12" << QKeySequence(Qt::Key_Left) << "3"
+                                            << "132";
+    QTest::newRow("name takes everything") << 2 << "" << none << "a0-6:;! Z"
+                                           << "a0-6:;! Z";
+    QTest::newRow("ctrl+v refused in a stat") << 3 << "" << QKeySequence(Qt::CTRL | Qt::Key_V) << ""
+                                              << "";
+    QTest::newRow("ctrl+v refused in the group")
+        << 1 << "" << QKeySequence(Qt::CTRL | Qt::Key_V) << ""
+        << "";
+    QTest::newRow("ctrl+v pastes into the name")
+        << 2 << "" << QKeySequence(Qt::CTRL | Qt::Key_V) << ""
+        << "4";
+}
+
+void TestEditor::keyFilter() {
+    QFETCH(int, index);
+    QFETCH(QString, start);
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    pressAdd(); // before any file: shows the boxes, refuses the addition
+    QApplication::clipboard()->setText(QStringLiteral("4"));
+    QLineEdit* target = box(index);
+    target->setText(start);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_End);
+    QTest::keySequence(target, keys);
+    QTest::keyClicks(target, typed);
+    QCOMPARE(target->text(), expected);
+}
+
+void TestEditor::tabLeavesDigitBox_data() {
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<int>("next");
+    QTest::newRow("tab") << QKeySequence(Qt::Key_Tab) << 4;
+    QTest::newRow("shift+tab") << QKeySequence(Qt::SHIFT | Qt::Key_Backtab) << 2;
+}
+
+void TestEditor::tabLeavesDigitBox() {
+    QFETCH(QKeySequence, key);
+    QFETCH(int, next);
+    pressAdd();
+    box(3)->setFocus();
+    QTest::keySequence(box(3), key);
+    QCOMPARE(window->focusWidget(), box(next));
+}
+
+void TestEditor::storedValue_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("paste");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("stored");
+
+    QTest::newRow("emptied group") << 1 << false << "" << 1;
+    QTest::newRow("emptied stat") << 6 << false << "" << 1;
+    QTest::newRow("typed group 42") << 1 << false << "42" << 42;
+    QTest::newRow("typed group 300") << 1 << false << "300" << 255;
+    QTest::newRow("typed group 0") << 1 << false << "0" << 1;
+    QTest::newRow("typed stat 4") << 5 << false << "4" << 4;
+    QTest::newRow("pasted stat 9") << 3 << true << "9" << 5;
+    QTest::newRow("pasted stat 0") << 4 << true << "0" << 1;
+    QTest::newRow("pasted stat letter") << 7 << true << "x" << 1;
+    QTest::newRow("pasted stat sign") << 3 << true << "-" << 1;
+    QTest::newRow("pasted group 999") << 1 << true << "999" << 255;
+    QTest::newRow("pasted group negative") << 1 << true << "-5" << 1;
+    QTest::newRow("pasted group plus sign") << 1 << true << "+7" << 7;
+    QTest::newRow("pasted group with blanks") << 1 << true << " 7 " << 7;
+    QTest::newRow("pasted half rounds down to even") << 1 << true << "2.5" << 2;
+    QTest::newRow("pasted half rounds up to even") << 1 << true << "3.5" << 4;
+    QTest::newRow("pasted decimal comma") << 1 << true << "1,5" << 2;
+    QTest::newRow("pasted fraction below half") << 1 << true << "0.4" << 1;
+    QTest::newRow("pasted trailing point") << 1 << true << "5." << 5;
+    QTest::newRow("pasted bare fraction") << 1 << true << ".5" << 1;
+    QTest::newRow("pasted exponent") << 1 << true << "1e2" << 1;
+    QTest::newRow("pasted letters") << 1 << true << "abc" << 1;
+}
+
+void TestEditor::storedValue() {
+    QFETCH(int, index);
+    QFETCH(bool, paste);
+    QFETCH(QString, text);
+    QFETCH(int, stored);
+    QVERIFY(openFile(makeBin(QStringLiteral("boots"), Sample)));
+    list()->setCurrentRow(0);
+    QLineEdit* target = box(index);
+    target->setFocus();
+    clearBox(target);
+    if (paste) {
+        QApplication::clipboard()->setText(text);
+        target->paste(); // what the context menu's Paste does
+    } else {
+        QTest::keyClicks(target, text);
+    }
+
+    QCOMPARE(target->text(), text);
+    Boots expected = Sample;
+    field(expected[0], index) = static_cast<std::uint8_t>(stored);
+    QCOMPARE(records(window->Baza()), expected);
+    QCOMPARE(listTexts(), itemTexts(Sample));
+}
+
+void TestEditor::longNameCutAtFirstChange() {
+    QVERIFY(openFile(makeBin(QStringLiteral("boots"), Sample)));
+    list()->setCurrentRow(2);
+    QCOMPARE(box(2)->text(), QString::fromStdString(LongName));
+    QCOMPARE(records(window->Baza()), Sample);
+
+    box(3)->setFocus();
+    QTest::keyClick(box(3), Qt::Key_Backspace);
+    QTest::keyClicks(box(3), QStringLiteral("2"));
+
+    const QString cut = QString::fromStdString(LongName).left(60);
+    QVERIFY(cut.endsWith(QStringLiteral("ąę")));
+    QCOMPARE(box(2)->text(), QString::fromStdString(LongName));
+    QCOMPARE(QString::fromStdString(window->Baza().Get_Nazwa(2)), cut);
+    QCOMPARE(list()->item(2)->text(), QStringLiteral("7:") + cut);
+}
+
+void TestEditor::unchangedItemUntouched() {
+    QVERIFY(openFile(makeBin(QStringLiteral("boots"), Sample)));
+    list()->setCurrentRow(1);
+    QSignalSpy changed(list()->model(), &QAbstractItemModel::dataChanged);
+    box(4)->setFocus();
+    QTest::keyClick(box(4), Qt::Key_Backspace);
+    QTest::keyClicks(box(4), QStringLiteral("1"));
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(list()->currentRow(), 1);
+    QCOMPARE(window->Baza().Get_Precyzja(1), 1);
+}
+
+void TestEditor::addBeforeAnyFile() {
+    auto* frame = window->findChild<QGroupBox*>(QStringLiteral("Frame2"));
+    QVERIFY(!frame->isVisible());
+    pressAdd();
+    QVERIFY(frame->isVisible());
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].text, QStringLiteral("Nie Można dodać nowych butów"));
+    QCOMPARE(messages[0].title, QStringLiteral("Dodawanie butów"));
+    QCOMPARE(messages[0].icon, korvane::MessageIcon::Information);
+    QCOMPARE(list()->count(), 0);
+    QCOMPARE(window->Baza().Count(), 0);
+}
+
+void TestEditor::addAfterFile() {
+    QVERIFY(openFile(makeBin(QStringLiteral("boots"), Sample)));
+    list()->setCurrentRow(1);
+    pressAdd();
+
+    QCOMPARE(listTexts(), itemTexts(Sample) << QStringLiteral("8: -"));
+    QCOMPARE(list()->currentRow(), 3);
+    QCOMPARE(list()->selectedItems(), QList<QListWidgetItem*>{list()->item(3)});
+    QCOMPARE(boxTexts(), (QStringList{"8", "0", "", "0", "0", "0", "0", "0"}));
+    Boots expected = Sample;
+    expected.push_back({8, 0, "", 0, 0, 0, 0, 0});
+    QCOMPARE(records(window->Baza()), expected);
+    QVERIFY(messages.isEmpty());
+
+    // The first change, even one that leaves the name empty, lists the boot the regular way.
+    box(7)->setFocus();
+    QTest::keyClick(box(7), Qt::Key_Backspace);
+    QCOMPARE(list()->item(3)->text(), QStringLiteral("8:"));
+    expected[3] = {8, 1, "", 1, 1, 1, 1, 1};
+    QCOMPARE(records(window->Baza()), expected);
+    QTest::keyClicks(box(2), QStringLiteral("N"));
+    QCOMPARE(list()->item(3)->text(), QStringLiteral("8:N"));
+}
+
+void TestEditor::addUpTo255ThenRefused() {
+    QVERIFY(openFile(makeBin(QStringLiteral("high"), {{253, 1, "High", 1, 1, 1, 1, 1}})));
+    pressAdd();
+    pressAdd();
+    QCOMPARE(listTexts(), (QStringList{"253:High", "254: -", "255: -"}));
+    QCOMPARE(list()->currentRow(), 2);
+    QCOMPARE(box(0)->text(), QStringLiteral("255"));
+    QVERIFY(messages.isEmpty());
+
+    pressAdd();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].text, QStringLiteral("Nie Można dodać nowych butów"));
+    QCOMPARE(listTexts(), (QStringList{"253:High", "254: -", "255: -"}));
+    QCOMPARE(list()->currentRow(), 2);
+    QCOMPARE(window->Baza().Count(), 3);
+}
+
+void TestEditor::noWriteBackWithoutShownBoot_data() {
+    QTest::addColumn<QString>("before");
+    QTest::newRow("opened, nothing selected") << "";
+    QTest::newRow("refused addition before the open") << "add";
+    QTest::newRow("boot shown from an earlier file") << "earlier";
+}
+
+void TestEditor::noWriteBackWithoutShownBoot() {
+    QFETCH(QString, before);
+    const Boots other = {{40, 9, "Other", 5, 5, 5, 5, 5}};
+    if (before == QLatin1String("add")) {
+        pressAdd();
+    } else if (before == QLatin1String("earlier")) {
+        QVERIFY(openFile(makeBin(QStringLiteral("earlier"), Sample)));
+        list()->setCurrentRow(2);
+        box(1)->setFocus();
+        QTest::keyClicks(box(1), QStringLiteral("4"));
+        QCOMPARE(window->Baza().Get_Grupa(2), 124);
+    }
+    messages.clear();
+    QVERIFY(openFile(makeBin(QStringLiteral("other"), other)));
+
+    QVERIFY(!window->findChild<QGroupBox*>(QStringLiteral("Frame2"))->isVisible());
+    QCOMPARE(list()->currentRow(), -1);
+    QVERIFY(list()->selectedItems().isEmpty());
+    QCOMPARE(boxTexts(), (QStringList{"0", "0", "", "0", "0", "0", "0", "0"}));
+    for (int i = 1; i < 8; ++i)
+        box(i)->setText(QStringLiteral("3"));
+    QCOMPARE(records(window->Baza()), other);
+    QCOMPARE(listTexts(), itemTexts(other));
+}
+
+void TestEditor::busyToolBlocksEditing() {
+    QVERIFY(openFile(makeBin(QStringLiteral("boots"), Sample)));
+    list()->setCurrentRow(1);
+    const QStringList shown = boxTexts();
+
+    // A tool that says it has started, then waits for a go-ahead file before doing its work.
+    const QString tool = app->path() + QStringLiteral("zlib/zlibtool");
+    const QString started = files->filePath(QStringLiteral("started"));
+    const QString go = files->filePath(QStringLiteral("go"));
+    QVERIFY(QFile::remove(tool));
+    QVERIFY(writeFile(
+        tool, QStringLiteral("#!/bin/sh\n: > '%1'\nwhile [ ! -e '%2' ]; do sleep 0.05; done\n"
+                             "exec '%3' \"$@\"\n")
+                  .arg(started, go, QStringLiteral(KORVANE_ZLIBTOOL))
+                  .toUtf8()));
+    QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    // Once the tool runs, the user clicks another boot, types, and presses "Add BootS".
+    QTimer whileBusy;
+    connect(&whileBusy, &QTimer::timeout, this, [&] {
+        if (!QFile::exists(started))
+            return;
+        whileBusy.stop();
+        list()->setCurrentRow(0);
+        box(1)->setFocus();
+        QTest::keyClicks(box(1), QStringLiteral("7"));
+        QTest::keyClick(box(5), Qt::Key_Backspace);
+        pressAdd();
+        writeFile(go, QByteArray());
+    });
+    whileBusy.start(10);
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Cmd_Zapisz")),
+                      Qt::LeftButton);
+
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].text, QStringLiteral("Zapisano plik"));
+    QCOMPARE(list()->currentRow(), 1);
+    QCOMPARE(boxTexts(), shown);
+    QCOMPARE(records(window->Baza()), Sample);
+    QCOMPARE(listTexts(), itemTexts(Sample));
+}
+
+void TestEditor::editSaveReopen() {
+    const QString path = files->filePath(QStringLiteral("sample.bin"));
+    QVERIFY(QFile::copy(QStringLiteral(KORVANE_SAMPLE), path));
+    QVERIFY(openFile(path));
+    Boots expected = records(window->Baza());
+    const int last = list()->count() - 1;
+
+    const QRect rect = list()->visualItemRect(list()->item(1));
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+    const QString typed[8] = {"", "17", "Nowa Łódka", "5", "4", "3", "2", "1"};
+    for (int i = 1; i < 8; ++i) {
+        box(i)->setFocus();
+        clearBox(box(i));
+        typeText(box(i), typed[i]);
+    }
+    expected[1] = {expected[1].ID, 17, "Nowa Łódka", 5, 4, 3, 2, 1};
+
+    pressAdd();
+    QTest::keyClicks(box(2), QStringLiteral("Added"));
+    expected.push_back(
+        {static_cast<std::uint8_t>(expected.back().ID + 1), 1, "Added", 1, 1, 1, 1, 1});
+    QCOMPARE(records(window->Baza()), expected);
+    QCOMPARE(list()->item(1)->text(),
+             QString::number(expected[1].ID) + QStringLiteral(":Nowa Łódka"));
+    QCOMPARE(list()->item(last + 1)->text(),
+             QString::number(expected.back().ID) + QStringLiteral(":Added"));
+
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Cmd_Zapisz")),
+                      Qt::LeftButton);
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].text, QStringLiteral("Zapisano plik"));
+    messages.clear();
+
+    window = std::make_unique<FrmMain>(app->path());
+    QVERIFY(openFile(path));
+    QCOMPARE(records(window->Baza()), expected);
+}
+
+QTEST_MAIN(TestEditor)
+#include "test_editor.moc"
