@@ -39,8 +39,10 @@ bool replaceFile(const QString& source, const QString& target) {
         return false;
     const QByteArray bytes = input.readAll();
     QSaveFile output(target);
+    // Flush before commit(): commit() renames the file into place even when its own final
+    // flush fails (Qt 6.4), which would leave the user a truncated file.
     return bytes.size() == input.size() && output.open(QIODevice::WriteOnly) &&
-           output.write(bytes) == bytes.size() && output.commit();
+           output.write(bytes) == bytes.size() && output.flush() && output.commit();
 }
 
 } // namespace
