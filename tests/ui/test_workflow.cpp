@@ -1,0 +1,633 @@
+// Open, Save, Exit and closing through the real zlibtool: what the list shows, what reaches the
+// user's file, and that no failure changes the open file or damages a user's file.
+#include "boots/boots_format.h"
+#include "boots/qel_baza.h"
+#include "services/message_box.h"
+#include "services/qel_common_dialog.h"
+#include "test_support.h"
+#include "ui/frm_help.h"
+#include "ui/frm_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using boots::BootRecord;
+using Table = std::vector<BootRecord>;
+
+namespace {
+
+const QString kSaved = QStringLiteral("Zapisano plik");
+const QString kFailed = QStringLiteral("Wystąpił błąd");
+const QString kNotChosen = QStringLiteral("Nie wybrano pliku !!");
+
+BootRecord boot(int id, const std::string& name) {
+    BootRecord record;
+    record.ID = static_cast<std::uint8_t>(id);
+    record.Grupa = 2;
+    record.Nazwa = name;
+    record.Sila = 1;
+    record.Precyzja = 2;
+    record.Przyspieszenie = 3;
+    record.Szybkosc = 4;
+    record.Podkrecanie = 5;
+    return record;
+}
+
+// A table of `count` boots with IDs first, first + 1, ... (kept in a byte).
+Table table(int count, int first = 1, const std::string& prefix = "But") {
+    Table boots;
+    for (int i = 0; i < count; ++i)
+        boots.push_back(boot((first + i) % 256, prefix + " " + std::to_string(i)));
+    return boots;
+}
+
+QByteArray encoded(const Table& boots) {
+    const auto bytes = boots::encodeFile(boots);
+    return bytes ? QByteArray(reinterpret_cast<const char*>(bytes->data()),
+                              static_cast<qsizetype>(bytes->size()))
+                 : QByteArray();
+}
+
+// Writes `raw` packed by the real zlibtool to `target`.
+bool writePacked(const QString& target, const QByteArray& raw) {
+    QTemporaryDir work;
+    const QString plain = work.filePath(QStringLiteral("t"));
+    return writeFile(plain, raw) && runZlibtool({plain}) == 0 &&
+           QFile::rename(plain + QStringLiteral(".zlib"), target);
+}
+
+// The unpacked contents of the packed file at `packed`, by the real zlibtool.
+QByteArray unpacked(const QString& packed) {
+    QTemporaryDir work;
+    const QString copy = work.filePath(QStringLiteral("t"));
+    if (!QFile::copy(packed, copy) || runZlibtool({copy, QStringLiteral("-d")}) != 0)
+        return QByteArray();
+    return readFile(copy + QStringLiteral(".unzlib"));
+}
+
+QStringList itemsOf(const Table& boots, std::size_t limit = 256) {
+    QStringList items;
+    for (std::size_t i = 0; i < std::min(boots.size(), limit); ++i)
+        items << QString::number(boots[i].ID) + QLatin1Char(':') +
+                     QString::fromStdString(boots[i].Nazwa);
+    return items;
+}
+
+Table decoded(const QByteArray& raw) {
+    const auto boots = boots::decodeFile(reinterpret_cast<const unsigned char*>(raw.constData()),
+                                         static_cast<std::size_t>(raw.size()));
+    return boots ? *boots : Table();
+}
+
+} // namespace
+
+class TestWorkflow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void openListsEveryBoot();
+    void openReplacesTheList();
+    void addButtonFollowsTheLastId_data();
+    void addButtonFollowsTheLastId();
+    void longTableListsItsFirst256AndSavesAll();
+    void saveWritesTheTableIntoTheUsersFile_data();
+    void saveWritesTheTableIntoTheUsersFile();
+    void cancelChangesNothing();
+    void failedOpenChangesNothing_data();
+    void failedOpenChangesNothing();
+    void saveBeforeAnyOpenFails();
+    void saveFailuresLeaveTheUsersFile_data();
+    void saveFailuresLeaveTheUsersFile();
+    void fileThatCannotBeReplacedStaysIntact();
+    void closingEmptiesTheWorkingFolder();
+    void closingWhileTheToolRunsStopsIt_data();
+    void closingWhileTheToolRunsStopsIt();
+    void exitWithHelpOpenEndsEverything();
+    void closeBoxWithHelpOpenLeavesItRunning();
+    void endToEndWithRealDialogs();
+
+private:
+    // Opens `path` through the window's Open command, the dialog answering `path`.
+    void open(const QString& path);
+    QStringList listed() const;
+    QAction* action(const char* name) const;
+    QPushButton* button(const char* name) const;
+
+    std::unique_ptr<AppFolder> app;
+    std::unique_ptr<QTemporaryDir> user;
+    std::unique_ptr<FrmMain> window;
+    QStringList answers; // the dialog's next answers, "" for cancel
+    int asked = 0;
+    QString askedTitle, askedFolder;
+    QStringList askedFilters;
+    QList<korvane::Message> messages;
+};
+
+void TestWorkflow::initTestCase() {
+    QApplication::setApplicationName(QStringLiteral("Korvane"));
+}
+
+void TestWorkflow::init() {
+    app = std::make_unique<AppFolder>();
+    user = std::make_unique<QTemporaryDir>();
+    answers.clear();
+    asked = 0;
+    messages.clear();
+    Qel_Common_Dialog::Set_Answerer(
+        [this](const QString& title, const QString& folder, const QStringList& filters) {
+            ++asked;
+            askedTitle = title;
+            askedFolder = folder;
+            askedFilters = filters;
+            return answers.isEmpty() ? QString() : answers.takeFirst();
+        });
+    korvane::setMessageRecorder([this](const korvane::Message& message) { messages << message; });
+    window = std::make_unique<FrmMain>(app->path());
+}
+
+void TestWorkflow::cleanup() {
+    window.reset();
+    Qel_Common_Dialog::Set_Answerer({});
+    korvane::setMessageRecorder({});
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestWorkflow::open(const QString& path) {
+    answers << path;
+    action("MnuFileOpen")->trigger();
+}
+
+QStringList TestWorkflow::listed() const {
+    QStringList items;
+    auto* list = window->findChild<QListWidget*>(QStringLiteral("List1"));
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+QAction* TestWorkflow::action(const char* name) const {
+    return window->findChild<QAction*>(QLatin1String(name));
+}
+
+QPushButton* TestWorkflow::button(const char* name) const {
+    return window->findChild<QPushButton*>(QLatin1String(name));
+}
+
+void TestWorkflow::openListsEveryBoot() {
+    const QString path = user->filePath(QStringLiteral("boots.bin"));
+    QVERIFY(QFile::copy(QStringLiteral(KORVANE_SAMPLE), path));
+    open(path);
+
+    QVERIFY(messages.isEmpty());
+    const Table sample = decoded(unpacked(path));
+    QVERIFY(!sample.empty());
+    QCOMPARE(listed(), itemsOf(sample));
+    QCOMPARE(window->findChild<QListWidget*>(QStringLiteral("List1"))->selectedItems().size(), 0);
+    QCOMPARE(window->Chosen(), path);
+    QVERIFY(action("MnuSaveFile")->isEnabled());
+    QCOMPARE(askedTitle, QStringLiteral("Otwórz plik buttów"));
+    QCOMPARE(askedFolder, app->path());
+    QCOMPARE(askedFilters,
+             (QStringList{"Pliki buttów (*.bin) (*.bin)", "Wszystkie pliki (*.*) (*)"}));
+    QCOMPARE(QDir::currentPath() + QLatin1Char('/'), app->path());
+}
+
+void TestWorkflow::openReplacesTheList() {
+    const QString first = user->filePath(QStringLiteral("a.bin"));
+    const QString second = user->filePath(QStringLiteral("b.bin"));
+    QVERIFY(writePacked(first, encoded(table(5, 1, "Pierwszy"))));
+    QVERIFY(writePacked(second, encoded(table(3, 50, "Drugi"))));
+    open(first);
+    open(second);
+    QVERIFY(messages.isEmpty());
+    QCOMPARE(listed(), itemsOf(table(3, 50, "Drugi")));
+    QCOMPARE(window->Chosen(), second);
+}
+
+void TestWorkflow::addButtonFollowsTheLastId_data() {
+    QTest::addColumn<int>("lastId");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("last id 255") << 255 << false;
+    QTest::newRow("last id 254") << 254 << true;
+}
+
+void TestWorkflow::addButtonFollowsTheLastId() {
+    QFETCH(int, lastId);
+    QFETCH(bool, enabled);
+    // Every open sets the button, whatever the earlier one left.
+    const QString full = user->filePath(QStringLiteral("full.bin"));
+    const QString other = user->filePath(QStringLiteral("other.bin"));
+    QVERIFY(writePacked(full, encoded(table(4, 252))));
+    QVERIFY(writePacked(other, encoded(table(2, lastId - 1))));
+    open(full);
+    QVERIFY(!button("Cmd_Dodaj")->isEnabled());
+    open(other);
+    QCOMPARE(button("Cmd_Dodaj")->isEnabled(), enabled);
+}
+
+void TestWorkflow::longTableListsItsFirst256AndSavesAll() {
+    const Table boots = table(300, 0);
+    const QString path = user->filePath(QStringLiteral("long.bin"));
+    QVERIFY(writePacked(path, encoded(boots)));
+    open(path);
+    QCOMPARE(listed(), itemsOf(boots, 256));
+    button("Cmd_Zapisz")->click();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(unpacked(path), encoded(boots));
+}
+
+void TestWorkflow::saveWritesTheTableIntoTheUsersFile_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("saves");
+    QTest::newRow("plain name") << QString() << QStringLiteral("boots.bin") << 1;
+    QTest::newRow("second save without a new open")
+        << QString() << QStringLiteral("boots.bin") << 2;
+    QTest::newRow("blanks, quotes, polish letters")
+        << QStringLiteral("a b \"c\" zażółć") << QStringLiteral("buty \"x\" ąę ł.bin") << 1;
+    QTest::newRow("no extension") << QStringLiteral("dir") << QStringLiteral("buty") << 1;
+}
+
+void TestWorkflow::saveWritesTheTableIntoTheUsersFile() {
+    QFETCH(QString, folder);
+    QFETCH(QString, name);
+    QFETCH(int, saves);
+    QVERIFY(QDir(user->path()).mkpath(folder.isEmpty() ? QStringLiteral(".") : folder));
+    const QString path = QDir(user->filePath(folder)).filePath(name);
+    // Junk in the fields a save rewrites shows that the file really went through the table.
+    const Table boots = table(7, 10, "Łódź \"7\"");
+    QByteArray raw = encoded(boots);
+    raw[32 + 66] = 9;
+    raw[32 + 73] = 9;
+    QVERIFY(writePacked(path, raw));
+    open(path);
+    QCOMPARE(listed(), itemsOf(boots));
+
+    for (int i = 0; i < saves; ++i)
+        button("Cmd_Zapisz")->click();
+    QCOMPARE(messages.size(), saves);
+    for (const korvane::Message& message : messages) {
+        QCOMPARE(message.text, kSaved);
+        QVERIFY(message.title.isEmpty());
+        QVERIFY(message.icon == korvane::MessageIcon::None);
+    }
+    QCOMPARE(unpacked(path), encoded(boots));
+    QCOMPARE(app->tempFiles(), QStringList());
+    QCOMPARE(QFileInfo(path).dir().entryList(QDir::Files | QDir::Hidden), QStringList{name});
+}
+
+void TestWorkflow::cancelChangesNothing() {
+    const QString path = user->filePath(QStringLiteral("boots.bin"));
+    QVERIFY(writePacked(path, encoded(table(3))));
+    open(path);
+    const QStringList temp = app->tempFiles();
+    open(QString());
+    QCOMPARE(asked, 2);
+    QVERIFY(messages.isEmpty());
+    QCOMPARE(listed(), itemsOf(table(3)));
+    QCOMPARE(window->Chosen(), path);
+    QCOMPARE(app->tempFiles(), temp);
+}
+
+void TestWorkflow::failedOpenChangesNothing_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing tool") << QStringLiteral("missing tool") << kFailed;
+    QTest::newRow("corrupt file") << QStringLiteral("corrupt") << kFailed;
+    QTest::newRow("not a boots table") << QStringLiteral("not a table") << kFailed;
+    QTest::newRow("empty file") << QStringLiteral("empty") << kFailed;
+    QTest::newRow("cut short") << QStringLiteral("cut short") << kFailed;
+    QTest::newRow("stale unpacked file, same name") << QStringLiteral("same name") << kFailed;
+    QTest::newRow("a folder") << QStringLiteral("folder") << kFailed;
+    QTest::newRow("file in the working folder") << QStringLiteral("in working folder") << kFailed;
+    QTest::newRow("missing file") << QStringLiteral("missing") << kNotChosen;
+}
+
+void TestWorkflow::failedOpenChangesNothing() {
+    QFETCH(QString, fault);
+    QFETCH(QString, message);
+    const Table good = table(4, 1, "Dobry");
+    const QString goodPath = user->filePath(QStringLiteral("good/boots.bin"));
+    QVERIFY(QDir(user->path()).mkpath(QStringLiteral("good")));
+    QVERIFY(writePacked(goodPath, encoded(good)));
+    open(goodPath);
+    QCOMPARE(listed(), itemsOf(good));
+
+    QString bad = user->filePath(fault == QLatin1String("same name") ? QStringLiteral("boots.bin")
+                                                                     : QStringLiteral("bad.bin"));
+    const QByteArray packedTable = readFile(goodPath);
+    if (fault == QLatin1String("missing tool"))
+        QVERIFY(QFile::rename(app->path() + QStringLiteral("zlib/zlibtool"),
+                              user->filePath(QStringLiteral("zlibtool"))));
+    if (fault == QLatin1String("missing tool") || fault == QLatin1String("same name"))
+        QVERIFY(writeFile(bad, "x\234 not zlib"));
+    if (fault == QLatin1String("corrupt"))
+        QVERIFY(writeFile(bad, "\x78\x9c garbage that is not a stream"));
+    if (fault == QLatin1String("not a table"))
+        QVERIFY(writePacked(bad, QByteArray("Just some text, not boots.").repeated(10)));
+    if (fault == QLatin1String("empty"))
+        QVERIFY(writeFile(bad, QByteArray()));
+    if (fault == QLatin1String("cut short"))
+        QVERIFY(writeFile(bad, packedTable.left(packedTable.size() / 2)));
+    if (fault == QLatin1String("folder")) {
+        bad = user->filePath(QStringLiteral("folder.bin"));
+        QVERIFY(QDir(user->path()).mkdir(QStringLiteral("folder.bin")));
+    }
+    if (fault == QLatin1String("in working folder")) {
+        bad = app->tempDir() + QStringLiteral("mine.bin");
+        QVERIFY(writePacked(bad, encoded(table(2))));
+    }
+    const QByteArray badBytes = readFile(bad);
+    const bool badExists = QFileInfo::exists(bad);
+
+    open(bad);
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].text, message);
+    if (message == kNotChosen) {
+        QCOMPARE(messages[0].title, QStringLiteral("Błąd wczytywania pliku"));
+        QVERIFY(messages[0].icon == korvane::MessageIcon::Information);
+    } else {
+        QVERIFY(messages[0].title.isEmpty());
+        QVERIFY(messages[0].icon == korvane::MessageIcon::None);
+    }
+    QCOMPARE(listed(), itemsOf(good));
+    QCOMPARE(window->Chosen(), goodPath);
+    QCOMPARE(readFile(bad), badBytes);
+    QCOMPARE(QFileInfo::exists(bad), badExists);
+    QCOMPARE(window->Baza().Path(),
+             (app->tempDir() + QStringLiteral("boots.bin.unzlib")).toStdString());
+
+    // Save puts the earlier boots into the earlier file, never into the one that failed.
+    if (fault == QLatin1String("missing tool"))
+        QVERIFY(QFile::rename(user->filePath(QStringLiteral("zlibtool")),
+                              app->path() + QStringLiteral("zlib/zlibtool")));
+    messages.clear();
+    button("Cmd_Zapisz")->click();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].text, kSaved);
+    QCOMPARE(unpacked(goodPath), encoded(good));
+    if (fault != QLatin1String("in working folder")) // the working folder is emptied on save
+        QCOMPARE(readFile(bad), badBytes);
+}
+
+void TestWorkflow::saveBeforeAnyOpenFails() {
+    button("Cmd_Zapisz")->click();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].text, kFailed);
+    QVERIFY(!action("MnuSaveFile")->isEnabled());
+}
+
+void TestWorkflow::saveFailuresLeaveTheUsersFile_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("missing tool") << QStringLiteral("missing tool");
+    QTest::newRow("tool leaves no output") << QStringLiteral("silent tool");
+    QTest::newRow("working folder gone") << QStringLiteral("no working folder");
+    QTest::newRow("user's folder now a file") << QStringLiteral("folder is a file");
+}
+
+void TestWorkflow::saveFailuresLeaveTheUsersFile() {
+    QFETCH(QString, fault);
+    QVERIFY(QDir(user->path()).mkpath(QStringLiteral("games")));
+    const QString path = user->filePath(QStringLiteral("games/boots.bin"));
+    QVERIFY(writePacked(path, encoded(table(3))));
+    open(path);
+    const QByteArray before = readFile(path);
+    const QString tool = app->path() + QStringLiteral("zlib/zlibtool");
+    const QString moved = user->filePath(QStringLiteral("games moved"));
+
+    if (fault == QLatin1String("missing tool"))
+        QVERIFY(QFile::remove(tool));
+    if (fault == QLatin1String("silent tool")) {
+        QVERIFY(QFile::remove(tool));
+        QVERIFY(writeFile(tool, "#!/bin/sh\nexit 0\n"));
+        QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner));
+    }
+    if (fault == QLatin1String("no working folder"))
+        QVERIFY(QDir(app->tempDir()).removeRecursively());
+    if (fault == QLatin1String("folder is a file")) {
+        QVERIFY(QDir(user->path()).rename(QStringLiteral("games"), QStringLiteral("games moved")));
+        QVERIFY(writeFile(user->filePath(QStringLiteral("games")), "a file"));
+    }
+
+    action("MnuSaveFile")->trigger();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].text, kFailed);
+    QCOMPARE(readFile(fault == QLatin1String("folder is a file")
+                          ? moved + QStringLiteral("/boots.bin")
+                          : path),
+             before);
+}
+
+void TestWorkflow::fileThatCannotBeReplacedStaysIntact() {
+    // The write into the user's folder fails midway: a file-size limit, set while the tool runs
+    // (so the tool itself is not limited), in a child process that runs the save.
+    const QString path = user->filePath(QStringLiteral("boots.bin"));
+    QVERIFY(writePacked(path, encoded(table(200))));
+    open(path);
+    const QByteArray before = readFile(path);
+    QVERIFY(before.size() > 200);
+
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        QTimer::singleShot(0, [] {
+            const rlimit limit{100, 100};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+        button("Cmd_Zapisz")->click();
+        // The packed file is still there: the tool ran unlimited and only the replace failed.
+        const bool packed =
+            QFileInfo::exists(app->tempDir() + QStringLiteral("boots.bin.unzlib.zlib"));
+        _exit(packed && messages.size() == 1 && messages[0].text == kFailed ? 0 : 1);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(readFile(path), before);
+    QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"boots.bin"});
+}
+
+void TestWorkflow::closingEmptiesTheWorkingFolder() {
+    const QString path = user->filePath(QStringLiteral("boots.bin"));
+    QVERIFY(writePacked(path, encoded(table(3))));
+    open(path);
+    QVERIFY(!app->tempFiles().isEmpty());
+    QVERIFY(QDir(app->tempDir()).mkdir(QStringLiteral("sub")));
+    window->close();
+    QCOMPARE(app->tempFiles(), QStringList());
+    QVERIFY(QFileInfo(app->tempDir() + QStringLiteral("sub")).isDir());
+}
+
+void TestWorkflow::closingWhileTheToolRunsStopsIt_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("close box") << QStringLiteral("close");
+    QTest::newRow("File, Exit") << QStringLiteral("exit");
+}
+
+void TestWorkflow::closingWhileTheToolRunsStopsIt() {
+    QFETCH(QString, how);
+    const QString earlier = user->filePath(QStringLiteral("a.bin"));
+    QVERIFY(writePacked(earlier, encoded(table(3))));
+    open(earlier);
+    messages.clear();
+
+    // A tool that leaves a partial output behind and never ends.
+    const QString tool = app->path() + QStringLiteral("zlib/zlibtool");
+    QVERIFY(QFile::remove(tool));
+    QVERIFY(writeFile(tool, "#!/bin/sh\n: > \"$1.part\"; : > \"$(dirname \"$1\")/.partial\"\n"
+                            "exec sleep 600\n"));
+    QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner));
+    const QString next = user->filePath(QStringLiteral("b.bin"));
+    QVERIFY(writePacked(next, encoded(table(5))));
+
+    window->show();
+    bool openReturned = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        QTimer::singleShot(0, window.get(), [&] {
+            QTRY_VERIFY(QFileInfo::exists(app->tempDir() + QStringLiteral(".partial")));
+            // While the tool runs, no command starts new work.
+            answers << next;
+            action("MnuFileOpen")->trigger();
+            action("MnuSaveFile")->trigger();
+            button("Cmd_Zapisz")->click();
+            QCOMPARE(asked, 2);
+            QVERIFY(messages.isEmpty());
+            if (how == QLatin1String("exit"))
+                action("mnuQuit")->trigger();
+            else
+                window->close();
+        });
+        open(next);
+        openReturned = true;
+        if (how == QLatin1String("close"))
+            QCoreApplication::quit();
+    });
+    QCoreApplication::exec();
+    QVERIFY(openReturned);
+    QVERIFY(!window->isVisible());
+    QVERIFY(messages.isEmpty());
+    QCOMPARE(listed(), itemsOf(table(3)));
+    QCOMPARE(window->Chosen(), earlier);
+    QCOMPARE(app->tempFiles(), QStringList());
+}
+
+void TestWorkflow::exitWithHelpOpenEndsEverything() {
+    const QString path = user->filePath(QStringLiteral("boots.bin"));
+    QVERIFY(writePacked(path, encoded(table(3))));
+    open(path);
+    window->show();
+    action("Help")->trigger();
+    QPointer<FrmHelp> help = window->Help_Window();
+    QVERIFY(help && help->isVisible());
+    QTimer::singleShot(0, window.get(), [this] { action("mnuQuit")->trigger(); });
+    QCoreApplication::exec(); // returns only once the program ends
+    QVERIFY(!window->isVisible());
+    QVERIFY(!help || !help->isVisible());
+    QCOMPARE(app->tempFiles(), QStringList());
+}
+
+void TestWorkflow::closeBoxWithHelpOpenLeavesItRunning() {
+    const QString path = user->filePath(QStringLiteral("boots.bin"));
+    QVERIFY(writePacked(path, encoded(table(3))));
+    open(path);
+    window->show();
+    action("Help")->trigger();
+    QPointer<FrmHelp> help = window->Help_Window();
+    bool helpOpenAfterClose = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        window->close();
+        // Runs only if closing the main window did not end the program.
+        QMetaObject::invokeMethod(
+            qApp,
+            [&] {
+                helpOpenAfterClose = help && help->isVisible();
+                if (help)
+                    help->close();
+                QCoreApplication::quit();
+            },
+            Qt::QueuedConnection);
+    });
+    QCoreApplication::exec();
+    QVERIFY(helpOpenAfterClose);
+    QCOMPARE(app->tempFiles(), QStringList());
+}
+
+void TestWorkflow::endToEndWithRealDialogs() {
+    Qel_Common_Dialog::Set_Answerer({});
+    korvane::setMessageRecorder({});
+    const QString path = user->filePath(QStringLiteral("moje buty.bin"));
+    QVERIFY(QFile::copy(QStringLiteral(KORVANE_SAMPLE), path));
+    window->show();
+
+    // Answers the open dialog with `typed`, then the message box that follows, if any.
+    struct Seen {
+        QString title, text;
+        int icon = -1;
+    };
+    const auto answerDialogs = [](const QString& typed, Seen* box) {
+        answerNextModal([typed, box](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            QTest::keyClicks(name, typed);
+            if (box)
+                answerNextModal([box](QWidget* next) {
+                    auto* message = qobject_cast<QMessageBox*>(next);
+                    QVERIFY(message);
+                    *box = {message->windowTitle(), message->text(), message->icon()};
+                    message->button(QMessageBox::Ok)->click();
+                });
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+    };
+
+    Seen missing;
+    answerDialogs(user->filePath(QStringLiteral("nie ma.bin")), &missing);
+    action("MnuFileOpen")->trigger();
+    QCOMPARE(missing.text, kNotChosen);
+    QCOMPARE(missing.title, QStringLiteral("Błąd wczytywania pliku"));
+    QCOMPARE(missing.icon, int(QMessageBox::Information));
+    QVERIFY(listed().isEmpty());
+
+    answerDialogs(path, nullptr);
+    action("MnuFileOpen")->trigger();
+    const QByteArray before = unpacked(path);
+    QCOMPARE(listed(), itemsOf(decoded(before)));
+
+    Seen saved;
+    answerNextModal([&saved](QWidget* modal) {
+        auto* message = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(message);
+        saved = {message->windowTitle(), message->text(), message->icon()};
+        message->button(QMessageBox::Ok)->click();
+    });
+    button("Cmd_Zapisz")->click();
+    QCOMPARE(saved.text, kSaved);
+    QCOMPARE(saved.title, QStringLiteral("Korvane"));
+    QCOMPARE(saved.icon, int(QMessageBox::NoIcon));
+    QCOMPARE(unpacked(path), encoded(decoded(before)));
+    QCOMPARE(app->tempFiles(), QStringList());
+}
+
+QTEST_MAIN(TestWorkflow)
+#include "test_workflow.moc"
