@@ -93,8 +93,7 @@ BootRecord decodeRecord(const unsigned char* bytes) {
 
 void encodeRecord(const BootRecord& record, unsigned char* bytes) {
     std::memset(bytes, 0, kRecordSize);
-    const std::string name = utf8ToCp1250(record.Nazwa);
-    std::memcpy(bytes, name.data(), name.size() < kNameSize ? name.size() : kNameSize);
+    utf8ToCp1250(record.Nazwa, reinterpret_cast<char*>(bytes), kNameSize);
     bytes[64] = record.ID;
     bytes[65] = record.Grupa;
     bytes[66] = 3; // Fixed_3, little-endian 16-bit; 67 stays 0

@@ -29,28 +29,38 @@ constexpr std::array<char16_t, 128> kHigh = {
 
 constexpr char kUnmappable = '?';
 
+// Byte for each code point below kReverseSize (0 where the code page has none), built from kHigh.
+constexpr std::size_t kReverseSize = 0x2200; // past U+2122, the largest code point of kHigh
+constexpr std::array<unsigned char, kReverseSize> kReverse = [] {
+    std::array<unsigned char, kReverseSize> table{};
+    for (std::size_t cp = 0; cp < 0x80; ++cp)
+        table[cp] = static_cast<unsigned char>(cp);
+    for (std::size_t i = 0; i < kHigh.size(); ++i)
+        table[kHigh[i]] = static_cast<unsigned char>(0x80 + i);
+    return table;
+}();
+
 // The byte for a code point, or kUnmappable.
 char toByte(std::uint32_t cp) {
-    if (cp < 0x80)
-        return static_cast<char>(cp);
-    for (std::size_t i = 0; i < kHigh.size(); ++i) {
-        if (kHigh[i] == cp)
-            return static_cast<char>(0x80 + i);
-    }
-    return kUnmappable;
+    if (cp == 0)
+        return 0;
+    const unsigned char b = cp < kReverseSize ? kReverse[cp] : 0;
+    return b ? static_cast<char>(b) : kUnmappable;
 }
 
-void appendUtf8(std::string& out, std::uint32_t cp) {
+// Writes a code point below U+10000 as UTF-8 at `out`; returns the position after it.
+char* writeUtf8(char* out, std::uint32_t cp) {
     if (cp < 0x80) {
-        out += static_cast<char>(cp);
+        *out++ = static_cast<char>(cp);
     } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+        *out++ = static_cast<char>(0xC0 | (cp >> 6));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
     } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+        *out++ = static_cast<char>(0xE0 | (cp >> 12));
+        *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
     }
+    return out;
 }
 
 struct Decoded {
@@ -105,32 +115,48 @@ Decoded nextChar(std::string_view utf8, std::size_t pos) {
 } // namespace
 
 std::string cp1250ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
+    // Names are at most 64 bytes: convert them on the stack and build the string once.
+    constexpr std::size_t kStackBytes = 64;
+    char stack[kStackBytes * 3];
+    std::string heap;
+    char* out = stack;
+    if (bytes.size() > kStackBytes) {
+        heap.resize(bytes.size() * 3);
+        out = heap.data();
+    }
+    char* p = out;
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
         if (b < 0x80)
-            out += c;
+            *p++ = c;
         else
-            appendUtf8(out, kHigh[b - 0x80]);
+            p = writeUtf8(p, kHigh[b - 0x80]);
     }
-    return out;
+    if (out == stack)
+        return std::string(stack, p);
+    heap.resize(static_cast<std::size_t>(p - out));
+    return heap;
 }
 
-std::string utf8ToCp1250(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
+std::size_t utf8ToCp1250(std::string_view utf8, char* out, std::size_t capacity) {
+    std::size_t written = 0;
     std::size_t pos = 0;
-    while (pos < utf8.size()) {
+    while (pos < utf8.size() && written < capacity) {
         const auto b = static_cast<unsigned char>(utf8[pos]);
         if (b < 0x80) {
-            out += utf8[pos++];
+            out[written++] = utf8[pos++];
             continue;
         }
         const Decoded d = nextChar(utf8, pos);
-        out += d.cp == kInvalid ? kUnmappable : toByte(d.cp);
+        out[written++] = d.cp == kInvalid ? kUnmappable : toByte(d.cp);
         pos += d.length;
     }
+    return written;
+}
+
+std::string utf8ToCp1250(std::string_view utf8) {
+    std::string out(utf8.size(), '\0'); // never more bytes than UTF-8 has
+    out.resize(utf8ToCp1250(utf8, out.data(), out.size()));
     return out;
 }
 

@@ -16,6 +16,10 @@ std::string cp1250ToUtf8(std::string_view bytes);
 // becomes '?'.
 std::string utf8ToCp1250(std::string_view utf8);
 
+// As utf8ToCp1250, writing at most `capacity` bytes (the first `capacity` characters) to `out`.
+// Returns the number of bytes written.
+std::size_t utf8ToCp1250(std::string_view utf8, char* out, std::size_t capacity);
+
 // The first `count` characters (not bytes) of a UTF-8 text.
 std::string utf8Left(std::string_view utf8, std::size_t count);
 
