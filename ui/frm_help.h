@@ -6,5 +6,7 @@
 class FrmHelp : public QWidget {
     Q_OBJECT
 public:
+    // Builds the help window at its fixed place on the screen, hidden; it deletes itself when
+    // closed and, like the main window, ends the program when it is the last window to close.
     explicit FrmHelp(QWidget* parent = nullptr);
 };

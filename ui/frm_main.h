@@ -38,7 +38,7 @@ public:
     const QString& Chosen() const { return Chosen_File; }
 
     // The help window while it is open, else null.
-    FrmHelp* Help_Window() const { return Help_Form; }
+    FrmHelp* Help_Window() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,12 @@
+// The typefaces the windows ask for, with stand-ins where the machine lacks them.
+#pragma once
+
+#include <QFont>
+
+// A font of the given face, point size and weight, not italic, underlined or struck out. Faces
+// the machine lacks ("TrashHand", "MS Sans Serif", "Arial") fall back to an installed
+// handwriting-like or sans face at the same point size.
+QFont makeFont(const QString& family, qreal points, QFont::Weight weight = QFont::Normal);
+
+// The windows' default font, used by every control that names no font of its own.
+QFont windowFont();

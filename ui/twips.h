@@ -1,0 +1,16 @@
+// Control geometry in twips (1/1440 inch), the unit the window layouts are drawn in.
+#pragma once
+
+#include <QRect>
+
+// A control's left, top, width and height in twips.
+struct Twips {
+    int left, top, width, height;
+};
+
+// The rectangle in pixels, at 15 twips a pixel.
+inline QRect toPixels(const Twips& twips) {
+    constexpr int PerPixel = 15;
+    return {twips.left / PerPixel, twips.top / PerPixel, twips.width / PerPixel,
+            twips.height / PerPixel};
+}
