@@ -118,17 +118,26 @@ std::optional<std::vector<BootRecord>> decodeFile(const unsigned char* bytes, st
     return records;
 }
 
+bool encodeHeader(std::size_t count, unsigned char* bytes) {
+    if (count == 0 || count > kMaxRecords)
+        return false;
+    const BootsFileHeader h;
+    writeInt32(h.Fixed_1, bytes);
+    writeInt32(h.Fixed_8, bytes + 4);
+    writeInt32(h.Header_Length, bytes + 8);
+    writeInt32(static_cast<std::int32_t>(kRecordSize * count), bytes + 12);
+    writeInt32(h.Fixed_Minus16, bytes + 16);
+    writeInt32(h.Zero_1, bytes + 20);
+    writeInt32(h.Zero_2, bytes + 24);
+    writeInt32(h.Zero_3, bytes + 28);
+    return true;
+}
+
 std::optional<std::vector<unsigned char>> encodeFile(const std::vector<BootRecord>& records) {
     if (records.empty() || records.size() > kMaxRecords)
         return std::nullopt;
     std::vector<unsigned char> bytes(kHeaderSize + kRecordSize * records.size());
-    const BootsFileHeader h;
-    writeInt32(h.Fixed_1, bytes.data());
-    writeInt32(h.Fixed_8, bytes.data() + 4);
-    writeInt32(h.Header_Length, bytes.data() + 8);
-    writeInt32(static_cast<std::int32_t>(kRecordSize * records.size()), bytes.data() + 12);
-    writeInt32(h.Fixed_Minus16, bytes.data() + 16);
-    // Zero_1 to Zero_3 are already 0
+    encodeHeader(records.size(), bytes.data());
     unsigned char* p = bytes.data() + kHeaderSize;
     for (const BootRecord& r : records) {
         encodeRecord(r, p);

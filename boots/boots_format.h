@@ -47,6 +47,10 @@ BootsFileHeader readHeader(const unsigned char* bytes);
 // a fixed field is wrong or the count is below 1.
 std::optional<std::size_t> recordCount(const BootsFileHeader& header);
 
+// Writes the 32-byte header for `count` records. False, with nothing written, when count is 0
+// or 76 * count does not fit Data_Length.
+bool encodeHeader(std::size_t count, unsigned char* bytes);
+
 // Decodes one 76-byte record.
 BootRecord decodeRecord(const unsigned char* bytes);
 

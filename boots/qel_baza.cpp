@@ -2,6 +2,7 @@
 
 #include "boots/cp1250.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -13,8 +14,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kMaxIndexable = 256; // positions an 8-bit Index can reach
-constexpr std::size_t kNameLimit = 60;     // characters Zmien_Dane keeps
+constexpr std::size_t kMaxIndexable = 256;  // positions an 8-bit Index can reach
+constexpr std::size_t kNameLimit = 60;      // characters Zmien_Dane keeps
+constexpr std::size_t kChunkRecords = 4096; // records read or written at a time (311 KB)
 
 fs::path toPath(const std::string& utf8) {
     return fs::u8path(utf8);
@@ -69,13 +71,18 @@ std::optional<std::vector<boots::BootRecord>> readBootsFile(const fs::path& path
     if (ec || size < boots::kHeaderSize ||
         (size - boots::kHeaderSize) / boots::kRecordSize < *count)
         return std::nullopt;
-    const std::size_t total = boots::kHeaderSize + boots::kRecordSize * *count;
-    std::vector<unsigned char> bytes(total);
-    std::copy(header, header + sizeof header, bytes.begin());
-    const std::size_t rest = total - boots::kHeaderSize;
-    if (std::fread(bytes.data() + boots::kHeaderSize, 1, rest, raw) != rest)
-        return std::nullopt;
-    return boots::decodeFile(bytes.data(), bytes.size());
+    // Decode in chunks: the file's bytes are never all held at once.
+    std::vector<boots::BootRecord> records;
+    records.reserve(*count);
+    std::vector<unsigned char> chunk(boots::kRecordSize * std::min(*count, kChunkRecords));
+    while (records.size() < *count) {
+        const std::size_t n = std::min(*count - records.size(), kChunkRecords);
+        if (std::fread(chunk.data(), boots::kRecordSize, n, raw) != n)
+            return std::nullopt;
+        for (std::size_t k = 0; k < n; ++k)
+            records.push_back(boots::decodeRecord(chunk.data() + boots::kRecordSize * k));
+    }
+    return records;
 }
 
 // Creates a new, empty file beside `target` under a name no other file has, or returns null.
@@ -98,14 +105,32 @@ std::FILE* createTempBeside(const fs::path& target, fs::path& tempPath) {
     return nullptr;
 }
 
-// Writes `bytes` to a temporary file beside `target`, then renames it over `target`. On any
+// Writes the header and the records to `file` in chunks; false when a write fails.
+bool writeBootsFile(std::FILE* file, const std::vector<boots::BootRecord>& records) {
+    unsigned char header[boots::kHeaderSize];
+    if (!boots::encodeHeader(records.size(), header) ||
+        std::fwrite(header, 1, sizeof header, file) != sizeof header)
+        return false;
+    std::vector<unsigned char> chunk(boots::kRecordSize * std::min(records.size(), kChunkRecords));
+    for (std::size_t done = 0; done < records.size();) {
+        const std::size_t n = std::min(records.size() - done, kChunkRecords);
+        for (std::size_t k = 0; k < n; ++k)
+            boots::encodeRecord(records[done + k], chunk.data() + boots::kRecordSize * k);
+        if (std::fwrite(chunk.data(), boots::kRecordSize, n, file) != n)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+// Writes the records to a temporary file beside `target`, then renames it over `target`. On any
 // failure the temporary file is removed and `target` is left as it was.
-bool replaceFile(const fs::path& target, const std::vector<unsigned char>& bytes) {
+bool replaceFile(const fs::path& target, const std::vector<boots::BootRecord>& records) {
     fs::path tempPath;
     std::FILE* f = createTempBeside(target, tempPath);
     if (!f)
         return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    bool ok = writeBootsFile(f, records);
     ok = std::fflush(f) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
     std::error_code ec;
@@ -232,8 +257,7 @@ bool Qel_Baza::Zapisz(const std::string& Str_Path) const {
     if (Boots.empty() || target.empty())
         return false;
     try {
-        const std::optional<std::vector<unsigned char>> bytes = boots::encodeFile(Boots);
-        return bytes && replaceFile(toPath(target), *bytes);
+        return replaceFile(toPath(target), Boots);
     } catch (const std::bad_alloc&) {
         return false;
     } catch (const fs::filesystem_error&) {

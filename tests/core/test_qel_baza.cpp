@@ -262,12 +262,21 @@ TEST(QelBazaTest, EveryNameByteSurvivesLoadAndSave) {
     EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), bytes);
 }
 
-TEST(QelBazaTest, ManyBootsAreAllSaved) {
-    const Bytes bytes = testfiles::fileWithIds({3, 9, 200}, 1000);
-    Loaded l(bytes);
-    EXPECT_EQ(l.table.Count(), 1000);
-    ASSERT_TRUE(l.table.Zapisz());
-    EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), bytes);
+TEST(QelBazaTest, ManyBootsAreAllLoadedAndSaved) {
+    // Sizes around the 4096 records the table reads and writes at a time.
+    for (std::size_t n : {4095u, 4096u, 4097u, 10000u}) {
+        const Bytes bytes = testfiles::fileWithIds({3, 9, 200}, n);
+        Loaded l(bytes);
+        EXPECT_EQ(l.table.Count(), static_cast<std::int32_t>(n));
+        EXPECT_EQ(l.table.Get_ID(255), 3 /* position 255 holds ids[255 % 3] */);
+        ASSERT_TRUE(l.table.Zapisz()) << n;
+        EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), bytes) << n;
+        // One record short of the declared count is rejected whatever the chunking.
+        const std::string cut = l.folder / "cut.bin";
+        testfiles::writeBytes(fs::u8path(cut), Bytes(bytes.begin(), bytes.end() - 76));
+        EXPECT_FALSE(l.table.Wczytaj(cut)) << n;
+        EXPECT_EQ(l.table.Count(), 0) << n;
+    }
 }
 
 TEST(QelBazaTest, SaveOverALongerFileLeavesExactLength) {
