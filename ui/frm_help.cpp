@@ -1,6 +1,6 @@
 #include "ui/frm_help.h"
 
-#include "ui/fonts.h"
+#include "ui/look.h"
 #include "ui/twips.h"
 
 #include <QFrame>
@@ -10,69 +10,43 @@
 
 namespace {
 
+const char* const Sans = "MS Sans Serif";
+constexpr QRgb Default = 0; // the default text colour
+constexpr int Left = Qt::AlignLeft;
+constexpr int Centred = Qt::AlignHCenter;
+
 struct LabelRow {
     const char* name;
-    const char* text;
+    Twips twips;
     const char* family;
     qreal points;
-    QColor colour; // invalid: the default text colour
-    Qt::Alignment alignment;
+    QRgb colour;
+    int alignment;
     bool border;
-    Twips twips;
+    const char* style; // null: plain text; else rich text in a paragraph of this style
+    const char* text;
 };
 
+// clang-format off
 const LabelRow Labels[] = {
-    {"Label6",
-     "www.bootsfans.example",
-     "MS Sans Serif",
-     13.5,
-     QColor(0, 0, 192),
-     Qt::AlignLeft,
-     false,
-     {120, 5160, 3495, 360}},
-    {"Label5",
-     "league.example",
-     "MS Sans Serif",
-     17.25,
-     QColor(255, 0, 0),
-     Qt::AlignHCenter,
-     false,
-     {120, 4320, 3015, 435}},
-    {"Label4",
-     "bootmods.example",
-     "MS Sans Serif",
-     17.25,
-     QColor(0, 255, 0),
-     Qt::AlignHCenter,
-     false,
-     {120, 4680, 3450, 435}},
-    {"Label3",
-     "I Invite for visiting! ",
-     "MS Sans Serif",
-     13.5,
-     QColor(),
-     Qt::AlignHCenter,
-     false,
-     {3285, 3960, 2265, 360}},
-    {"Label2",
+    {"Label6", {120, 5160, 3495, 360}, Sans, 13.5, qRgb(0, 0, 192), Left, false, nullptr,
+     "www.bootsfans.example"},
+    {"Label5", {120, 4320, 3015, 435}, Sans, 17.25, qRgb(255, 0, 0), Centred, false, nullptr,
+     "league.example"},
+    {"Label4", {120, 4680, 3450, 435}, Sans, 17.25, qRgb(0, 255, 0), Centred, false, nullptr,
+     "bootmods.example"},
+    {"Label3", {3285, 3960, 2265, 360}, Sans, 13.5, Default, Centred, false, nullptr,
+     "I Invite for visiting! "},
+    {"Label2", {120, 3120, 8130, 600}, "Arial", 12, Default, Left, true, nullptr,
      "To correctly work of all boots,we must do some work with groups\n"
-     "I think everyone can handle without a problem",
-     "Arial",
-     12,
-     QColor(),
-     Qt::AlignLeft,
-     true,
-     {120, 3120, 8130, 600}},
-    {"Label1",
+     "I think everyone can handle without a problem"},
+    // Six lines fit the box, even in the wider and taller face that stands in for TrashHand.
+    {"Label1", {360, 360, 4845, 2580}, "TrashHand", 20.25, qRgb(255, 0, 0), Left, true,
+     "white-space:pre; line-height:80%; letter-spacing:-1px",
      " Wersja 1.0.0\n-Change name boots\n-Change stats\n-Add boots\n\n"
-     "\"Thanks to Brenik and Lumira \"Zlib\"",
-     "TrashHand",
-     20.25,
-     QColor(255, 0, 0),
-     Qt::AlignLeft,
-     true,
-     {360, 360, 4845, 2580}},
+     "\"Thanks to Brenik and Lumira \"Zlib\""},
 };
+// clang-format on
 
 } // namespace
 
@@ -81,13 +55,9 @@ FrmHelp::FrmHelp(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FrmHelp"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(
-        Qt::WA_QuitOnClose); // a tool window is otherwise left out when Qt looks for the last one
+    // Qt leaves tool windows out when it looks for the last window closed; this one counts.
+    setAttribute(Qt::WA_QuitOnClose);
     setWindowTitle(QStringLiteral("Help"));
-    setFont(windowFont());
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
     setGeometry(toPixels({7590, 4515, 8400, 5730}));
     setFixedSize(size());
 
@@ -102,16 +72,26 @@ FrmHelp::FrmHelp(QWidget* parent)
     picture->setGeometry(toPixels({5760, 4440, 1995, 1065}));
 
     for (const LabelRow& row : Labels) {
-        auto* label = new QLabel(QString::fromUtf8(row.text), page);
+        const QString text = QString::fromUtf8(row.text);
+        auto* label = new QLabel(page);
         label->setObjectName(QString::fromLatin1(row.name));
-        label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
+        if (row.style) {
+            label->setTextFormat(Qt::RichText);
+            label->setText(
+                QStringLiteral("<p style=\"%1\">%2</p>")
+                    .arg(QLatin1String(row.style))
+                    .arg(text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>"))));
+        } else {
+            label->setTextFormat(Qt::PlainText);
+            label->setText(text);
+            label->setWordWrap(true);
+        }
         label->setTextInteractionFlags(Qt::NoTextInteraction);
-        label->setAlignment(row.alignment | Qt::AlignTop);
+        label->setAlignment(Qt::Alignment(row.alignment) | Qt::AlignTop);
         label->setFont(makeFont(QString::fromLatin1(row.family), row.points));
-        if (row.colour.isValid()) {
+        if (row.colour != Default) {
             QPalette coloured = label->palette();
-            coloured.setColor(QPalette::WindowText, row.colour);
+            coloured.setColor(QPalette::WindowText, QColor(row.colour));
             label->setPalette(coloured);
         }
         if (row.border)
@@ -123,4 +103,6 @@ FrmHelp::FrmHelp(QWidget* parent)
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameStyle(QFrame::HLine | QFrame::Plain);
     line->setGeometry(toPixels({0, 3000, 8400, 15}));
+
+    applyWindowLook(this);
 }

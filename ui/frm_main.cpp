@@ -2,8 +2,8 @@
 #include "ui/frm_main.h"
 
 #include "boots/qel_baza.h"
-#include "ui/fonts.h"
 #include "ui/frm_help.h"
+#include "ui/look.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -40,10 +40,12 @@ const BoxRow Boxes[8] = {
 };
 constexpr int NameBox = 2;
 
-// Places a control, measuring from its container's client area (inside any border).
+// Places a control, measuring from its container's client area: inside the border of a picture
+// box, from the corner of a frame or the window.
 void place(QWidget* control, const Twips& twips) {
-    control->setGeometry(
-        toPixels(twips).translated(control->parentWidget()->contentsRect().topLeft()));
+    const auto* box = qobject_cast<const QFrame*>(control->parentWidget());
+    const int border = box ? box->frameWidth() : 0;
+    control->setGeometry(toPixels(twips).translated(border, border));
 }
 
 QGroupBox* makeFrame(QWidget* container, const QString& name, const QString& caption,
@@ -72,17 +74,14 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
     : QMainWindow(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FrmMain"));
-    setAttribute(
-        Qt::WA_QuitOnClose); // a tool window is otherwise left out when Qt looks for the last one
+    // Qt leaves tool windows out when it looks for the last window closed; this one counts.
+    setAttribute(Qt::WA_QuitOnClose);
     setWindowTitle(Caption);
-    setFont(windowFont());
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
 
     createActions();
     createMenus();
     createControls();
+    applyWindowLook(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     move(screen()->availableGeometry().center() - rect().center());
