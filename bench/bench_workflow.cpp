@@ -133,7 +133,7 @@ void BM_ToolPack(benchmark::State& state) {
 void configure(benchmark::internal::Benchmark* bench) {
     bench->ArgName("table")->Arg(Sample)->Arg(Boots256)->UseRealTime()->Unit(
         benchmark::kMillisecond);
-    bench->Repetitions(5)->ReportAggregatesOnly(true);
+    bench->Repetitions(9)->ReportAggregatesOnly(true);
 }
 
 BENCHMARK(BM_Open)->Apply(configure);
