@@ -6,8 +6,9 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
-#include <new>
+#include <memory>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -32,34 +33,16 @@ std::FILE* openFile(const fs::path& path, const char* mode) {
 #endif
 }
 
-// Closes the file when it goes out of scope, unless release() took it.
-class FileCloser {
-public:
-    explicit FileCloser(std::FILE* file) : file_(file) {}
-    ~FileCloser() {
-        if (file_)
-            std::fclose(file_);
-    }
-    FileCloser(const FileCloser&) = delete;
-    FileCloser& operator=(const FileCloser&) = delete;
-    std::FILE* release() {
-        std::FILE* f = file_;
-        file_ = nullptr;
-        return f;
-    }
+using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
-private:
-    std::FILE* file_;
-};
-
-// Reads a boots data file whole; nullopt when it cannot be read, its header is rejected or it
-// ends before its last declared record. Nothing is allocated for the records before the file's
-// real size is known to hold them.
+// Reads and decodes a boots data file; nullopt when it cannot be read, its header is rejected or
+// it ends before its last declared record. Nothing is allocated for the records before the
+// file's real size is known to hold them.
 std::optional<std::vector<boots::BootRecord>> readBootsFile(const fs::path& path) {
-    std::FILE* raw = openFile(path, "rb");
-    if (!raw)
+    const FilePtr file(openFile(path, "rb"), &std::fclose);
+    if (!file)
         return std::nullopt;
-    FileCloser closer(raw);
+    std::FILE* raw = file.get();
     unsigned char header[boots::kHeaderSize];
     if (std::fread(header, 1, sizeof header, raw) != sizeof header)
         return std::nullopt;
@@ -105,15 +88,17 @@ std::FILE* createTempBeside(const fs::path& target, fs::path& tempPath) {
     return nullptr;
 }
 
-// Writes the header and the records to `file` in chunks; false when a write fails.
-bool writeBootsFile(std::FILE* file, const std::vector<boots::BootRecord>& records) {
+// Writes the header and the records to `file`, encoding them `chunk.size() / 76` records at a
+// time; false when a write fails.
+bool writeBootsFile(std::FILE* file, const std::vector<boots::BootRecord>& records,
+                    std::vector<unsigned char>& chunk) {
     unsigned char header[boots::kHeaderSize];
     if (!boots::encodeHeader(records.size(), header) ||
         std::fwrite(header, 1, sizeof header, file) != sizeof header)
         return false;
-    std::vector<unsigned char> chunk(boots::kRecordSize * std::min(records.size(), kChunkRecords));
+    const std::size_t perChunk = chunk.size() / boots::kRecordSize;
     for (std::size_t done = 0; done < records.size();) {
-        const std::size_t n = std::min(records.size() - done, kChunkRecords);
+        const std::size_t n = std::min(records.size() - done, perChunk);
         for (std::size_t k = 0; k < n; ++k)
             boots::encodeRecord(records[done + k], chunk.data() + boots::kRecordSize * k);
         if (std::fwrite(chunk.data(), boots::kRecordSize, n, file) != n)
@@ -126,11 +111,13 @@ bool writeBootsFile(std::FILE* file, const std::vector<boots::BootRecord>& recor
 // Writes the records to a temporary file beside `target`, then renames it over `target`. On any
 // failure the temporary file is removed and `target` is left as it was.
 bool replaceFile(const fs::path& target, const std::vector<boots::BootRecord>& records) {
+    // Allocated before the temporary file exists, so that nothing after it can throw.
+    std::vector<unsigned char> chunk(boots::kRecordSize * std::min(records.size(), kChunkRecords));
     fs::path tempPath;
     std::FILE* f = createTempBeside(target, tempPath);
     if (!f)
         return false;
-    bool ok = writeBootsFile(f, records);
+    bool ok = writeBootsFile(f, records, chunk);
     ok = std::fflush(f) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
     std::error_code ec;
@@ -243,9 +230,7 @@ bool Qel_Baza::Wczytaj(const std::string& Str_Path) {
             return false;
         Boots = std::move(*records);
         return true;
-    } catch (const std::bad_alloc&) {
-        return false;
-    } catch (const fs::filesystem_error&) {
+    } catch (const std::exception&) { // memory for the records, or a path that cannot convert
         return false;
     }
 }
@@ -258,9 +243,7 @@ bool Qel_Baza::Zapisz(const std::string& Str_Path) const {
         return false;
     try {
         return replaceFile(toPath(target), Boots);
-    } catch (const std::bad_alloc&) {
-        return false;
-    } catch (const fs::filesystem_error&) {
+    } catch (const std::exception&) { // memory for the write buffer, or a path that cannot convert
         return false;
     }
 }
