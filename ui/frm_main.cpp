@@ -103,7 +103,7 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
 }
 
 FrmMain::~FrmMain() {
-    delete Help_Form;
+    delete Help_Form; // a window of its own, left open when this one closed by its close box
 }
 
 FrmHelp* FrmMain::Help_Window() const {
@@ -180,11 +180,10 @@ void FrmMain::createControls() {
         Txt[i]->setObjectName(QStringLiteral("Txt_%1").arg(i));
         Txt[i]->setFont(windowFont()); // not the frame's bold caption font
         Txt[i]->setAlignment(i == NameBox ? Qt::AlignLeft : Qt::AlignHCenter);
-        Txt[i]->setText(i == NameBox ? QString() : QStringLiteral("0"));
         place(Txt[i], {120, 240, row.boxWidth, 285});
     }
     Txt[0]->setReadOnly(true);
-    Frame2->hide();
+    Reset_Editor(); // the boxes' initial texts, the stats frame hidden
 
     QWidget* tabOrder[] = {Cmd_Zapisz, List1,  Picture1, Txt[0], Txt[1], Txt[2],
                            Txt[3],     Txt[4], Txt[5],   Txt[6], Txt[7], Cmd_Dodaj};

@@ -63,6 +63,8 @@ private slots:
     void menus_data();
     void menus();
     void startState();
+    void shortcutsActWithoutMenu_data();
+    void shortcutsActWithoutMenu();
     void tabOrder();
     void typingStopsAtLimit_data();
     void typingStopsAtLimit();
@@ -263,6 +265,34 @@ void TestLayout::startState() {
     QCOMPARE(help->text(), QStringLiteral("Help"));
     QVERIFY(!help->menu());
     QCOMPARE(main->menuBar()->actions().last(), help);
+}
+
+void TestLayout::shortcutsActWithoutMenu_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("enable");
+    QTest::addColumn<int>("triggered");
+    QTest::newRow("open") << "MnuFileOpen" << int(Qt::Key_O) << false << 1;
+    QTest::newRow("save while greyed") << "MnuSaveFile" << int(Qt::Key_S) << false << 0;
+    QTest::newRow("save once enabled") << "MnuSaveFile" << int(Qt::Key_S) << true << 1;
+    QTest::newRow("exit") << "mnuQuit" << int(Qt::Key_Q) << false << 1;
+}
+
+void TestLayout::shortcutsActWithoutMenu() {
+    QFETCH(QString, action);
+    QFETCH(int, key);
+    QFETCH(bool, enable);
+    QFETCH(int, triggered);
+    auto* item = control<QAction>(action);
+    item->disconnect(main.get()); // only the shortcut's wiring is tested here, not the command
+    if (enable)
+        item->setEnabled(true);
+    QSignalSpy spy(item, &QAction::triggered);
+    main->show();
+    QVERIFY(QTest::qWaitForWindowActive(main.get()));
+    QTest::keyClick(main.get(), Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(spy.count(), triggered);
+    QVERIFY(!control<QMenu>(QStringLiteral("MnuFile"))->isVisible());
 }
 
 void TestLayout::tabOrder() {
