@@ -68,7 +68,9 @@ private:
     void Txt_Change(int Index);
     void Txt_KeyPress(int Index, int& KeyAscii);
     void Cmd_Dodaj_Click();
-    void Reset_Editor(); // after a successful Open: nothing selected, boxes back to start
+    // The editor as at start, and after each successful Open: nothing selected, the stats frame
+    // hidden, the boxes at their initial texts, nothing written back.
+    void Reset_Editor();
 
     // Help (frm_main.cpp).
     void Help_Click();

@@ -119,6 +119,7 @@ void FrmMain::Cmd_Dodaj_Click() {
 void FrmMain::Reset_Editor() {
     Boot_Shown = false;
     List1->setCurrentRow(-1);
+    List1->scrollToTop();
     Frame2->hide();
     Current_Index = 0;
     for (int box = 0; box < static_cast<int>(Txt.size()); ++box)

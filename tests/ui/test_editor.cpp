@@ -14,11 +14,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 using boots::BootRecord;
@@ -65,6 +67,15 @@ Boots records(const Qel_Baza& table) {
                          table.Get_Sila(at), table.Get_Precyzja(at), table.Get_Przyspieszenie(at),
                          table.Get_Szybkosc(at), table.Get_Podkrecanie(at)});
     }
+    return boots;
+}
+
+// Boots 1 to `count`, named after their identifiers, all in group `group`.
+Boots numbered(int count, std::uint8_t group) {
+    Boots boots;
+    for (int id = 1; id <= count; ++id)
+        boots.push_back(
+            {static_cast<std::uint8_t>(id), group, "Boot " + std::to_string(id), 5, 4, 3, 2, 1});
     return boots;
 }
 
@@ -500,15 +511,16 @@ void TestEditor::noWriteBackWithoutShownBoot_data() {
 
 void TestEditor::noWriteBackWithoutShownBoot() {
     QFETCH(QString, before);
-    const Boots other = {{40, 9, "Other", 5, 5, 5, 5, 5}};
+    const Boots other = numbered(40, 9);
     if (before == QLatin1String("add")) {
         pressAdd();
     } else if (before == QLatin1String("earlier")) {
-        QVERIFY(openFile(makeBin(QStringLiteral("earlier"), Sample)));
-        list()->setCurrentRow(2);
+        QVERIFY(openFile(makeBin(QStringLiteral("earlier"), numbered(60, 3))));
+        list()->setCurrentRow(59); // past the end of the next file, and scrolled down to
         box(1)->setFocus();
         QTest::keyClicks(box(1), QStringLiteral("4"));
-        QCOMPARE(window->Baza().Get_Grupa(2), 124);
+        QCOMPARE(window->Baza().Get_Grupa(59), 34);
+        QTRY_VERIFY(list()->verticalScrollBar()->value() > 0);
     }
     messages.clear();
     QVERIFY(openFile(makeBin(QStringLiteral("other"), other)));
@@ -516,6 +528,8 @@ void TestEditor::noWriteBackWithoutShownBoot() {
     QVERIFY(!window->findChild<QGroupBox*>(QStringLiteral("Frame2"))->isVisible());
     QCOMPARE(list()->currentRow(), -1);
     QVERIFY(list()->selectedItems().isEmpty());
+    QTRY_VERIFY(list()->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(list()->verticalScrollBar()->value(), 0);
     QCOMPARE(boxTexts(), (QStringList{"0", "0", "", "0", "0", "0", "0", "0"}));
     for (int i = 1; i < 8; ++i)
         box(i)->setText(QStringLiteral("3"));
