@@ -1,5 +1,5 @@
 // Message boxes: a single OK button, the icon asked for, the application's name when no title is
-// given, and the recorder seam.
+// given.
 #include "services/message_box.h"
 #include "test_support.h"
 
@@ -18,7 +18,6 @@ private slots:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
     void shown_data();
     void shown();
-    void recorderTakesTheMessage();
 };
 
 void TestMessageBox::shown_data() {
@@ -55,18 +54,6 @@ void TestMessageBox::shown() {
     QCOMPARE(seenTitle, shownTitle);
     QCOMPARE(seenIcon, shownIcon);
     QCOMPARE(seenButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
-}
-
-void TestMessageBox::recorderTakesTheMessage() {
-    QList<korvane::Message> seen;
-    korvane::setMessageRecorder([&](const korvane::Message& message) { seen << message; });
-    korvane::showMessage(nullptr,
-                         {QStringLiteral("Zapisano plik"), {}, korvane::MessageIcon::None});
-    korvane::setMessageRecorder({});
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen[0].text, QStringLiteral("Zapisano plik"));
-    QVERIFY(seen[0].title.isEmpty());
-    QVERIFY(seen[0].icon == korvane::MessageIcon::None);
 }
 
 QTEST_MAIN(TestMessageBox)

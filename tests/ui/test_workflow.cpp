@@ -103,9 +103,8 @@ private slots:
     void cleanup();
 
     void openListsEveryBoot();
-    void openReplacesTheList();
-    void addButtonFollowsTheLastId_data();
-    void addButtonFollowsTheLastId();
+    void secondOpenReplacesListAndAddButton_data();
+    void secondOpenReplacesListAndAddButton();
     void longTableListsItsFirst256AndSavesAll();
     void saveWritesTheTableIntoTheUsersFile_data();
     void saveWritesTheTableIntoTheUsersFile();
@@ -116,7 +115,6 @@ private slots:
     void saveFailuresLeaveTheUsersFile_data();
     void saveFailuresLeaveTheUsersFile();
     void fileThatCannotBeReplacedStaysIntact();
-    void closingEmptiesTheWorkingFolder();
     void closingWhileTheToolRunsStopsIt_data();
     void closingWhileTheToolRunsStopsIt();
     void exitWithHelpOpenEndsEverything();
@@ -209,29 +207,17 @@ void TestWorkflow::openListsEveryBoot() {
     QCOMPARE(QDir::currentPath() + QLatin1Char('/'), app->path());
 }
 
-void TestWorkflow::openReplacesTheList() {
-    const QString first = user->filePath(QStringLiteral("a.bin"));
-    const QString second = user->filePath(QStringLiteral("b.bin"));
-    QVERIFY(writePacked(first, encoded(table(5, 1, "Pierwszy"))));
-    QVERIFY(writePacked(second, encoded(table(3, 50, "Drugi"))));
-    open(first);
-    open(second);
-    QVERIFY(messages.isEmpty());
-    QCOMPARE(listed(), itemsOf(table(3, 50, "Drugi")));
-    QCOMPARE(window->Chosen(), second);
-}
-
-void TestWorkflow::addButtonFollowsTheLastId_data() {
+void TestWorkflow::secondOpenReplacesListAndAddButton_data() {
     QTest::addColumn<int>("lastId");
     QTest::addColumn<bool>("enabled");
     QTest::newRow("last id 255") << 255 << false;
     QTest::newRow("last id 254") << 254 << true;
 }
 
-void TestWorkflow::addButtonFollowsTheLastId() {
+void TestWorkflow::secondOpenReplacesListAndAddButton() {
     QFETCH(int, lastId);
     QFETCH(bool, enabled);
-    // Every open sets the button, whatever the earlier one left.
+    // Every open sets the button and replaces the list, whatever the earlier one left.
     const QString full = user->filePath(QStringLiteral("full.bin"));
     const QString other = user->filePath(QStringLiteral("other.bin"));
     QVERIFY(writePacked(full, encoded(table(4, 252))));
@@ -240,6 +226,8 @@ void TestWorkflow::addButtonFollowsTheLastId() {
     QVERIFY(!button("Cmd_Dodaj")->isEnabled());
     open(other);
     QCOMPARE(button("Cmd_Dodaj")->isEnabled(), enabled);
+    QCOMPARE(listed(), itemsOf(table(2, lastId - 1)));
+    QCOMPARE(window->Chosen(), other);
 }
 
 void TestWorkflow::longTableListsItsFirst256AndSavesAll() {
@@ -464,17 +452,6 @@ void TestWorkflow::fileThatCannotBeReplacedStaysIntact() {
     QCOMPARE(WEXITSTATUS(status), 0);
     QCOMPARE(readFile(path), before);
     QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"boots.bin"});
-}
-
-void TestWorkflow::closingEmptiesTheWorkingFolder() {
-    const QString path = user->filePath(QStringLiteral("boots.bin"));
-    QVERIFY(writePacked(path, encoded(table(3))));
-    open(path);
-    QVERIFY(!app->tempFiles().isEmpty());
-    QVERIFY(QDir(app->tempDir()).mkdir(QStringLiteral("sub")));
-    window->close();
-    QCOMPARE(app->tempFiles(), QStringList());
-    QVERIFY(QFileInfo(app->tempDir() + QStringLiteral("sub")).isDir());
 }
 
 void TestWorkflow::closingWhileTheToolRunsStopsIt_data() {
