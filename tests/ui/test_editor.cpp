@@ -134,12 +134,9 @@ private slots:
     void typedNameFollowsEachKey();
     void keyFilter_data();
     void keyFilter();
-    void tabLeavesDigitBox_data();
-    void tabLeavesDigitBox();
     void storedValue_data();
     void storedValue();
     void longNameCutAtFirstChange();
-    void unchangedItemUntouched();
     void addBeforeAnyFile();
     void addAfterFile();
     void addUpTo255ThenRefused();
@@ -306,7 +303,7 @@ void TestEditor::typedNameFollowsEachKey() {
     Boots expected = Sample;
     expected[at].Nazwa = text.toStdString();
     QCOMPARE(records(window->Baza()), expected);
-    QCOMPARE(listTexts().size(), 3);
+    QCOMPARE(listTexts(), itemTexts(expected));
 }
 
 void TestEditor::keyFilter_data() {
@@ -314,23 +311,26 @@ void TestEditor::keyFilter_data() {
     QTest::addColumn<QString>("start");
     QTest::addColumn<Keys>("keys");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("focus"); // the box that has the focus afterwards
 
     // clang-format off
-    QTest::newRow("shot power refuses 0")          << 3 << "" << typed("0") << "";
-    QTest::newRow("shot accuracy refuses 6")       << 4 << "" << typed("6") << "";
-    QTest::newRow("acceleration refuses a letter") << 5 << "" << typed("x") << "";
-    QTest::newRow("top speed refuses a sign")      << 6 << "" << typed("-") << "";
-    QTest::newRow("swerve takes 5")                << 7 << "" << typed("5") << "5";
-    QTest::newRow("shot power takes 1")            << 3 << "" << typed("1") << "1";
-    QTest::newRow("stat backspace")     << 4 << "3"  << Keys{Backspace} + typed("2") << "2";
-    QTest::newRow("group digits only")  << 1 << ""   << typed("a1 -9.0")            << "190";
-    QTest::newRow("group backspace")    << 1 << "12" << Keys{Backspace}             << "1";
-    QTest::newRow("group home, delete") << 1 << "12" << Keys{Home, Delete}          << "2";
-    QTest::newRow("group arrow, digit") << 1 << "12" << Keys{Left} + typed("3")     << "132";
-    QTest::newRow("name takes anything") << 2 << "" << typed("a0-6:;! Łź") << "a0-6:;! Łź";
-    QTest::newRow("ctrl+v refused in a stat")    << 3 << "" << Keys{CtrlV} << "";
-    QTest::newRow("ctrl+v refused in the group") << 1 << "" << Keys{CtrlV} << "";
-    QTest::newRow("ctrl+v pastes into the name") << 2 << "" << Keys{CtrlV} << "4";
+    QTest::newRow("shot power refuses 0")          << 3 << "" << typed("0") << ""  << 3;
+    QTest::newRow("shot accuracy refuses 6")       << 4 << "" << typed("6") << ""  << 4;
+    QTest::newRow("acceleration refuses a letter") << 5 << "" << typed("x") << ""  << 5;
+    QTest::newRow("top speed refuses a sign")      << 6 << "" << typed("-") << ""  << 6;
+    QTest::newRow("swerve takes 5")                << 7 << "" << typed("5") << "5" << 7;
+    QTest::newRow("shot power takes 1")            << 3 << "" << typed("1") << "1" << 3;
+    QTest::newRow("stat backspace")     << 4 << "3"  << Keys{Backspace} + typed("2") << "2"   << 4;
+    QTest::newRow("stat tab")           << 3 << "3"  << Keys{Tab}                   << "3"   << 4;
+    QTest::newRow("stat shift+tab")     << 3 << "3"  << Keys{BackTab}               << "3"   << 2;
+    QTest::newRow("group digits only")  << 1 << ""   << typed("a1 -9.0")            << "190" << 1;
+    QTest::newRow("group backspace")    << 1 << "12" << Keys{Backspace}             << "1"   << 1;
+    QTest::newRow("group home, delete") << 1 << "12" << Keys{Home, Delete}          << "2"   << 1;
+    QTest::newRow("group arrow, digit") << 1 << "12" << Keys{Left} + typed("3")     << "132" << 1;
+    QTest::newRow("name takes anything") << 2 << "" << typed("a0-6:;! Łź") << "a0-6:;! Łź" << 2;
+    QTest::newRow("ctrl+v refused in a stat")    << 3 << "" << Keys{CtrlV} << ""  << 3;
+    QTest::newRow("ctrl+v refused in the group") << 1 << "" << Keys{CtrlV} << ""  << 1;
+    QTest::newRow("ctrl+v pastes into the name") << 2 << "" << Keys{CtrlV} << "4" << 2;
     // clang-format on
 }
 
@@ -339,6 +339,7 @@ void TestEditor::keyFilter() {
     QFETCH(QString, start);
     QFETCH(Keys, keys);
     QFETCH(QString, expected);
+    QFETCH(int, focus);
     pressAdd(); // before any file: shows the boxes, refuses the addition
     QApplication::clipboard()->setText(QStringLiteral("4"));
     QLineEdit* target = box(index);
@@ -347,22 +348,7 @@ void TestEditor::keyFilter() {
     QTest::keyClick(target, Qt::Key_End);
     press(target, keys);
     QCOMPARE(target->text(), expected);
-}
-
-void TestEditor::tabLeavesDigitBox_data() {
-    QTest::addColumn<Keys>("keys");
-    QTest::addColumn<int>("next");
-    QTest::newRow("tab") << Keys{Tab} << 4;
-    QTest::newRow("shift+tab") << Keys{BackTab} << 2;
-}
-
-void TestEditor::tabLeavesDigitBox() {
-    QFETCH(Keys, keys);
-    QFETCH(int, next);
-    pressAdd();
-    box(3)->setFocus();
-    press(box(3), keys);
-    QCOMPARE(window->focusWidget(), box(next));
+    QCOMPARE(window->focusWidget(), box(focus));
 }
 
 void TestEditor::storedValue_data() {
@@ -373,26 +359,21 @@ void TestEditor::storedValue_data() {
 
     QTest::newRow("emptied group") << 1 << false << "" << 1;
     QTest::newRow("emptied stat") << 6 << false << "" << 1;
-    QTest::newRow("typed group 42") << 1 << false << "42" << 42;
     QTest::newRow("typed group 300") << 1 << false << "300" << 255;
     QTest::newRow("typed group 0") << 1 << false << "0" << 1;
-    QTest::newRow("typed stat 4") << 5 << false << "4" << 4;
     QTest::newRow("pasted stat 9") << 3 << true << "9" << 5;
     QTest::newRow("pasted stat 0") << 4 << true << "0" << 1;
     QTest::newRow("pasted stat letter") << 7 << true << "x" << 1;
     QTest::newRow("pasted stat sign") << 3 << true << "-" << 1;
-    QTest::newRow("pasted group 999") << 1 << true << "999" << 255;
     QTest::newRow("pasted group negative") << 1 << true << "-5" << 1;
     QTest::newRow("pasted group plus sign") << 1 << true << "+7" << 7;
     QTest::newRow("pasted group with blanks") << 1 << true << " 7 " << 7;
     QTest::newRow("pasted half rounds down to even") << 1 << true << "2.5" << 2;
     QTest::newRow("pasted half rounds up to even") << 1 << true << "3.5" << 4;
     QTest::newRow("pasted decimal comma") << 1 << true << "1,5" << 2;
-    QTest::newRow("pasted fraction below half") << 1 << true << "0.4" << 1;
     QTest::newRow("pasted trailing point") << 1 << true << "5." << 5;
     QTest::newRow("pasted bare fraction") << 1 << true << ".5" << 1;
     QTest::newRow("pasted exponent") << 1 << true << "1e2" << 1;
-    QTest::newRow("pasted letters") << 1 << true << "abc" << 1;
 }
 
 void TestEditor::storedValue() {
@@ -405,6 +386,8 @@ void TestEditor::storedValue() {
     QLineEdit* target = box(index);
     target->setFocus();
     clearBox(target);
+    // The boot's name stays, so its list item is never rewritten.
+    QSignalSpy itemChanges(list()->model(), &QAbstractItemModel::dataChanged);
     if (paste) {
         QApplication::clipboard()->setText(text);
         target->paste(); // what the context menu's Paste does
@@ -416,7 +399,7 @@ void TestEditor::storedValue() {
     Boots expected = Sample;
     field(expected[0], index) = static_cast<std::uint8_t>(stored);
     QCOMPARE(records(window->Baza()), expected);
-    QCOMPARE(listTexts(), itemTexts(Sample));
+    QCOMPARE(itemChanges.count(), 0);
 }
 
 void TestEditor::longNameCutAtFirstChange() {
@@ -434,18 +417,6 @@ void TestEditor::longNameCutAtFirstChange() {
     QCOMPARE(box(2)->text(), QString::fromStdString(LongName));
     QCOMPARE(QString::fromStdString(window->Baza().Get_Nazwa(2)), cut);
     QCOMPARE(list()->item(2)->text(), QStringLiteral("7:") + cut);
-}
-
-void TestEditor::unchangedItemUntouched() {
-    QVERIFY(openFile(makeBin(QStringLiteral("boots"), Sample)));
-    list()->setCurrentRow(1);
-    QSignalSpy changed(list()->model(), &QAbstractItemModel::dataChanged);
-    box(4)->setFocus();
-    QTest::keyClick(box(4), Qt::Key_Backspace);
-    QTest::keyClicks(box(4), QStringLiteral("1"));
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(list()->currentRow(), 1);
-    QCOMPARE(window->Baza().Get_Precyzja(1), 1);
 }
 
 void TestEditor::addBeforeAnyFile() {
