@@ -1,4 +1,5 @@
 #include "ui/frm_main.h"
+#include "ui/last_window.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     QIcon icon(QStringLiteral(":/korvane.ico"));
     icon.addFile(QStringLiteral(":/korvane.png"));
     QApplication::setWindowIcon(icon);
+    endWithLastWindow();
     FrmMain window;
     window.show();
     return app.exec();

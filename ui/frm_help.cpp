@@ -55,8 +55,6 @@ FrmHelp::FrmHelp(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FrmHelp"));
     setAttribute(Qt::WA_DeleteOnClose);
-    // Qt leaves tool windows out when it looks for the last window closed; this one counts.
-    setAttribute(Qt::WA_QuitOnClose);
     setWindowTitle(QStringLiteral("Help"));
     setGeometry(toPixels({7590, 4515, 8400, 5730}));
     setFixedSize(size());

@@ -7,6 +7,6 @@ class FrmHelp : public QWidget {
     Q_OBJECT
 public:
     // Builds the help window at its fixed place on the screen, hidden; it deletes itself when
-    // closed and, like the main window, ends the program when it is the last window to close.
+    // closed.
     explicit FrmHelp(QWidget* parent = nullptr);
 };

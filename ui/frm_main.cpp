@@ -74,8 +74,6 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
     : QMainWindow(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FrmMain"));
-    // Qt leaves tool windows out when it looks for the last window closed; this one counts.
-    setAttribute(Qt::WA_QuitOnClose);
     setWindowTitle(Caption);
 
     createActions();

@@ -3,6 +3,7 @@
 #include "test_support.h"
 #include "ui/frm_help.h"
 #include "ui/frm_main.h"
+#include "ui/last_window.h"
 #include "ui/twips.h"
 #include "ui/txt_box.h"
 
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTextDocumentFragment>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -46,6 +48,18 @@ void press(QWidget* box, const QString& keys) {
             QTest::keyClicks(box, QString(key));
     }
 }
+
+// Counts the requests to end the program.
+class QuitCounter : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Quit;
+        return false;
+    }
+};
 
 } // namespace
 
@@ -78,6 +92,8 @@ private slots:
     void helpWindow();
     void helpLabels_data();
     void helpLabels();
+    void programEndsWithLastWindow_data();
+    void programEndsWithLastWindow();
 
 private:
     template <typename T> T* control(const QString& name) const {
@@ -202,8 +218,6 @@ void TestLayout::window() {
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    // Closing it last must end the program, although tool windows do not count for that.
-    QVERIFY(main->testAttribute(Qt::WA_QuitOnClose));
     const QRect screen = main->screen()->availableGeometry();
     QVERIFY((main->frameGeometry().center() - screen.center()).manhattanLength() <= 4);
 }
@@ -432,7 +446,6 @@ void TestLayout::helpWindow() {
     QCOMPARE(help->geometry(), QRect(506, 301, 560, 382));
     QCOMPARE(help->minimumSize(), help->maximumSize());
     QCOMPARE(help->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
-    QVERIFY(help->testAttribute(Qt::WA_QuitOnClose));
 
     auto* page = help->findChild<QGroupBox*>(QStringLiteral("Frame1"));
     QVERIFY(page);
@@ -506,6 +519,41 @@ void TestLayout::helpLabels() {
     QVERIFY(!label->autoFillBackground());                          // transparent on the page
     QCOMPARE(label->textInteractionFlags(), Qt::NoTextInteraction); // nothing to click
     QVERIFY(!label->openExternalLinks());
+}
+
+void TestLayout::programEndsWithLastWindow_data() {
+    QTest::addColumn<bool>("withHelp");
+    QTest::addColumn<bool>("helpFirst");
+    QTest::addColumn<int>("quitsAfterFirst");
+    QTest::newRow("main window alone") << false << false << 1;
+    QTest::newRow("main window closed, help open") << true << false << 0;
+    QTest::newRow("help closed, main window open") << true << true << 0;
+}
+
+void TestLayout::programEndsWithLastWindow() {
+    QFETCH(bool, withHelp);
+    QFETCH(bool, helpFirst);
+    QFETCH(int, quitsAfterFirst);
+    QuitCounter quits;
+    qApp->installEventFilter(&quits);
+    const std::unique_ptr<QObject> watch(endWithLastWindow());
+    main->show();
+    QPointer<FrmHelp> help = withHelp ? openHelp() : nullptr;
+    int afterFirst = -1;
+    int afterLast = -1;
+    QTimer::singleShot(0, main.get(), [&] {
+        QWidget* first = helpFirst ? static_cast<QWidget*>(help) : main.get();
+        QWidget* last = helpFirst ? static_cast<QWidget*>(main.get()) : help;
+        first->close();
+        afterFirst = quits.count;
+        if (last)
+            last->close();
+        afterLast = quits.count;
+        QCoreApplication::quit(); // ends the loop below even when the watch failed
+    });
+    QCoreApplication::exec();
+    QCOMPARE(afterFirst, quitsAfterFirst);
+    QCOMPARE(afterLast, 1);
 }
 
 QTEST_MAIN(TestLayout)
