@@ -59,7 +59,7 @@ FrmHelp::FrmHelp(QWidget* parent)
     setGeometry(toPixels({7590, 4515, 8400, 5730}));
     setFixedSize(size());
 
-    // The page reaches past the right and bottom edges so that only its caption shows.
+    // The page reaches past the window's right and bottom edges, keeping its border there unseen.
     auto* page = new QGroupBox(QStringLiteral("Help"), this);
     page->setObjectName(QStringLiteral("Frame1"));
     page->setGeometry(toPixels({0, 0, 8415, 5775}));
@@ -77,8 +77,8 @@ FrmHelp::FrmHelp(QWidget* parent)
             label->setTextFormat(Qt::RichText);
             label->setText(
                 QStringLiteral("<p style=\"%1\">%2</p>")
-                    .arg(QLatin1String(row.style))
-                    .arg(text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>"))));
+                    .arg(QLatin1String(row.style),
+                         text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>"))));
         } else {
             label->setTextFormat(Qt::PlainText);
             label->setText(text);
