@@ -177,43 +177,43 @@ void Qel_Baza::Path(const std::string& Str_Path) {
 }
 
 std::string Qel_Baza::Get_Nazwa(std::uint8_t Index) const {
-    const std::int32_t p = Clamp_Index(Index);
-    return p < 0 ? std::string() : Boots[static_cast<std::size_t>(p)].Nazwa;
+    const boots::BootRecord* r = At(Index);
+    return r ? r->Nazwa : std::string();
 }
 
 std::int32_t Qel_Baza::Get_ID(std::uint8_t Index) const {
-    const std::int32_t p = Clamp_Index(Index);
-    return p < 0 ? 0 : Boots[static_cast<std::size_t>(p)].ID;
+    const boots::BootRecord* r = At(Index);
+    return r ? r->ID : 0;
 }
 
 std::int32_t Qel_Baza::Get_Grupa(std::uint8_t Index) const {
-    const std::int32_t p = Clamp_Index(Index);
-    return p < 0 ? 0 : Boots[static_cast<std::size_t>(p)].Grupa;
+    const boots::BootRecord* r = At(Index);
+    return r ? r->Grupa : 0;
 }
 
 std::uint8_t Qel_Baza::Get_Sila(std::uint8_t Index) const {
-    const std::int32_t p = Clamp_Index(Index);
-    return p < 0 ? 0 : Boots[static_cast<std::size_t>(p)].Sila;
+    const boots::BootRecord* r = At(Index);
+    return r ? r->Sila : 0;
 }
 
 std::uint8_t Qel_Baza::Get_Precyzja(std::uint8_t Index) const {
-    const std::int32_t p = Clamp_Index(Index);
-    return p < 0 ? 0 : Boots[static_cast<std::size_t>(p)].Precyzja;
+    const boots::BootRecord* r = At(Index);
+    return r ? r->Precyzja : 0;
 }
 
 std::uint8_t Qel_Baza::Get_Przyspieszenie(std::uint8_t Index) const {
-    const std::int32_t p = Clamp_Index(Index);
-    return p < 0 ? 0 : Boots[static_cast<std::size_t>(p)].Przyspieszenie;
+    const boots::BootRecord* r = At(Index);
+    return r ? r->Przyspieszenie : 0;
 }
 
 std::uint8_t Qel_Baza::Get_Szybkosc(std::uint8_t Index) const {
-    const std::int32_t p = Clamp_Index(Index);
-    return p < 0 ? 0 : Boots[static_cast<std::size_t>(p)].Szybkosc;
+    const boots::BootRecord* r = At(Index);
+    return r ? r->Szybkosc : 0;
 }
 
 std::uint8_t Qel_Baza::Get_Podkrecanie(std::uint8_t Index) const {
-    const std::int32_t p = Clamp_Index(Index);
-    return p < 0 ? 0 : Boots[static_cast<std::size_t>(p)].Podkrecanie;
+    const boots::BootRecord* r = At(Index);
+    return r ? r->Podkrecanie : 0;
 }
 
 bool Qel_Baza::Wczytaj(const std::string& Str_Path) {
@@ -270,4 +270,9 @@ std::int32_t Qel_Baza::Clamp_Index(std::uint8_t Index) const {
         return -1;
     const std::size_t last = Boots.size() - 1;
     return static_cast<std::int32_t>(Index < last ? Index : last);
+}
+
+const boots::BootRecord* Qel_Baza::At(std::uint8_t Index) const {
+    const std::int32_t p = Clamp_Index(Index);
+    return p < 0 ? nullptr : &Boots[static_cast<std::size_t>(p)];
 }

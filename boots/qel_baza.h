@@ -55,6 +55,7 @@ public:
 private:
     static std::uint8_t Clamp_Stat(std::uint8_t value);
     std::int32_t Clamp_Index(std::uint8_t Index) const;
+    const boots::BootRecord* At(std::uint8_t Index) const; // null when no boot can be addressed
 
     std::string Path_;
     bool Is_Loaded = false;
