@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Closes the real program's windows with the window manager's close button under a virtual X
+# display: closing the main window ends the program, unless the help window is still open; then
+# closing that ends it. Minimising a window does not end it.
+set -u
+korvane=$1
+for tool in xvfb-run openbox wmctrl xdotool; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool missing"; exit 77; }
+done
+
+export KORVANE=$korvane
+exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+set -u
+fail() { echo "FAIL: $*"; kill $app 2>/dev/null; exit 1; }
+waitfor() { for _ in $(seq 100); do eval "$1" && return 0; sleep 0.1; done; return 1; }
+window() { wmctrl -l | grep -q -- "$1"; }
+start() {
+  "$KORVANE" >/dev/null 2>&1 & app=$!
+  waitfor "window \"Korvane version\"" || fail "the main window did not appear"
+}
+openbox >/dev/null 2>&1 & sleep 1
+
+start
+xdotool windowminimize "$(xdotool search --name "Korvane version" | head -1)"
+sleep 0.5
+kill -0 $app 2>/dev/null || fail "minimising the main window ended the program"
+wmctrl -c "Korvane version"
+waitfor "! kill -0 $app 2>/dev/null" || fail "closing the main window left the program running"
+echo "closing the main window ends the program"
+
+start
+main=$(xdotool search --name "Korvane version" | head -1)
+xdotool mousemove --window "$main" 54 10 click 1
+waitfor "window Help" || fail "Help did not open the help window"
+wmctrl -c "Korvane version"
+waitfor "! window \"Korvane version\"" || fail "the main window did not close"
+sleep 0.5
+kill -0 $app 2>/dev/null || fail "closing the main window ended the program while help was open"
+wmctrl -c Help
+waitfor "! kill -0 $app 2>/dev/null" || fail "closing the help window last left the program running"
+echo "with help open, the program ends when the help window closes too"
+'
