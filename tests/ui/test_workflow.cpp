@@ -124,6 +124,8 @@ private slots:
 private:
     // Opens `path` through the window's Open command, the dialog answering `path`.
     void open(const QString& path);
+    // Opens a three-boot file, shows the window and opens the help window beside it.
+    QPointer<FrmHelp> openWithHelp();
     QStringList listed() const;
     QAction* action(const char* name) const;
     QPushButton* button(const char* name) const;
@@ -170,6 +172,16 @@ void TestWorkflow::cleanup() {
 void TestWorkflow::open(const QString& path) {
     answers << path;
     action("MnuFileOpen")->trigger();
+}
+
+QPointer<FrmHelp> TestWorkflow::openWithHelp() {
+    const QString path = user->filePath(QStringLiteral("boots.bin"));
+    if (!writePacked(path, encoded(table(3))))
+        return nullptr;
+    open(path);
+    window->show();
+    action("Help")->trigger();
+    return window->Help_Window();
 }
 
 QStringList TestWorkflow::listed() const {
@@ -508,12 +520,7 @@ void TestWorkflow::closingWhileTheToolRunsStopsIt() {
 }
 
 void TestWorkflow::exitWithHelpOpenEndsEverything() {
-    const QString path = user->filePath(QStringLiteral("boots.bin"));
-    QVERIFY(writePacked(path, encoded(table(3))));
-    open(path);
-    window->show();
-    action("Help")->trigger();
-    QPointer<FrmHelp> help = window->Help_Window();
+    QPointer<FrmHelp> help = openWithHelp();
     QVERIFY(help && help->isVisible());
     QTimer::singleShot(0, window.get(), [this] { action("mnuQuit")->trigger(); });
     QCoreApplication::exec(); // returns only once the program ends
@@ -523,12 +530,7 @@ void TestWorkflow::exitWithHelpOpenEndsEverything() {
 }
 
 void TestWorkflow::closeBoxWithHelpOpenLeavesItRunning() {
-    const QString path = user->filePath(QStringLiteral("boots.bin"));
-    QVERIFY(writePacked(path, encoded(table(3))));
-    open(path);
-    window->show();
-    action("Help")->trigger();
-    QPointer<FrmHelp> help = window->Help_Window();
+    QPointer<FrmHelp> help = openWithHelp();
     bool helpOpenAfterClose = false;
     QTimer::singleShot(0, window.get(), [&] {
         window->close();
