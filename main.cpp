@@ -23,9 +23,10 @@ int main(int argc, char* argv[]) {
     if (parser.positionalArguments().size() > 1)
         parser.showHelp(2);
     // Taken whole now: the window makes its own folder the current one.
-    const QString file = parser.positionalArguments().isEmpty()
-                             ? QString()
-                             : QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
+    const QString file =
+        parser.positionalArguments().isEmpty()
+            ? QString()
+            : QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
 
     QIcon icon(QStringLiteral(":/korvane.ico"));
     icon.addFile(QStringLiteral(":/korvane.png"));
