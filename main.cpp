@@ -6,9 +6,25 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
+#include <memory>
+
+namespace {
+
+// True when the command line asks for --help or --version, which need no display.
+bool asksForText(int argc, char* argv[]) {
+    for (int i = 1; i < argc && qstrcmp(argv[i], "--") != 0; ++i)
+        for (const char* option : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
+            if (qstrcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> instance(
+        asksForText(argc, argv) ? new QCoreApplication(argc, argv) : new QApplication(argc, argv));
+    QCoreApplication& app = *instance;
     QApplication::setApplicationName(QStringLiteral("Korvane"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
 
@@ -20,13 +36,11 @@ int main(int argc, char* argv[]) {
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The boots file to open."),
                                  QStringLiteral("[file]"));
     parser.process(app);
-    if (parser.positionalArguments().size() > 1)
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
         parser.showHelp(2);
-    // Taken whole now: the window makes its own folder the current one.
-    const QString file =
-        parser.positionalArguments().isEmpty()
-            ? QString()
-            : QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
+    // Made absolute now: the window makes its own folder the current one.
+    const QString file = files.isEmpty() ? QString() : QFileInfo(files[0]).absoluteFilePath();
 
     QIcon icon(QStringLiteral(":/korvane.ico"));
     icon.addFile(QStringLiteral(":/korvane.png"));

@@ -13,6 +13,15 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE_WERROR=ON -DKORV
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+echo "== Debian package, installed and run as an ordinary user =="
+rm -f build/korvane_*.deb
+(cd build && cpack -G DEB)
+if [ "$(id -u)" -eq 0 ]; then
+  bash tests/package/installed_test.sh build/korvane_*.deb
+else
+  echo "skipped: installing the package needs root"
+fi
+
 echo "== sanitizer build =="
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKORVANE_WERROR=ON -DKORVANE_SANITIZE=ON
 cmake --build build-asan -j"$jobs"
