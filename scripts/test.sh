@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test: a normal build, a build with
+# Installs what is missing, then builds and runs every test: a normal build and its Debian package
+# (installed, run as an ordinary user and removed again; needs root), a build with
 # AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
