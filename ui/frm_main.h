@@ -28,7 +28,8 @@ class FrmMain : public QMainWindow {
     Q_OBJECT
 public:
     // Builds the window and runs its start-up. appFolder is the program's folder, which holds
-    // zlib/zlibtool and zlib/temp/; empty means the folder of the running program.
+    // zlib/zlibtool, and zlib/temp/ when Korvane runs portably; empty means the folder of the
+    // running program.
     explicit FrmMain(const QString& appFolder = QString(), QWidget* parent = nullptr);
     ~FrmMain() override;
 

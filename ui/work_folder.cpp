@@ -20,7 +20,7 @@ WorkFolder::WorkFolder(const QString& beside) : Path(withSlash(beside)) {
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (Portable ? claim(Path) : !cache.isEmpty() && claim(cache + QStringLiteral("/temp/")))
         return;
-    // Held by another running Korvane: a folder of this one's own.
+    // Held by another running Korvane, or its lock cannot be made: a folder of this one's own.
     if (cache.isEmpty() || !QDir().mkpath(cache))
         return;
     Own = std::make_unique<QTemporaryDir>(cache + QStringLiteral("/temp-XXXXXX"));
