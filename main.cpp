@@ -10,8 +10,12 @@
 
 namespace {
 
-// True when the command line asks for --help or --version, which need no display.
+// True when the command line asks for --help or --version, which need no display. Windows always
+// has one, and shows the answer in a message box.
 bool asksForText(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    return false;
+#endif
     for (int i = 1; i < argc && qstrcmp(argv[i], "--") != 0; ++i)
         for (const char* option : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
             if (qstrcmp(argv[i], option) == 0)
