@@ -14,7 +14,8 @@ done
 
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
-mkdir "$home/games"
+mkdir "$home/games" "$home/runtime"
+chmod 700 "$home/runtime"
 cp "$sample" "$home/games/boots.bin"
 chown -R nobody: "$home"
 
@@ -48,7 +49,8 @@ waitfor "! kill -0 $app 2>/dev/null" || fail "closing the window left the progra
 [ -e "$work.lock" ] && fail "the working folder is still claimed after the program ended"
 echo "saved, and the program ended when its window closed"
 '
-runuser -u nobody -- env -i HOME="$home" PATH="$PATH" LANG=C.UTF-8 KORVANE="$program" \
+runuser -u nobody -- env -i HOME="$home" XDG_RUNTIME_DIR="$home/runtime" PATH="$PATH" \
+  LANG=C.UTF-8 KORVANE="$program" \
   ASAN_OPTIONS=detect_leaks=0 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$session" || exit 1
 
 # The saved copy, unpacked by the program's own tool, differs from the sample only in the second
