@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test: a normal build, a build with
+# Installs what is missing, then builds and runs every test: a normal build and its Debian package
+# (installed, run as an ordinary user and removed again; needs root), a build with
 # AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,6 +13,15 @@ echo "== normal build =="
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE_WERROR=ON -DKORVANE_BUILD_BENCH=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== Debian package, installed and run as an ordinary user =="
+rm -f build/korvane_*.deb
+(cd build && cpack -G DEB)
+if [ "$(id -u)" -eq 0 ]; then
+  bash tests/package/installed_test.sh build/korvane_*.deb
+else
+  echo "skipped: installing the package needs root"
+fi
 
 echo "== sanitizer build =="
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKORVANE_WERROR=ON -DKORVANE_SANITIZE=ON

@@ -5,6 +5,7 @@
 #include "ui/frm_help.h"
 #include "ui/look.h"
 #include "ui/twips.h"
+#include "ui/work_folder.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -95,6 +96,11 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
         connect(Txt[i], &QLineEdit::textChanged, this, [this, i] { Txt_Change(i); });
         Txt[i]->installEventFilter(this);
     }
+
+    // A file dropped anywhere on the window opens, the boxes included, which would take its name.
+    setAcceptDrops(true);
+    for (TxtBox* box : Txt)
+        box->setAcceptDrops(false);
 
     Cmd_Zapisz->setFocus();
     Form_Load(appFolder);

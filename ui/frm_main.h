@@ -22,12 +22,14 @@ class QPushButton;
 class Qel_Baza;
 class Qel_Process;
 class FrmHelp;
+class WorkFolder;
 
 class FrmMain : public QMainWindow {
     Q_OBJECT
 public:
     // Builds the window and runs its start-up. appFolder is the program's folder, which holds
-    // zlib/zlibtool and zlib/temp/; empty means the folder of the running program.
+    // zlib/zlibtool, and zlib/temp/ when Korvane runs portably; empty means the folder of the
+    // running program.
     explicit FrmMain(const QString& appFolder = QString(), QWidget* parent = nullptr);
     ~FrmMain() override;
 
@@ -40,8 +42,19 @@ public:
     // The help window while it is open, else null.
     FrmHelp* Help_Window() const;
 
+    // The folder holding this window's working files, ending with '/'; no other running Korvane
+    // uses it at the same time.
+    const QString& Temp_Dir() const;
+
+    // Opens the compressed boots file at `path` as File, Open does with the path chosen in its
+    // dialog: the same checks, messages and working files. Does nothing while the tool runs.
+    void Open_File(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A single local file dropped on the window is opened with Open_File.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -58,6 +71,8 @@ private:
     void MnuSaveFile_Click();
     void mnuQuit_Click();
     void Clear_Temp();
+    // The folder the open dialog starts in.
+    QString Open_Folder() const;
     // Runs zlibtool hidden with `arguments` and waits; false when the window closed meanwhile.
     bool Run_Tool(const QStringList& arguments);
     // True while the tool runs: every command handler then returns without doing anything.
@@ -96,6 +111,7 @@ private:
     // Window state.
     std::unique_ptr<Qel_Baza> Table;
     QString App_Folder; // ends with a separator
+    std::unique_ptr<WorkFolder> Work;
     QString Chosen_File;
     std::uint8_t Last_ID = 0;
     std::uint8_t Current_Index = 0;

@@ -5,6 +5,7 @@
 #include "services/qel_process.h"
 #include "ui/frm_help.h"
 #include "ui/frm_main.h"
+#include "ui/work_folder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,13 +14,27 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSettings>
 #include <algorithm>
 
 namespace {
 
 constexpr int kListedBoots = 256; // list positions are bytes
+const QString kLastFolder = QStringLiteral("LastFolder");
+
+// Where the folder of the file opened last is kept, for a Korvane installed for every user.
+QSettings settings() {
+    return QSettings(QStringLiteral("Korvane"), QStringLiteral("Korvane"));
+}
+
+// The one local file that `data` names, else empty.
+QString droppedFile(const QMimeData* data) {
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    return urls.size() == 1 && urls[0].isLocalFile() ? urls[0].toLocalFile() : QString();
+}
 
 void showFailure(QWidget* parent) {
     korvane::showMessage(parent, {QStringLiteral("Wystąpił błąd"), {}, korvane::MessageIcon::None});
@@ -54,6 +69,18 @@ void FrmMain::Form_Load(const QString& appFolder) {
     if (!App_Folder.endsWith(QLatin1Char('/')))
         App_Folder += QLatin1Char('/');
     QDir::setCurrent(App_Folder);
+    Work = std::make_unique<WorkFolder>(App_Folder + QStringLiteral("zlib/temp/"));
+}
+
+const QString& FrmMain::Temp_Dir() const {
+    return Work->path();
+}
+
+QString FrmMain::Open_Folder() const {
+    if (Work->portable())
+        return App_Folder;
+    const QString last = settings().value(kLastFolder).toString();
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::homePath();
 }
 
 void FrmMain::Form_Unload() {
@@ -65,6 +92,19 @@ void FrmMain::Form_Unload() {
 void FrmMain::closeEvent(QCloseEvent* event) {
     Form_Unload();
     QMainWindow::closeEvent(event);
+}
+
+void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!Busy() && !droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void FrmMain::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    Open_File(path);
 }
 
 bool FrmMain::Busy() const {
@@ -89,11 +129,17 @@ void FrmMain::MnuFileOpen_Click() {
         return;
     Qel_Common_Dialog dialog;
     const QString path =
-        dialog.OpenFileName(this, QStringLiteral("Otwórz plik buttów"), App_Folder,
+        dialog.OpenFileName(this, QStringLiteral("Otwórz plik buttów"), Open_Folder(),
                             QStringLiteral("Pliki buttów (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*"));
-    const QString name = dialog.TitleName();
     if (path == QLatin1String("-1"))
         return;
+    Open_File(path);
+}
+
+void FrmMain::Open_File(const QString& path) {
+    if (Busy())
+        return;
+    const QString name = QFileInfo(path).fileName();
     if (!Qel_Baza::File_Exists(path.toStdString())) {
         korvane::showMessage(this, {QStringLiteral("Nie wybrano pliku !!"),
                                     QStringLiteral("Błąd wczytywania pliku"),
@@ -102,7 +148,7 @@ void FrmMain::MnuFileOpen_Click() {
     }
 
     // A file inside the working folder would be deleted by the next save or close.
-    const QString tempDir = App_Folder + QStringLiteral("zlib/temp/");
+    const QString tempDir = Temp_Dir();
     const QString copy = tempDir + name;
     const QString unpacked = copy + QStringLiteral(".unzlib");
     if (QFileInfo(path).absoluteDir() == QDir(tempDir) || !removeStale(copy) ||
@@ -121,6 +167,8 @@ void FrmMain::MnuFileOpen_Click() {
     }
     Table = std::move(loaded);
     Chosen_File = path;
+    if (!Work->portable())
+        settings().setValue(kLastFolder, QFileInfo(path).absolutePath());
     MnuSaveFile->setEnabled(true);
 
     QStringList items;
@@ -171,7 +219,7 @@ void FrmMain::mnuQuit_Click() {
 }
 
 void FrmMain::Clear_Temp() {
-    QDir temp(App_Folder + QStringLiteral("zlib/temp/"));
+    QDir temp(Temp_Dir());
     // Hidden files included: a tool stopped mid-run leaves its hidden partial output behind.
     for (const QString& name : temp.entryList(QDir::Files | QDir::Hidden))
         temp.remove(name);

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -120,6 +121,10 @@ private slots:
     void exitWithHelpOpenEndsEverything();
     void closeBoxWithHelpOpenLeavesItRunning();
     void endToEndWithRealDialogs();
+    void droppedFileOpens_data();
+    void droppedFileOpens();
+    void secondWindowKeepsToItsOwnWorkingFolder();
+    void withoutAFolderBesideTheProgramEachUserHasOne();
 
 private:
     // Opens `path` through the window's Open command, the dialog answering `path`.
@@ -129,7 +134,10 @@ private:
     QStringList listed() const;
     QAction* action(const char* name) const;
     QPushButton* button(const char* name) const;
+    // Drags `urls` onto the window and drops them; true when the window took the drag.
+    bool drop(const QList<QUrl>& urls);
 
+    QTemporaryDir home; // the user's cache and settings
     std::unique_ptr<AppFolder> app;
     std::unique_ptr<QTemporaryDir> user;
     std::unique_ptr<FrmMain> window;
@@ -142,6 +150,8 @@ private:
 
 void TestWorkflow::initTestCase() {
     QApplication::setApplicationName(QStringLiteral("Korvane"));
+    qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
 }
 
 void TestWorkflow::init() {
@@ -198,6 +208,16 @@ QAction* TestWorkflow::action(const char* name) const {
 
 QPushButton* TestWorkflow::button(const char* name) const {
     return window->findChild<QPushButton*>(QLatin1String(name));
+}
+
+bool TestWorkflow::drop(const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &dropped);
+    return enter.isAccepted();
 }
 
 void TestWorkflow::openListsEveryBoot() {
@@ -495,6 +515,7 @@ void TestWorkflow::closingWhileTheToolRunsStopsIt() {
             QTRY_VERIFY(QFileInfo::exists(app->tempDir() + QStringLiteral(".partial")));
             // While the tool runs, no command starts new work.
             answers << next;
+            QVERIFY(!drop({QUrl::fromLocalFile(next)}));
             action("MnuFileOpen")->trigger();
             action("MnuSaveFile")->trigger();
             button("Cmd_Zapisz")->click();
@@ -606,6 +627,91 @@ void TestWorkflow::endToEndWithRealDialogs() {
     QCOMPARE(saved.icon, int(QMessageBox::NoIcon));
     QCOMPARE(unpacked(path), encoded(decoded(before)));
     QCOMPARE(app->tempFiles(), QStringList());
+}
+
+void TestWorkflow::droppedFileOpens_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("one boots file") << QStringList{"boots.bin"} << true << QString();
+    QTest::newRow("missing file") << QStringList{"nie ma.bin"} << true << kNotChosen;
+    QTest::newRow("two files") << QStringList{"boots.bin", "boots.bin"} << false << QString();
+    QTest::newRow("web address") << QStringList{"https://example.com/boots.bin"} << false
+                                 << QString();
+}
+
+void TestWorkflow::droppedFileOpens() {
+    QFETCH(QStringList, files);
+    QFETCH(bool, taken);
+    QFETCH(QString, message);
+    const QString path = user->filePath(QStringLiteral("boots.bin"));
+    QVERIFY(writePacked(path, encoded(table(3))));
+    QList<QUrl> urls;
+    for (const QString& file : files)
+        urls << (file.contains(QLatin1Char(':')) ? QUrl(file)
+                                                 : QUrl::fromLocalFile(user->filePath(file)));
+
+    QCOMPARE(drop(urls), taken);
+    const bool opens = taken && message.isEmpty();
+    QCOMPARE(listed(), opens ? itemsOf(table(3)) : QStringList());
+    QCOMPARE(window->Chosen(), opens ? path : QString());
+    QCOMPARE(messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(messages[0].text, message);
+    QCOMPARE(asked, 0);
+}
+
+void TestWorkflow::secondWindowKeepsToItsOwnWorkingFolder() {
+    const QString first = user->filePath(QStringLiteral("first.bin"));
+    const QString second = user->filePath(QStringLiteral("second.bin"));
+    QVERIFY(writePacked(first, encoded(table(3))));
+    QVERIFY(writePacked(second, encoded(table(5))));
+    open(first);
+    const QStringList working = app->tempFiles();
+    QCOMPARE(window->Temp_Dir(), app->tempDir());
+
+    auto other = std::make_unique<FrmMain>(app->path());
+    const QString otherDir = other->Temp_Dir();
+    QVERIFY(otherDir != app->tempDir());
+    QVERIFY(otherDir.startsWith(home.filePath(QStringLiteral("cache/Korvane/"))));
+    answers << second;
+    other->findChild<QAction*>(QStringLiteral("MnuFileOpen"))->trigger();
+    QVERIFY(QFileInfo::exists(otherDir + QStringLiteral("second.bin.unzlib")));
+    other->findChild<QPushButton*>(QStringLiteral("Cmd_Zapisz"))->click();
+    other->close();
+    other.reset();
+    QVERIFY(!QFileInfo::exists(otherDir));
+    QCOMPARE(app->tempFiles(), working);
+
+    button("Cmd_Zapisz")->click();
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages[1].text, kSaved);
+    QCOMPARE(unpacked(first), encoded(table(3)));
+}
+
+void TestWorkflow::withoutAFolderBesideTheProgramEachUserHasOne() {
+    // Installed for every user: no working folder beside the program.
+    QVERIFY(QDir(app->tempDir()).removeRecursively());
+    QVERIFY(QDir(user->path()).mkpath(QStringLiteral("gry")));
+    const QString path = user->filePath(QStringLiteral("gry/boots.bin"));
+    QVERIFY(writePacked(path, encoded(table(3))));
+    window = std::make_unique<FrmMain>(app->path());
+    const QString cache = home.filePath(QStringLiteral("cache/Korvane/temp/"));
+    QCOMPARE(window->Temp_Dir(), cache);
+
+    open(path);
+    QCOMPARE(askedFolder, QDir::homePath());
+    QVERIFY(QFileInfo::exists(cache + QStringLiteral("boots.bin.unzlib")));
+    button("Cmd_Zapisz")->click();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].text, kSaved);
+    QCOMPARE(QDir(cache).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QVERIFY(!QFileInfo::exists(app->tempDir()));
+
+    // The next start opens the dialog where the last file came from.
+    window = std::make_unique<FrmMain>(app->path());
+    open(QString());
+    QCOMPARE(askedFolder, user->filePath(QStringLiteral("gry")));
 }
 
 QTEST_MAIN(TestWorkflow)

@@ -1,0 +1,34 @@
+// The folder where one running Korvane keeps its working files.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QLockFile;
+class QTemporaryDir;
+
+class WorkFolder {
+public:
+    // Claims a working folder until destroyed. `beside` is the zlib/temp/ folder beside the
+    // program: when it is a writable folder it is the one to use (portable use), else the "temp"
+    // folder under the user's cache location. A folder held by another running Korvane is not
+    // touched: this one then works in a new folder of its own under the cache location, removed
+    // with everything in it by the destructor. When nothing can be claimed, path() is `beside`.
+    explicit WorkFolder(const QString& beside);
+    ~WorkFolder();
+    WorkFolder(const WorkFolder&) = delete;
+    WorkFolder& operator=(const WorkFolder&) = delete;
+
+    // The working folder, ending with '/'.
+    const QString& path() const { return Path; }
+    // True when the folder beside the program is writable: Korvane runs from its own folder.
+    bool portable() const { return Portable; }
+
+private:
+    bool claim(const QString& folder);
+
+    QString Path;
+    bool Portable = false;
+    std::unique_ptr<QLockFile> Lock;
+    std::unique_ptr<QTemporaryDir> Own;
+};
