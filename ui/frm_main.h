@@ -84,7 +84,8 @@ private:
     std::array<QGroupBox*, 8> Frame3{};
     QFrame* Picture1 = nullptr;
     QListWidget* List1 = nullptr;
-    std::array<TxtBox*, 8> Txt{}; // setText shows the program's text whole, past the limit
+    std::array<TxtBox*, 8> Txt{};      // showWhole shows the program's text whole, past the limit
+    static constexpr int Name_Box = 2; // the index of the name box in Txt
     QMenu* MnuFile = nullptr;
     QAction* MnuFileOpen = nullptr;
     QAction* mnuSep1 = nullptr;

@@ -16,9 +16,7 @@
 namespace {
 
 constexpr int kBackspace = 8;
-constexpr std::size_t kNameLength = 60;
 constexpr int kGroupBox = 1;
-constexpr int kNameBox = 2;
 constexpr int kFirstStatBox = 3; // boxes 3 to 7
 
 // The value a group or stat box stands for: a number (digits with an optional sign, blanks
@@ -56,7 +54,7 @@ void FrmMain::List1_Click() {
         return;
     }
     const int row = List1->currentRow();
-    if (row < 0 || row > 255) // no item, or one no 8-bit position reaches
+    if (row < 0 || row >= Qel_Baza::Max_Boots) // no item, or one no 8-bit position reaches
         return;
     Frame2->show();
     Current_Index = static_cast<std::uint8_t>(row);
@@ -70,14 +68,15 @@ void FrmMain::List1_Click() {
         QString::number(table.Get_Precyzja(i)),     QString::number(table.Get_Przyspieszenie(i)),
         QString::number(table.Get_Szybkosc(i)),     QString::number(table.Get_Podkrecanie(i))};
     for (std::size_t box = 0; box < Txt.size(); ++box)
-        Txt[box]->setText(texts[box]);
+        Txt[box]->showWhole(texts[box]);
     Filling_Boxes = false;
 }
 
 void FrmMain::Txt_Change(int) {
     if (Filling_Boxes || !Boot_Shown)
         return;
-    const std::string name = boots::utf8Left(Txt[kNameBox]->text().toStdString(), kNameLength);
+    const std::string name =
+        boots::utf8Left(Txt[Name_Box]->text().toStdString(), Qel_Baza::Name_Limit);
     std::uint8_t stats[5];
     for (int k = 0; k < 5; ++k)
         stats[k] = boxValue(Txt[kFirstStatBox + k]->text(), 5);
@@ -123,7 +122,7 @@ void FrmMain::Reset_Editor() {
     Frame2->hide();
     Current_Index = 0;
     for (int box = 0; box < static_cast<int>(Txt.size()); ++box)
-        Txt[box]->setText(box == kNameBox ? QString() : QStringLiteral("0"));
+        Txt[box]->showWhole(box == Name_Box ? QString() : QStringLiteral("0"));
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr int kListedBoots = 256; // list positions are bytes
-
 void showFailure(QWidget* parent) {
     korvane::showMessage(parent, {QStringLiteral("Wystąpił błąd"), {}, korvane::MessageIcon::None});
 }
@@ -124,7 +122,7 @@ void FrmMain::MnuFileOpen_Click() {
     MnuSaveFile->setEnabled(true);
 
     QStringList items;
-    const int listed = std::min(Table->Count(), kListedBoots);
+    const int listed = std::min(Table->Count(), Qel_Baza::Max_Boots);
     for (int i = 0; i < listed; ++i) {
         const auto position = static_cast<std::uint8_t>(i);
         items << QString::number(Table->Get_ID(position)) + QLatin1Char(':') +

@@ -396,7 +396,7 @@ void TestLayout::programTextIsNotCut() {
     QFETCH(QString, expected);
     QApplication::clipboard()->setText(QStringLiteral("0123456789"));
     TxtBox box(60);
-    box.setText(shown);
+    box.showWhole(shown);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     press(&box, keys);
@@ -407,8 +407,8 @@ void TestLayout::programTextRaisesChangeOnly() {
     TxtBox box(3);
     QSignalSpy changed(&box, &QLineEdit::textChanged);
     QSignalSpy edited(&box, &QLineEdit::textEdited);
-    box.setText(QStringLiteral("12345"));
-    box.setText(QStringLiteral("9"));
+    box.showWhole(QStringLiteral("12345"));
+    box.showWhole(QStringLiteral("9"));
     QCOMPARE(changed.count(), 2);
     QCOMPARE(changed.at(1).at(0).toString(), QStringLiteral("9"));
     QCOMPARE(edited.count(), 0);
