@@ -89,7 +89,8 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
     connect(Help, &QAction::triggered, this, &FrmMain::Help_Click);
     connect(Cmd_Zapisz, &QPushButton::clicked, this, &FrmMain::Cmd_Zapisz_Click);
     connect(Cmd_Dodaj, &QPushButton::clicked, this, &FrmMain::Cmd_Dodaj_Click);
-    connect(List1, &QListWidget::currentRowChanged, this, &FrmMain::List1_Click);
+    connect(List1, &QListWidget::itemSelectionChanged, this, &FrmMain::List1_Click);
+    List1->installEventFilter(this);
     for (int i = 0; i < static_cast<int>(Txt.size()); ++i) {
         connect(Txt[i], &QLineEdit::textChanged, this, [this, i] { Txt_Change(i); });
         Txt[i]->installEventFilter(this);

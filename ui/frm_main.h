@@ -68,6 +68,8 @@ private:
     void Txt_Change(int Index);
     void Txt_KeyPress(int Index, int& KeyAscii);
     void Cmd_Dodaj_Click();
+    // Selects list row Row alone (-1: none); the list then raises List1_Click.
+    void Select_Row(int Row);
     // The editor as at start, and after each successful Open: nothing selected, the stats frame
     // hidden, the boxes at their initial texts, nothing written back.
     void Reset_Editor();

@@ -49,12 +49,15 @@ int typedCode(const QKeyEvent& key) {
 } // namespace
 
 void FrmMain::List1_Click() {
-    if (Busy()) { // while the tool runs the selection goes back to the boot shown
-        List1->setCurrentRow(Boot_Shown ? Current_Index : -1);
+    const QList<QListWidgetItem*> selected = List1->selectedItems();
+    const int row = selected.isEmpty() ? -1 : List1->row(selected.constFirst());
+    // The highlight stays on the boot the boxes edit: while the tool runs, when a click leaves
+    // nothing selected, and on a row that no 8-bit position reaches.
+    if (Busy() || row < 0 || row >= Qel_Baza::Max_Boots) {
+        Select_Row(Boot_Shown ? Current_Index : -1);
         return;
     }
-    const int row = List1->currentRow();
-    if (row < 0 || row >= Qel_Baza::Max_Boots) // no item, or one no 8-bit position reaches
+    if (Boot_Shown && row == Current_Index) // the selection put back on the boot shown
         return;
     Frame2->show();
     Current_Index = static_cast<std::uint8_t>(row);
@@ -112,12 +115,16 @@ void FrmMain::Cmd_Dodaj_Click() {
         return;
     }
     List1->addItem(QString::number(id) + QStringLiteral(": -"));
-    List1->setCurrentRow(List1->count() - 1);
+    Select_Row(List1->count() - 1);
+}
+
+void FrmMain::Select_Row(int Row) {
+    List1->setCurrentRow(Row); // a single-selection list selects its current row
 }
 
 void FrmMain::Reset_Editor() {
     Boot_Shown = false;
-    List1->setCurrentRow(-1);
+    Select_Row(-1);
     List1->scrollToTop();
     Frame2->hide();
     Current_Index = 0;
@@ -126,6 +133,15 @@ void FrmMain::Reset_Editor() {
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    // Where nothing is selected, the first Down selects the first boot and Up the last (the list
+    // itself would move on from the row that took the focus).
+    if (watched == List1 && event->type() == QEvent::KeyPress && List1->selectedItems().isEmpty()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Up) {
+            Select_Row(key == Qt::Key_Down ? 0 : List1->count() - 1);
+            return true;
+        }
+    }
     const auto box = std::find(Txt.begin(), Txt.end(), watched);
     if (box == Txt.end())
         return QMainWindow::eventFilter(watched, event);

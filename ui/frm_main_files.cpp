@@ -43,6 +43,15 @@ bool replaceFile(const QString& source, const QString& target) {
            output.write(bytes) == bytes.size() && output.flush() && output.commit();
 }
 
+// Shows the wait cursor over the program's windows for as long as it lives.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 } // namespace
 
 void FrmMain::Form_Load(const QString& appFolder) {
@@ -75,6 +84,7 @@ bool FrmMain::Run_Tool(const QStringList& arguments) {
 #else
     const QString program = App_Folder + QStringLiteral("zlib/zlibtool");
 #endif
+    const WaitCursor waiting;
     Qel_Process tool;
     Running_Tool = &tool;
     tool.Run_Process(program, arguments, 0);
