@@ -49,6 +49,16 @@ void press(QWidget* box, const QString& keys) {
     }
 }
 
+// The dark pixels that `label` draws inside its border.
+int inkInside(QLabel* label) {
+    const QImage image = label->grab(label->contentsRect()).toImage();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 160;
+    return ink;
+}
+
 // Counts the requests to end the program.
 class QuitCounter : public QObject {
 public:
@@ -519,6 +529,11 @@ void TestLayout::helpLabels() {
     QVERIFY(!label->autoFillBackground());                          // transparent on the page
     QCOMPARE(label->textInteractionFlags(), Qt::NoTextInteraction); // nothing to click
     QVERIFY(!label->openExternalLinks());
+
+    // Every line lies whole within the box: a taller box shows no more of the text.
+    const int ink = inkInside(label);
+    label->setGeometry(label->geometry().adjusted(0, -10, 0, 10));
+    QCOMPARE(inkInside(label), ink);
 }
 
 void TestLayout::programEndsWithLastWindow_data() {
