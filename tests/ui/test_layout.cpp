@@ -4,12 +4,15 @@
 #include "ui/frm_help.h"
 #include "ui/frm_main.h"
 #include "ui/last_window.h"
+#include "ui/qt_translations.h"
 #include "ui/twips.h"
 #include "ui/txt_box.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,6 +105,8 @@ private slots:
     void helpWindow();
     void helpLabels_data();
     void helpLabels();
+    void qtDialogsSpeakTheUsersLanguage_data();
+    void qtDialogsSpeakTheUsersLanguage();
     void programEndsWithLastWindow_data();
     void programEndsWithLastWindow();
 
@@ -534,6 +539,25 @@ void TestLayout::helpLabels() {
     const int ink = inkInside(label);
     label->setGeometry(label->geometry().adjusted(0, -10, 0, 10));
     QCOMPARE(inkInside(label), ink);
+}
+
+void TestLayout::qtDialogsSpeakTheUsersLanguage_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("openButton");
+    QTest::newRow("Polish desktop") << QLocale(QLocale::Polish, QLocale::Poland) << "&Otwórz";
+    QTest::newRow("English desktop") << QLocale(QLocale::English, QLocale::UnitedStates) << "&Open";
+}
+
+void TestLayout::qtDialogsSpeakTheUsersLanguage() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, openButton);
+    const std::unique_ptr<QTranslator> translator(installQtTranslations(locale)); // if any
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    const auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    QVERIFY(buttons);
+    QCOMPARE(buttons->button(QDialogButtonBox::Open)->text(), openButton);
 }
 
 void TestLayout::programEndsWithLastWindow_data() {
