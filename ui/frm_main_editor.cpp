@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cmath>
@@ -54,11 +55,10 @@ void FrmMain::List1_Click() {
     // The highlight stays on the boot the boxes edit: while the tool runs, when a click leaves
     // nothing selected, and on a row that no 8-bit position reaches.
     if (Busy() || row < 0 || row >= Qel_Baza::Max_Boots) {
+        const QSignalBlocker shownAlready(List1);
         Select_Row(Boot_Shown ? Current_Index : -1);
         return;
     }
-    if (Boot_Shown && row == Current_Index) // the selection put back on the boot shown
-        return;
     Frame2->show();
     Current_Index = static_cast<std::uint8_t>(row);
     Boot_Shown = true;
