@@ -292,7 +292,6 @@ void TestEditor::highlightIsTheEditedBoot_data() {
     QTest::newRow("tab, down: first boot") << QStringList{"tab", "down"} << 0;
     QTest::newRow("tab, up: last boot") << QStringList{"tab", "up"} << 2;
     QTest::newRow("down after a selection moves on") << QStringList{"click 0", "down"} << 1;
-    QTest::newRow("click on empty space") << QStringList{"empty"} << -1;
     QTest::newRow("click on empty space keeps the boot") << QStringList{"click 1", "empty"} << 1;
     QTest::newRow("ctrl+click keeps the boot") << QStringList{"click 2", "ctrl 2"} << 2;
     QTest::newRow("ctrl+space keeps the boot") << QStringList{"click 2", "ctrl space"} << 2;
