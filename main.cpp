@@ -1,10 +1,12 @@
 #include "ui/frm_main.h"
 #include "ui/last_window.h"
+#include "ui/qt_translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
 #include <QTimer>
 #include <memory>
 
@@ -29,6 +31,7 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<QCoreApplication> instance(
         asksForText(argc, argv) ? new QCoreApplication(argc, argv) : new QApplication(argc, argv));
     QCoreApplication& app = *instance;
+    installQtTranslations(QLocale::system());
     QApplication::setApplicationName(QStringLiteral("Korvane"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
 

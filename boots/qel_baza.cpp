@@ -15,8 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kMaxIndexable = 256;  // positions an 8-bit Index can reach
-constexpr std::size_t kNameLimit = 60;      // characters Zmien_Dane keeps
 constexpr std::size_t kChunkRecords = 4096; // records read or written at a time (311 KB)
 
 fs::path toPath(const std::string& utf8) {
@@ -138,7 +136,7 @@ bool replaceFile(const fs::path& target, const std::vector<boots::BootRecord>& r
 } // namespace
 
 std::uint8_t Qel_Baza::Dodaj_Nowy() {
-    if (Count() <= 0 || !Is_Loaded || Boots.size() >= kMaxIndexable)
+    if (Count() <= 0 || !Is_Loaded || Boots.size() >= Max_Boots)
         return 0;
     const std::int32_t lastId = Get_ID(static_cast<std::uint8_t>(Boots.size() - 1));
     if (lastId >= 255)
@@ -158,7 +156,7 @@ bool Qel_Baza::Zmien_Dane(std::uint8_t Index, const std::string& Nazwa, std::uin
     if (position < 0)
         return false;
     boots::BootRecord& r = Boots[static_cast<std::size_t>(position)];
-    r.Nazwa = boots::utf8Left(Nazwa, kNameLimit);
+    r.Nazwa = boots::utf8Left(Nazwa, Name_Limit);
     r.Grupa = Grupa == 0 ? 1 : Grupa;
     r.Sila = Clamp_Stat(Sila);
     r.Precyzja = Clamp_Stat(Precyzja);

@@ -10,6 +10,9 @@
 
 class Qel_Baza {
 public:
+    static constexpr int Name_Limit = 60; // characters of a name that a change keeps
+    static constexpr int Max_Boots = 256; // positions an 8-bit Index reaches
+
     // Appends a blank boot whose ID follows the last boot's. Returns the new ID, or 0 when no
     // table is loaded, the last ID is 255 or the table already holds 256 boots.
     std::uint8_t Dodaj_Nowy();

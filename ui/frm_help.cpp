@@ -12,8 +12,11 @@ namespace {
 
 const char* const Sans = "MS Sans Serif";
 constexpr QRgb Default = 0; // the default text colour
-constexpr int Left = Qt::AlignLeft;
-constexpr int Centred = Qt::AlignHCenter;
+constexpr int Left = Qt::AlignLeft | Qt::AlignTop;
+constexpr int Centred = Qt::AlignHCenter | Qt::AlignTop;
+// A bordered label sets top-aligned text half an 'x' below its border, which pushes the last line
+// of each bordered label past its bottom edge; centred, every line fits.
+constexpr int LeftMiddle = Qt::AlignLeft | Qt::AlignVCenter;
 
 struct LabelRow {
     const char* name;
@@ -37,11 +40,11 @@ const LabelRow Labels[] = {
      "bootmods.example"},
     {"Label3", {3285, 3960, 2265, 360}, Sans, 13.5, Default, Centred, false, nullptr,
      "I Invite for visiting! "},
-    {"Label2", {120, 3120, 8130, 600}, "Arial", 12, Default, Left, true, nullptr,
+    {"Label2", {120, 3120, 8130, 600}, "Arial", 12, Default, LeftMiddle, true, nullptr,
      "To correctly work of all boots,we must do some work with groups\n"
      "I think everyone can handle without a problem"},
     // Six lines fit the box, even in the wider and taller face that stands in for TrashHand.
-    {"Label1", {360, 360, 4845, 2580}, "TrashHand", 20.25, qRgb(255, 0, 0), Left, true,
+    {"Label1", {360, 360, 4845, 2580}, "TrashHand", 20.25, qRgb(255, 0, 0), LeftMiddle, true,
      "white-space:pre; line-height:80%; letter-spacing:-1px",
      " Wersja 1.0.0\n-Change name boots\n-Change stats\n-Add boots\n\n"
      "\"Thanks to Brenik and Lumira \"Zlib\""},
@@ -85,7 +88,7 @@ FrmHelp::FrmHelp(QWidget* parent)
             label->setWordWrap(true);
         }
         label->setTextInteractionFlags(Qt::NoTextInteraction);
-        label->setAlignment(Qt::Alignment(row.alignment) | Qt::AlignTop);
+        label->setAlignment(Qt::Alignment(row.alignment));
         label->setFont(makeFont(QString::fromLatin1(row.family), row.points));
         if (row.colour != Default) {
             QPalette coloured = label->palette();

@@ -32,14 +32,13 @@ struct BoxRow {
 const BoxRow Boxes[8] = {
     {"ID", false, {120, 120, 735, 615}, 495, 3},
     {"Group", false, {960, 120, 735, 615}, 495, 3},
-    {"Name", false, {120, 840, 5655, 615}, 5415, 60},
+    {"Name", false, {120, 840, 5655, 615}, 5415, Qel_Baza::Name_Limit},
     {"Shot power", true, {120, 240, 5415, 615}, 5175, 1},
     {"Shot accuracy", true, {120, 960, 5415, 615}, 5175, 1},
     {"Acceleration", true, {120, 1680, 5415, 615}, 5175, 1},
     {"Top speed", true, {120, 2400, 5415, 615}, 5175, 1},
     {"Swerve", true, {120, 3120, 5415, 615}, 5175, 1},
 };
-constexpr int NameBox = 2;
 
 // Places a control, measuring from its container's client area: inside the border of a picture
 // box, from the corner of a frame or the window.
@@ -91,7 +90,8 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
     connect(Help, &QAction::triggered, this, &FrmMain::Help_Click);
     connect(Cmd_Zapisz, &QPushButton::clicked, this, &FrmMain::Cmd_Zapisz_Click);
     connect(Cmd_Dodaj, &QPushButton::clicked, this, &FrmMain::Cmd_Dodaj_Click);
-    connect(List1, &QListWidget::currentRowChanged, this, &FrmMain::List1_Click);
+    connect(List1, &QListWidget::itemSelectionChanged, this, &FrmMain::List1_Click);
+    List1->installEventFilter(this);
     for (int i = 0; i < static_cast<int>(Txt.size()); ++i) {
         connect(Txt[i], &QLineEdit::textChanged, this, [this, i] { Txt_Change(i); });
         Txt[i]->installEventFilter(this);
@@ -183,7 +183,7 @@ void FrmMain::createControls() {
         Txt[i] = new TxtBox(row.maxLength, Frame3[i]);
         Txt[i]->setObjectName(QStringLiteral("Txt_%1").arg(i));
         Txt[i]->setFont(windowFont()); // not the frame's bold caption font
-        Txt[i]->setAlignment(i == NameBox ? Qt::AlignLeft : Qt::AlignHCenter);
+        Txt[i]->setAlignment(i == Name_Box ? Qt::AlignLeft : Qt::AlignHCenter);
         place(Txt[i], {120, 240, row.boxWidth, 285});
     }
     Txt[0]->setReadOnly(true);

@@ -83,6 +83,8 @@ private:
     void Txt_Change(int Index);
     void Txt_KeyPress(int Index, int& KeyAscii);
     void Cmd_Dodaj_Click();
+    // Selects list row Row alone (-1: none); the list then raises List1_Click.
+    void Select_Row(int Row);
     // The editor as at start, and after each successful Open: nothing selected, the stats frame
     // hidden, the boxes at their initial texts, nothing written back.
     void Reset_Editor();
@@ -99,7 +101,8 @@ private:
     std::array<QGroupBox*, 8> Frame3{};
     QFrame* Picture1 = nullptr;
     QListWidget* List1 = nullptr;
-    std::array<TxtBox*, 8> Txt{}; // setText shows the program's text whole, past the limit
+    std::array<TxtBox*, 8> Txt{};      // showWhole shows the program's text whole, past the limit
+    static constexpr int Name_Box = 2; // the index of the name box in Txt
     QMenu* MnuFile = nullptr;
     QAction* MnuFileOpen = nullptr;
     QAction* mnuSep1 = nullptr;

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cmath>
@@ -16,9 +17,7 @@
 namespace {
 
 constexpr int kBackspace = 8;
-constexpr std::size_t kNameLength = 60;
 constexpr int kGroupBox = 1;
-constexpr int kNameBox = 2;
 constexpr int kFirstStatBox = 3; // boxes 3 to 7
 
 // The value a group or stat box stands for: a number (digits with an optional sign, blanks
@@ -51,13 +50,15 @@ int typedCode(const QKeyEvent& key) {
 } // namespace
 
 void FrmMain::List1_Click() {
-    if (Busy()) { // while the tool runs the selection goes back to the boot shown
-        List1->setCurrentRow(Boot_Shown ? Current_Index : -1);
+    const QList<QListWidgetItem*> selected = List1->selectedItems();
+    const int row = selected.isEmpty() ? -1 : List1->row(selected.constFirst());
+    // The highlight stays on the boot the boxes edit: while the tool runs, when a click leaves
+    // nothing selected, and on a row that no 8-bit position reaches.
+    if (Busy() || row < 0 || row >= Qel_Baza::Max_Boots) {
+        const QSignalBlocker shownAlready(List1);
+        Select_Row(Boot_Shown ? Current_Index : -1);
         return;
     }
-    const int row = List1->currentRow();
-    if (row < 0 || row > 255) // no item, or one no 8-bit position reaches
-        return;
     Frame2->show();
     Current_Index = static_cast<std::uint8_t>(row);
     Boot_Shown = true;
@@ -70,14 +71,15 @@ void FrmMain::List1_Click() {
         QString::number(table.Get_Precyzja(i)),     QString::number(table.Get_Przyspieszenie(i)),
         QString::number(table.Get_Szybkosc(i)),     QString::number(table.Get_Podkrecanie(i))};
     for (std::size_t box = 0; box < Txt.size(); ++box)
-        Txt[box]->setText(texts[box]);
+        Txt[box]->showWhole(texts[box]);
     Filling_Boxes = false;
 }
 
 void FrmMain::Txt_Change(int) {
     if (Filling_Boxes || !Boot_Shown)
         return;
-    const std::string name = boots::utf8Left(Txt[kNameBox]->text().toStdString(), kNameLength);
+    const std::string name =
+        boots::utf8Left(Txt[Name_Box]->text().toStdString(), Qel_Baza::Name_Limit);
     std::uint8_t stats[5];
     for (int k = 0; k < 5; ++k)
         stats[k] = boxValue(Txt[kFirstStatBox + k]->text(), 5);
@@ -113,20 +115,33 @@ void FrmMain::Cmd_Dodaj_Click() {
         return;
     }
     List1->addItem(QString::number(id) + QStringLiteral(": -"));
-    List1->setCurrentRow(List1->count() - 1);
+    Select_Row(List1->count() - 1);
+}
+
+void FrmMain::Select_Row(int Row) {
+    List1->setCurrentRow(Row); // a single-selection list selects its current row
 }
 
 void FrmMain::Reset_Editor() {
     Boot_Shown = false;
-    List1->setCurrentRow(-1);
+    Select_Row(-1);
     List1->scrollToTop();
     Frame2->hide();
     Current_Index = 0;
     for (int box = 0; box < static_cast<int>(Txt.size()); ++box)
-        Txt[box]->setText(box == kNameBox ? QString() : QStringLiteral("0"));
+        Txt[box]->showWhole(box == Name_Box ? QString() : QStringLiteral("0"));
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    // Where nothing is selected, the first Down selects the first boot and Up the last (the list
+    // itself would move on from the row that took the focus).
+    if (watched == List1 && event->type() == QEvent::KeyPress && List1->selectedItems().isEmpty()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Up) {
+            Select_Row(key == Qt::Key_Down ? 0 : List1->count() - 1);
+            return true;
+        }
+    }
     const auto box = std::find(Txt.begin(), Txt.end(), watched);
     if (box == Txt.end())
         return QMainWindow::eventFilter(watched, event);

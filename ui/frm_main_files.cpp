@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr int kListedBoots = 256; // list positions are bytes
 const QString kLastFolder = QStringLiteral("LastFolder");
 
 // Where the folder of the file opened last is kept, for a Korvane installed for every user.
@@ -59,6 +58,15 @@ bool replaceFile(const QString& source, const QString& target) {
     return bytes.size() == input.size() && output.open(QIODevice::WriteOnly) &&
            output.write(bytes) == bytes.size() && output.flush() && output.commit();
 }
+
+// Shows the wait cursor over the program's windows for as long as it lives.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
 
 } // namespace
 
@@ -117,6 +125,7 @@ bool FrmMain::Run_Tool(const QStringList& arguments) {
 #else
     const QString program = App_Folder + QStringLiteral("zlib/zlibtool");
 #endif
+    const WaitCursor waiting;
     Qel_Process tool;
     Running_Tool = &tool;
     tool.Run_Process(program, arguments, 0);
@@ -172,7 +181,7 @@ void FrmMain::Open_File(const QString& path) {
     MnuSaveFile->setEnabled(true);
 
     QStringList items;
-    const int listed = std::min(Table->Count(), kListedBoots);
+    const int listed = std::min(Table->Count(), Qel_Baza::Max_Boots);
     for (int i = 0; i < listed; ++i) {
         const auto position = static_cast<std::uint8_t>(i);
         items << QString::number(Table->Get_ID(position)) + QLatin1Char(':') +

@@ -7,7 +7,7 @@ TxtBox::TxtBox(int limit, QWidget* parent) : QLineEdit(parent), Limit(limit) {
     connect(this, &QLineEdit::textEdited, this, &TxtBox::shrinkToText);
 }
 
-void TxtBox::setText(const QString& text) {
+void TxtBox::showWhole(const QString& text) {
     // Raising the length limit keeps the old text; lowering it to the new text's length cuts none.
     if (text.size() > maxLength())
         setMaxLength(static_cast<int>(text.size()));

@@ -10,10 +10,10 @@ public:
     // A box that refuses typed or pasted characters beyond `limit` characters.
     TxtBox(int limit, QWidget* parent = nullptr);
 
-    // Shows `text` whole, even when it is longer than the limit (hides QLineEdit::setText, which
-    // would cut it). The user may then shorten such a text but never lengthen it again, until it
-    // is back within the limit. Emits textChanged when the text differs, never textEdited.
-    void setText(const QString& text);
+    // Shows `text` whole, even when it is longer than the limit (QLineEdit::setText would cut it).
+    // The user may then shorten such a text but never lengthen it again, until it is back within
+    // the limit. Emits textChanged when the text differs, never textEdited.
+    void showWhole(const QString& text);
 
 private:
     void shrinkToText();

@@ -40,9 +40,14 @@ void TestMessageBox::shown() {
     QString seenTitle, seenText;
     int seenIcon = -1;
     QMessageBox::StandardButtons seenButtons;
+    int room = 0; // the width beside the title, in title heights
     answerNextModal([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box);
+        QFont bold = box->font();
+        bold.setBold(true);
+        const QFontMetrics title(bold);
+        room = (box->width() - title.horizontalAdvance(box->windowTitle())) / title.height();
         seenTitle = box->windowTitle();
         seenText = box->text();
         seenIcon = box->icon();
@@ -54,6 +59,8 @@ void TestMessageBox::shown() {
     QCOMPARE(seenTitle, shownTitle);
     QCOMPARE(seenIcon, shownIcon);
     QCOMPARE(seenButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    // Room beside the whole title, in a bold face, for a title bar's icon and three buttons.
+    QVERIFY2(room >= 6, qPrintable(QString::number(room)));
 }
 
 QTEST_MAIN(TestMessageBox)

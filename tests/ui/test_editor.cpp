@@ -130,6 +130,8 @@ private slots:
 
     void selectionShowsBoot_data();
     void selectionShowsBoot();
+    void highlightIsTheEditedBoot_data();
+    void highlightIsTheEditedBoot();
     void typedNameFollowsEachKey_data();
     void typedNameFollowsEachKey();
     void keyFilter_data();
@@ -153,6 +155,7 @@ private:
     QStringList listTexts() const;
     QStringList boxTexts() const;
     void clearBox(QLineEdit* target);
+    void clickList(int row, Qt::KeyboardModifiers modifiers = {});
     void pressAdd();
 
     std::unique_ptr<QTemporaryDir> files;
@@ -230,6 +233,14 @@ void TestEditor::clearBox(QLineEdit* target) {
         QTest::keyClick(target, Qt::Key_Backspace);
 }
 
+// Clicks list item `row`, or the empty space below the last item when `row` is -1.
+void TestEditor::clickList(int row, Qt::KeyboardModifiers modifiers) {
+    const QRect last = list()->visualItemRect(list()->item(list()->count() - 1));
+    const QPoint at = row < 0 ? QPoint(last.center().x(), last.bottom() + 2 * last.height())
+                              : list()->visualItemRect(list()->item(row)).center();
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, modifiers, at);
+}
+
 void TestEditor::pressAdd() {
     QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Cmd_Dodaj")), Qt::LeftButton);
 }
@@ -272,6 +283,55 @@ void TestEditor::selectionShowsBoot() {
                           QString::number(boot.Szybkosc), QString::number(boot.Podkrecanie)}));
     QCOMPARE(records(window->Baza()), Sample);
     QCOMPARE(listTexts(), itemTexts(Sample));
+}
+
+void TestEditor::highlightIsTheEditedBoot_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("edited"); // the boot highlighted and edited, -1 for none
+    QTest::newRow("tab into the list") << QStringList{"tab"} << -1;
+    QTest::newRow("tab, down: first boot") << QStringList{"tab", "down"} << 0;
+    QTest::newRow("tab, up: last boot") << QStringList{"tab", "up"} << 2;
+    QTest::newRow("down after a selection moves on") << QStringList{"click 0", "down"} << 1;
+    QTest::newRow("click on empty space keeps the boot") << QStringList{"click 1", "empty"} << 1;
+    QTest::newRow("ctrl+click keeps the boot") << QStringList{"click 2", "ctrl 2"} << 2;
+    QTest::newRow("ctrl+space keeps the boot") << QStringList{"click 2", "ctrl space"} << 2;
+}
+
+void TestEditor::highlightIsTheEditedBoot() {
+    QFETCH(QStringList, steps);
+    QFETCH(int, edited);
+    QVERIFY(openFile(makeBin(QStringLiteral("boots"), Sample)));
+    auto* save = window->findChild<QPushButton*>(QStringLiteral("Cmd_Zapisz"));
+    for (const QString& step : steps) {
+        if (step == QLatin1String("tab")) {
+            save->setFocus();
+            QTest::keyClick(save, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), list());
+        } else if (step == QLatin1String("down") || step == QLatin1String("up")) {
+            QTest::keyClick(list(), step == QLatin1String("down") ? Qt::Key_Down : Qt::Key_Up);
+        } else if (step == QLatin1String("ctrl space")) {
+            QTest::keyClick(list(), Qt::Key_Space, Qt::ControlModifier);
+        } else if (step == QLatin1String("empty")) {
+            clickList(-1);
+        } else {
+            clickList(step.back().digitValue(), step.startsWith(QLatin1String("ctrl"))
+                                                    ? Qt::ControlModifier
+                                                    : Qt::NoModifier);
+        }
+    }
+
+    const auto selected = list()->selectedItems();
+    QCOMPARE(selected.isEmpty() ? -1 : list()->row(selected.constFirst()), edited);
+    QCOMPARE(window->findChild<QGroupBox*>(QStringLiteral("Frame2"))->isVisible(), edited >= 0);
+    if (edited < 0)
+        return;
+    QCOMPARE(box(0)->text(), QString::number(Sample[static_cast<std::size_t>(edited)].ID));
+    box(3)->setFocus();
+    clearBox(box(3));
+    QTest::keyClicks(box(3), QStringLiteral("3"));
+    for (int i = 0; i < static_cast<int>(Sample.size()); ++i)
+        QCOMPARE(window->Baza().Get_Sila(static_cast<std::uint8_t>(i)),
+                 i == edited ? 3 : Sample[static_cast<std::size_t>(i)].Sila);
 }
 
 void TestEditor::typedNameFollowsEachKey_data() {
@@ -525,13 +585,18 @@ void TestEditor::busyToolBlocksEditing() {
                   .toUtf8()));
     QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 
-    // Once the tool runs, the user clicks another boot, types, and presses "Add BootS".
+    // Once the tool runs, the user sees the wait cursor, clicks another boot, then empty list
+    // space, types, and presses "Add BootS".
     QTimer whileBusy;
+    Qt::CursorShape busyCursor = Qt::ArrowCursor;
     connect(&whileBusy, &QTimer::timeout, this, [&] {
         if (!QFile::exists(started))
             return;
         whileBusy.stop();
-        list()->setCurrentRow(0);
+        if (QApplication::overrideCursor())
+            busyCursor = QApplication::overrideCursor()->shape();
+        clickList(0);
+        clickList(-1);
         box(1)->setFocus();
         QTest::keyClicks(box(1), QStringLiteral("7"));
         QTest::keyClick(box(5), Qt::Key_Backspace);
@@ -544,7 +609,9 @@ void TestEditor::busyToolBlocksEditing() {
 
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].text, QStringLiteral("Zapisano plik"));
-    QCOMPARE(list()->currentRow(), 1);
+    QCOMPARE(busyCursor, Qt::WaitCursor);
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(list()->selectedItems(), QList<QListWidgetItem*>{list()->item(1)});
     QCOMPARE(boxTexts(), shown);
     QCOMPARE(records(window->Baza()), Sample);
     QCOMPARE(listTexts(), itemTexts(Sample));

@@ -4,12 +4,15 @@
 #include "ui/frm_help.h"
 #include "ui/frm_main.h"
 #include "ui/last_window.h"
+#include "ui/qt_translations.h"
 #include "ui/twips.h"
 #include "ui/txt_box.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,6 +50,16 @@ void press(QWidget* box, const QString& keys) {
         else
             QTest::keyClicks(box, QString(key));
     }
+}
+
+// The dark pixels that `label` draws inside its border.
+int inkInside(QLabel* label) {
+    const QImage image = label->grab(label->contentsRect()).toImage();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 160;
+    return ink;
 }
 
 // Counts the requests to end the program.
@@ -92,6 +105,8 @@ private slots:
     void helpWindow();
     void helpLabels_data();
     void helpLabels();
+    void qtDialogsSpeakTheUsersLanguage_data();
+    void qtDialogsSpeakTheUsersLanguage();
     void programEndsWithLastWindow_data();
     void programEndsWithLastWindow();
 
@@ -396,7 +411,7 @@ void TestLayout::programTextIsNotCut() {
     QFETCH(QString, expected);
     QApplication::clipboard()->setText(QStringLiteral("0123456789"));
     TxtBox box(60);
-    box.setText(shown);
+    box.showWhole(shown);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     press(&box, keys);
@@ -407,8 +422,8 @@ void TestLayout::programTextRaisesChangeOnly() {
     TxtBox box(3);
     QSignalSpy changed(&box, &QLineEdit::textChanged);
     QSignalSpy edited(&box, &QLineEdit::textEdited);
-    box.setText(QStringLiteral("12345"));
-    box.setText(QStringLiteral("9"));
+    box.showWhole(QStringLiteral("12345"));
+    box.showWhole(QStringLiteral("9"));
     QCOMPARE(changed.count(), 2);
     QCOMPARE(changed.at(1).at(0).toString(), QStringLiteral("9"));
     QCOMPARE(edited.count(), 0);
@@ -519,6 +534,30 @@ void TestLayout::helpLabels() {
     QVERIFY(!label->autoFillBackground());                          // transparent on the page
     QCOMPARE(label->textInteractionFlags(), Qt::NoTextInteraction); // nothing to click
     QVERIFY(!label->openExternalLinks());
+
+    // Every line lies whole within the box: a taller box shows no more of the text.
+    const int ink = inkInside(label);
+    label->setGeometry(label->geometry().adjusted(0, -10, 0, 10));
+    QCOMPARE(inkInside(label), ink);
+}
+
+void TestLayout::qtDialogsSpeakTheUsersLanguage_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("openButton");
+    QTest::newRow("Polish desktop") << QLocale(QLocale::Polish, QLocale::Poland) << "&Otwórz";
+    QTest::newRow("English desktop") << QLocale(QLocale::English, QLocale::UnitedStates) << "&Open";
+}
+
+void TestLayout::qtDialogsSpeakTheUsersLanguage() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, openButton);
+    const std::unique_ptr<QTranslator> translator(installQtTranslations(locale)); // if any
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    const auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    QVERIFY(buttons);
+    QCOMPARE(buttons->button(QDialogButtonBox::Open)->text(), openButton);
 }
 
 void TestLayout::programEndsWithLastWindow_data() {
