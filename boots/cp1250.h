@@ -25,7 +25,7 @@ std::size_t utf8ToCp1250(std::string_view utf8, char* out, std::size_t capacity)
 inline constexpr std::uint32_t kMalformedUtf8 = 0xFFFFFFFF;
 struct Cp1250Fit {
     bool ok = true;
-    std::size_t length = 0; // characters before the first failure; all of them when ok
+    std::size_t length = 0;      // characters before the first failure; all of them when ok
     std::uint32_t codePoint = 0; // when not ok: the missing character, or kMalformedUtf8
 };
 
