@@ -132,29 +132,33 @@ bool allDigits(std::string_view text) {
 // Reads a number of 0 to 255 into `value`; what is wrong otherwise.
 std::optional<std::string> readByte(std::string_view text, std::uint8_t& value) {
     unsigned number = 0;
+    bool digits = !text.empty();
     for (const char c : text) {
-        if (c < '0' || c > '9')
+        if (c < '0' || c > '9') {
+            digits = false;
             break;
+        }
         number = std::min(number * 10 + static_cast<unsigned>(c - '0'), 256u);
     }
-    if (allDigits(text) && number <= 255) {
+    if (digits && number <= 255) {
         value = static_cast<std::uint8_t>(number);
         return std::nullopt;
     }
     if (text.empty())
         return "empty, expected a number from 0 to 255";
-    if (allDigits(text) || (text[0] == '-' && allDigits(text.substr(1))))
+    if (digits || (text[0] == '-' && allDigits(text.substr(1))))
         return std::string(text) + " is outside 0 to 255";
     return "not a whole number from 0 to 255";
 }
 
 // Checks that the position column counts the rows from 0.
 std::optional<std::string> checkPosition(std::string_view text, std::size_t position) {
-    if (!allDigits(text))
-        return "not a whole number";
     std::size_t number = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (ec == std::errc() && end == text.data() + text.size() && number == position)
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, number);
+    if (result.ptr != end || result.ec == std::errc::invalid_argument)
+        return "not a whole number";
+    if (result.ec == std::errc() && number == position)
         return std::nullopt;
     return std::string(text) + ", expected " + std::to_string(position) +
            ": the rows must stay in table order";
@@ -194,7 +198,7 @@ std::optional<CsvError> checkHeader(const Reader& reader) {
     return std::nullopt;
 }
 
-// Decodes the row just read as the boot at `position`.
+// Decodes the row just read as the boot at `position` into `r`.
 std::optional<CsvError> decodeRow(const Reader& reader, std::size_t position, BootRecord& r) {
     if (reader.count() == 1 && reader.field(0).text().empty())
         return CsvError{reader.field(0).line, "", "empty line"};
@@ -228,11 +232,17 @@ CsvTable failure(CsvError error) {
 void appendNumber(std::string& out, std::size_t value) {
     char digits[24];
     const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(digits, result.ptr);
+    out.append(digits, static_cast<std::size_t>(result.ptr - digits));
+}
+
+bool needsQuotes(std::string_view name) {
+    return std::any_of(name.begin(), name.end(), [](char c) {
+        return c == ',' || c == ';' || c == '"' || c == '\r' || c == '\n';
+    });
 }
 
 void appendName(std::string& out, std::string_view name) {
-    if (name.find_first_of(",;\"\r\n") == std::string_view::npos) {
+    if (!needsQuotes(name)) {
         out += name;
         return;
     }
@@ -255,8 +265,12 @@ std::string CsvError::message() const {
 }
 
 std::string encodeCsv(const std::vector<BootRecord>& records) {
+    // Room for the longest form of every row, so that the text is never moved while it grows.
+    std::size_t room = kBom.size() + 80;
+    for (const BootRecord& r : records)
+        room += 2 * r.Nazwa.size() + 60;
     std::string out(kBom);
-    out.reserve(kBom.size() + 80 + records.size() * 48);
+    out.reserve(room);
     for (std::size_t i = 0; i < kColumnCount; ++i) {
         out += kColumns[i];
         out += i + 1 < kColumnCount ? "," : "\r\n";
@@ -297,14 +311,16 @@ CsvTable decodeCsv(std::string_view text) {
     if (reader.atEnd())
         return failure({reader.endLine() + 1, "", "no boots after the header row"});
     CsvTable table;
+    // Room for one boot a line, but no more than the shortest rows could fill.
+    const auto lineEnds = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    table.records.reserve(std::min(lineEnds, text.size() / 17));
     while (!reader.atEnd()) {
-        BootRecord r;
+        const std::size_t position = table.records.size();
         error = reader.readRow();
         if (!error)
-            error = decodeRow(reader, table.records.size(), r);
+            error = decodeRow(reader, position, table.records.emplace_back());
         if (error)
             return failure(std::move(*error));
-        table.records.push_back(std::move(r));
     }
     unsigned char header[kHeaderSize];
     if (!encodeHeader(table.records.size(), header))

@@ -163,6 +163,10 @@ std::string utf8ToCp1250(std::string_view utf8) {
 Cp1250Fit cp1250Fit(std::string_view utf8) {
     Cp1250Fit fit;
     for (std::size_t pos = 0; pos < utf8.size(); ++fit.length) {
+        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
         const Decoded d = nextChar(utf8, pos);
         if (d.cp == kInvalid || (d.cp != 0 && toByte(d.cp) == kUnmappable && d.cp != '?')) {
             fit.ok = false;
