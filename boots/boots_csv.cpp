@@ -184,18 +184,29 @@ std::optional<std::string> readName(std::string_view text, std::string& name) {
     return std::nullopt;
 }
 
-std::optional<CsvError> checkHeader(const Reader& reader) {
+// Checks the row just read: each field with `check` (what is wrong with field i, if anything),
+// then that it holds exactly the nine columns.
+template <typename Check>
+std::optional<CsvError> checkRow(const Reader& reader, const char* missing, const char* extra,
+                                 Check check) {
     const std::size_t count = std::min(reader.count(), kColumnCount);
     for (std::size_t i = 0; i < count; ++i)
-        if (reader.field(i).text() != kColumns[i])
-            return CsvError{reader.field(i).line, columnName(i),
-                            "the header row must read \"" + columnName(i) + "\" here"};
+        if (std::optional<std::string> problem = check(i, reader.field(i).text()))
+            return CsvError{reader.field(i).line, columnName(i), std::move(*problem)};
     if (reader.count() < kColumnCount)
-        return CsvError{reader.endLine(), columnName(count), "missing from the header row"};
+        return CsvError{reader.endLine(), columnName(count), missing};
     if (reader.count() > kColumnCount)
-        return CsvError{reader.field(kColumnCount).line, columnName(kColumnCount),
-                        "extra column in the header row"};
+        return CsvError{reader.field(kColumnCount).line, columnName(kColumnCount), extra};
     return std::nullopt;
+}
+
+std::optional<CsvError> checkHeader(const Reader& reader) {
+    return checkRow(reader, "missing from the header row", "extra column in the header row",
+                    [](std::size_t i, std::string_view text) -> std::optional<std::string> {
+                        if (text == kColumns[i])
+                            return std::nullopt;
+                        return "the header row must read \"" + columnName(i) + "\" here";
+                    });
 }
 
 // Decodes the row just read as the boot at `position` into `r`.
@@ -205,22 +216,12 @@ std::optional<CsvError> decodeRow(const Reader& reader, std::size_t position, Bo
     std::uint8_t* const bytes[kColumnCount] = {nullptr,           &r.ID,       &r.Grupa,
                                                nullptr,           &r.Sila,     &r.Precyzja,
                                                &r.Przyspieszenie, &r.Szybkosc, &r.Podkrecanie};
-    const std::size_t count = std::min(reader.count(), kColumnCount);
-    for (std::size_t i = 0; i < count; ++i) {
-        const Field& f = reader.field(i);
-        std::optional<std::string> problem = i == kPositionColumn
-                                                 ? checkPosition(f.text(), position)
-                                             : i == kNameColumn ? readName(f.text(), r.Nazwa)
-                                                                : readByte(f.text(), *bytes[i]);
-        if (problem)
-            return CsvError{f.line, columnName(i), std::move(*problem)};
-    }
-    if (reader.count() < kColumnCount)
-        return CsvError{reader.endLine(), columnName(count), "missing"};
-    if (reader.count() > kColumnCount)
-        return CsvError{reader.field(kColumnCount).line, columnName(kColumnCount),
-                        "extra column (a row holds 9)"};
-    return std::nullopt;
+    return checkRow(reader, "missing", "extra column (a row holds 9)",
+                    [&](std::size_t i, std::string_view text) {
+                        return i == kPositionColumn ? checkPosition(text, position)
+                               : i == kNameColumn   ? readName(text, r.Nazwa)
+                                                    : readByte(text, *bytes[i]);
+                    });
 }
 
 CsvTable failure(CsvError error) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -24,17 +25,8 @@ std::string lines(const std::vector<std::string>& rows, const std::string& end =
 }
 
 BootRecord boot(std::uint8_t id, std::uint8_t group, std::string name,
-                std::vector<std::uint8_t> stats = {1, 2, 3, 4, 5}) {
-    BootRecord r;
-    r.ID = id;
-    r.Grupa = group;
-    r.Nazwa = std::move(name);
-    r.Sila = stats[0];
-    r.Precyzja = stats[1];
-    r.Przyspieszenie = stats[2];
-    r.Szybkosc = stats[3];
-    r.Podkrecanie = stats[4];
-    return r;
+                std::array<std::uint8_t, 5> stats = {1, 2, 3, 4, 5}) {
+    return {id, group, std::move(name), stats[0], stats[1], stats[2], stats[3], stats[4]};
 }
 
 std::vector<BootRecord> decodeTable(const testfiles::Bytes& file) {
