@@ -168,7 +168,7 @@ Cp1250Fit cp1250Fit(std::string_view utf8) {
             continue;
         }
         const Decoded d = nextChar(utf8, pos);
-        if (d.cp == kInvalid || (d.cp != 0 && toByte(d.cp) == kUnmappable && d.cp != '?')) {
+        if (d.cp == kInvalid || toByte(d.cp) == kUnmappable) { // '?' and NUL took the ASCII path
             fit.ok = false;
             fit.codePoint = d.cp == kInvalid ? kMalformedUtf8 : d.cp;
             return fit;

@@ -22,7 +22,7 @@ std::string utf8ToCp1250(std::string_view utf8);
 std::size_t utf8ToCp1250(std::string_view utf8, char* out, std::size_t capacity);
 
 // How a UTF-8 text fits Windows-1250, from cp1250Fit.
-inline constexpr std::uint32_t kMalformedUtf8 = 0xFFFFFFFF;
+inline constexpr std::uint32_t kMalformedUtf8 = 0xFFFFFFFF; // stands for a malformed sequence
 struct Cp1250Fit {
     bool ok = true;
     std::size_t length = 0;      // characters before the first failure; all of them when ok
