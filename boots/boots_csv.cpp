@@ -265,13 +265,11 @@ std::string CsvError::message() const {
     return text + ": " + problem;
 }
 
-std::string encodeCsv(const std::vector<BootRecord>& records) {
-    // Room for the longest form of every row, so that the text is never moved while it grows.
-    std::size_t room = kBom.size() + 80;
-    for (const BootRecord& r : records)
-        room += 2 * r.Nazwa.size() + 60;
+bool encodeCsv(const std::vector<BootRecord>& records,
+               const std::function<bool(std::string_view)>& write) {
+    constexpr std::size_t kPiece = 1 << 16;
     std::string out(kBom);
-    out.reserve(room);
+    out.reserve(kPiece + 1024);
     for (std::size_t i = 0; i < kColumnCount; ++i) {
         out += kColumns[i];
         out += i + 1 < kColumnCount ? "," : "\r\n";
@@ -291,8 +289,22 @@ std::string encodeCsv(const std::vector<BootRecord>& records) {
             appendNumber(out, value);
         }
         out += "\r\n";
+        if (out.size() >= kPiece) {
+            if (!write(out))
+                return false;
+            out.clear();
+        }
     }
-    return out;
+    return write(out);
+}
+
+std::string encodeCsv(const std::vector<BootRecord>& records) {
+    std::string text;
+    encodeCsv(records, [&text](std::string_view piece) {
+        text += piece;
+        return true;
+    });
+    return text;
 }
 
 CsvTable decodeCsv(std::string_view text) {

@@ -6,6 +6,7 @@
 #include "boots/boots_format.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,11 @@ struct CsvTable {
 // row ended by CRLF, separated by commas. Names holding a comma, semicolon, quote or line end are
 // quoted, quotes doubled.
 std::string encodeCsv(const std::vector<BootRecord>& records);
+
+// The same text handed to `write` in order, a few tens of kilobytes at a time, so that it need
+// never be held whole. Stops and returns false as soon as `write` returns false.
+bool encodeCsv(const std::vector<BootRecord>& records,
+               const std::function<bool(std::string_view)>& write);
 
 // Reads a CSV text with or without a byte-order mark, separated by ',' or ';' (whichever the
 // header row uses), rows ended by CRLF or LF. Every field is checked and nothing is clamped or

@@ -52,12 +52,14 @@ int exportTable(const std::string& binPath, const std::string& csvPath) {
     korvane_table::TableRead table;
     if (!loadTable(binPath, table))
         return kExitFailure;
-    const std::string csv = boots::encodeCsv(table.records);
     if (csvPath != kStandardStream) {
-        const std::string failure = korvane_table::writeText(toPath(csvPath), csv);
+        const std::string failure = korvane_table::writeCsvFile(toPath(csvPath), table.records);
         return failure.empty() ? 0 : report(csvPath, failure);
     }
-    if (std::fwrite(csv.data(), 1, csv.size(), stdout) != csv.size() || std::fflush(stdout) != 0)
+    const bool written = boots::encodeCsv(table.records, [](std::string_view piece) {
+        return std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+    });
+    if (!written || std::fflush(stdout) != 0)
         return report("standard output", errnoText("write error"));
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "tools/korvane-table/table_file.h"
 
+#include "boots/boots_csv.h"
 #include "tools/korvane-table/file_ops.h"
 #include "tools/zlibtool/zstream.h"
 
@@ -231,16 +232,21 @@ std::string writePackedTable(const fs::path& target, const std::vector<BootRecor
     return replaceFile(target, write, check);
 }
 
-std::string writeText(const fs::path& target, const std::string& text) {
-    return replaceFile(
-        target,
-        [&text](std::FILE* out) {
-            return std::fwrite(text.data(), 1, text.size(), out) == text.size();
-        },
-        [&text](std::FILE* in) {
-            std::string back;
-            return readAll(in, back) && back == text;
+std::string writeCsvFile(const fs::path& target, const std::vector<BootRecord>& records) {
+    const auto write = [&records](std::FILE* out) {
+        return boots::encodeCsv(records, [out](std::string_view piece) {
+            return std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
         });
+    };
+    const auto check = [&records](std::FILE* in) {
+        std::string back;
+        const auto same = [&](std::string_view piece) {
+            back.resize(piece.size());
+            return std::fread(back.data(), 1, back.size(), in) == back.size() && back == piece;
+        };
+        return boots::encodeCsv(records, same) && std::fgetc(in) == EOF && !std::ferror(in);
+    };
+    return replaceFile(target, write, check);
 }
 
 } // namespace korvane_table

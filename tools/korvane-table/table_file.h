@@ -39,7 +39,9 @@ std::string replaceFile(const std::filesystem::path& target,
 std::string writePackedTable(const std::filesystem::path& target,
                              const std::vector<boots::BootRecord>& records);
 
-// Replaces `target` with `text`, checked by reading it back. Results as replaceFile.
-std::string writeText(const std::filesystem::path& target, const std::string& text);
+// Replaces `target` with the CSV text of `records`, checked by reading it back. Results as
+// replaceFile.
+std::string writeCsvFile(const std::filesystem::path& target,
+                         const std::vector<boots::BootRecord>& records);
 
 } // namespace korvane_table
