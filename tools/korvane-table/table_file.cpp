@@ -156,7 +156,8 @@ TableRead readTable(std::FILE* file) {
         });
     if (result == ZSTREAM_READ_ERROR)
         return {{}, withError("read error", errno)};
-    if (result != ZSTREAM_OK && result != ZSTREAM_WRITE_ERROR) // the decoder refused the header
+    // ZSTREAM_WRITE_ERROR means that the decoder refused the header; finish() says why.
+    if (result != ZSTREAM_OK && result != ZSTREAM_WRITE_ERROR)
         return {{}, zstream_message(result)};
     return decoder.finish();
 }
