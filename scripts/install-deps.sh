@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev libgl-dev zlib1g-dev
+  libcli11-dev
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth openbox wmctrl xdotool
   fonts-dejavu-core fonts-liberation2 fonts-comic-neue fonts-urw-base35
