@@ -160,6 +160,24 @@ std::string utf8ToCp1250(std::string_view utf8) {
     return out;
 }
 
+Cp1250Fit cp1250Fit(std::string_view utf8) {
+    Cp1250Fit fit;
+    for (std::size_t pos = 0; pos < utf8.size(); ++fit.length) {
+        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        const Decoded d = nextChar(utf8, pos);
+        if (d.cp == kInvalid || toByte(d.cp) == kUnmappable) { // '?' and NUL took the ASCII path
+            fit.ok = false;
+            fit.codePoint = d.cp == kInvalid ? kMalformedUtf8 : d.cp;
+            return fit;
+        }
+        pos += d.length;
+    }
+    return fit;
+}
+
 std::string utf8Left(std::string_view utf8, std::size_t count) {
     std::size_t pos = 0;
     for (std::size_t n = 0; n < count && pos < utf8.size(); ++n)

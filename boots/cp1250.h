@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,18 @@ std::string utf8ToCp1250(std::string_view utf8);
 // As utf8ToCp1250, writing at most `capacity` bytes (the first `capacity` characters) to `out`.
 // Returns the number of bytes written.
 std::size_t utf8ToCp1250(std::string_view utf8, char* out, std::size_t capacity);
+
+// How a UTF-8 text fits Windows-1250, from cp1250Fit.
+inline constexpr std::uint32_t kMalformedUtf8 = 0xFFFFFFFF; // stands for a malformed sequence
+struct Cp1250Fit {
+    bool ok = true;
+    std::size_t length = 0;      // characters before the first failure; all of them when ok
+    std::uint32_t codePoint = 0; // when not ok: the missing character, or kMalformedUtf8
+};
+
+// Checks, replacing nothing, that `utf8` is well-formed and that Windows-1250 holds every one of
+// its characters. When ok, `length` is the text's length in Windows-1250 bytes.
+Cp1250Fit cp1250Fit(std::string_view utf8);
 
 // The first `count` characters (not bytes) of a UTF-8 text.
 std::string utf8Left(std::string_view utf8, std::size_t count);

@@ -257,6 +257,14 @@ std::int32_t Qel_Baza::Count() const {
     return static_cast<std::int32_t>(Boots.size());
 }
 
+bool Qel_Baza::Zastap(std::vector<boots::BootRecord> records) {
+    unsigned char header[boots::kHeaderSize];
+    if (!Is_Loaded || !boots::encodeHeader(records.size(), header))
+        return false;
+    Boots = std::move(records);
+    return true;
+}
+
 std::uint8_t Qel_Baza::Clamp_Stat(std::uint8_t value) {
     if (value < 1)
         return 1;

@@ -55,6 +55,11 @@ public:
     // Number of boots held.
     std::int32_t Count() const;
 
+    // Replaces every boot with `records`, stored exactly as given: nothing is clamped or cut.
+    // False, with the table unchanged, when no file was loaded, `records` is empty or it holds
+    // more boots than a boots data file can (so that Zapisz could not write them).
+    bool Zastap(std::vector<boots::BootRecord> records);
+
 private:
     static std::uint8_t Clamp_Stat(std::uint8_t value);
     std::int32_t Clamp_Index(std::uint8_t Index) const;

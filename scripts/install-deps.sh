@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-translations-l10n libgl-dev zlib1g-dev
+  libcli11-dev
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth openbox wmctrl xdotool
   dpkg-dev file appstream

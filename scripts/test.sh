@@ -32,8 +32,8 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 echo "== fuzzing, ${fuzz_seconds} s a target =="
 cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE_FUZZ=ON -DKORVANE_BUILD_UI=OFF -DKORVANE_BUILD_TESTS=OFF
-cmake --build build-fuzz -j"$jobs" --target fuzz_decode fuzz_unpack
-for target in decode unpack; do
+cmake --build build-fuzz -j"$jobs" --target fuzz_decode fuzz_unpack fuzz_csv
+for target in decode unpack csv; do
   work=$(mktemp -d)
   cp fuzz/corpus/$target/* "$work"/
   build-fuzz/fuzz/fuzz_$target -max_total_time="$fuzz_seconds" -print_final_stats=0 "$work" \

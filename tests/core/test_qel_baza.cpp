@@ -442,3 +442,33 @@ TEST(QelBazaTest, SaveToUnwritablePlacesFails) {
             << row.name;
     }
 }
+
+TEST(QelBazaTest, ZastapStoresRecordsAsGiven) {
+    // Values Zmien_Dane would clamp or cut, and more boots than the 8-bit index reaches.
+    const std::vector<RawRecord> raw = [] {
+        std::vector<RawRecord> r(300);
+        r[0].name = std::string(64, 'N');
+        r[0].grupa = 0;
+        r[0].stats[0] = 0;
+        r[0].stats[1] = 9;
+        r[299].id = 255;
+        return r;
+    }();
+    Loaded l(testfiles::file(threeBoots()));
+    std::vector<boots::BootRecord> records;
+    for (const RawRecord& r : raw)
+        records.push_back(boots::decodeRecord(testfiles::record(r).data()));
+    ASSERT_TRUE(l.table.Zastap(records));
+    EXPECT_EQ(l.table.Count(), 300);
+    ASSERT_TRUE(l.table.Zapisz());
+    EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), testfiles::file(raw));
+}
+
+TEST(QelBazaTest, ZastapRefusesWithoutChangingTheTable) {
+    Loaded l(testfiles::file(threeBoots()));
+    EXPECT_FALSE(l.table.Zastap({}));
+    EXPECT_EQ(l.table.Count(), 3);
+    Qel_Baza notLoaded;
+    EXPECT_FALSE(notLoaded.Zastap(std::vector<boots::BootRecord>(1)));
+    EXPECT_EQ(notLoaded.Count(), 0);
+}

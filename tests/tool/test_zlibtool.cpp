@@ -1,93 +1,26 @@
 // zlibtool run as a program: round trips, damaged streams, I/O faults, arguments and file names.
 // Every failure must leave the folder exactly as it was.
+#include "tool_run.h"
+
 #include <gtest/gtest.h>
 
 #include <zlib.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <map>
 #include <random>
 #include <string>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string readAll(int fd) {
-    std::string text;
-    char buffer[4096];
-    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;)
-        text.append(buffer, static_cast<std::size_t>(n));
-    close(fd);
-    return text;
-}
-
-// Runs the tool with exactly these arguments; a file-size limit other than RLIM_INFINITY applies
-// to the tool only (with SIGXFSZ ignored, so that writes past it fail instead of killing it).
 Outcome runTool(const std::vector<std::string>& args, rlim_t fileSizeLimit = RLIM_INFINITY) {
-    std::vector<char*> argv{const_cast<char*>(ZLIBTOOL_PATH)};
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    int outPipe[2];
-    int errPipe[2];
-    if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
-        return {};
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(outPipe[1], STDOUT_FILENO);
-        dup2(errPipe[1], STDERR_FILENO);
-        close(outPipe[0]);
-        close(errPipe[0]);
-        const rlimit limit{fileSizeLimit, fileSizeLimit};
-        signal(SIGXFSZ, SIG_IGN);
-        if (setrlimit(RLIMIT_FSIZE, &limit) == 0)
-            execv(ZLIBTOOL_PATH, argv.data());
-        _exit(127);
-    }
-    close(outPipe[1]);
-    close(errPipe[1]);
-    Outcome outcome;
-    outcome.out = readAll(outPipe[0]);
-    outcome.err = readAll(errPipe[0]);
-    int status = 0;
-    if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-        outcome.exitCode = WEXITSTATUS(status);
-    return outcome;
-}
-
-// Every entry below `folder` with its contents ("<folder>" for folders), to compare before and
-// after a run.
-std::map<std::string, std::string> snapshot(const fs::path& folder) {
-    std::map<std::string, std::string> entries;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        entries[fs::relative(entry.path(), folder).string()] =
-            entry.is_directory() ? "<folder>" : readFile(entry.path());
-    return entries;
+    return runProgram(ZLIBTOOL_PATH, args, fileSizeLimit);
 }
 
 std::vector<std::string> names(const fs::path& folder) {
@@ -96,16 +29,6 @@ std::vector<std::string> names(const fs::path& folder) {
         result.push_back(entry.path().filename().string());
     std::sort(result.begin(), result.end());
     return result;
-}
-
-// A zlib stream made by zlib itself, independently of the tool.
-std::string compressed(const std::string& data, int level = Z_DEFAULT_COMPRESSION) {
-    uLongf size = compressBound(data.size());
-    std::string out(size, '\0');
-    compress2(reinterpret_cast<Bytef*>(out.data()), &size,
-              reinterpret_cast<const Bytef*>(data.data()), data.size(), level);
-    out.resize(size);
-    return out;
 }
 
 std::string randomBytes(std::size_t size) {
@@ -134,24 +57,7 @@ std::string storedStreamOfSize(std::size_t size) {
     }
 }
 
-class ZlibTool : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "korvane-tool-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    // A fresh folder for one table row.
-    fs::path rowFolder(const std::string& row) {
-        const fs::path folder = dir_ / row;
-        fs::create_directories(folder);
-        return folder;
-    }
-
-    fs::path dir_;
-};
+class ZlibTool : public ToolTest {};
 
 TEST_F(ZlibTool, PacksIntoOneStreamAndUnpacksItBack) {
     const struct {

@@ -6,7 +6,7 @@ namespace {
 
 constexpr unsigned kChunk = 1u << 16;
 
-// Writes what deflate or inflate left in `buffer`; false when the write fails.
+// Writes what deflate left in `buffer`; false when the write fails.
 bool writeOut(const unsigned char* buffer, const z_stream& strm, std::FILE* out) {
     const std::size_t have = kChunk - strm.avail_out;
     return std::fwrite(buffer, 1, have, out) == have;
@@ -22,6 +22,17 @@ ZstreamResult checkEnd(const z_stream& strm, std::FILE* in) {
 } // namespace
 
 ZstreamResult zstream_pack(std::FILE* in, std::FILE* out) {
+    const ZstreamResult result = zstream_pack_from(
+        [in](unsigned char* buffer, std::size_t capacity) {
+            return std::fread(buffer, 1, capacity, in);
+        },
+        out);
+    return result == ZSTREAM_OK && std::ferror(in) ? ZSTREAM_READ_ERROR : result;
+}
+
+ZstreamResult zstream_pack_from(
+    const std::function<std::size_t(unsigned char* buffer, std::size_t capacity)>& source,
+    std::FILE* out) {
     z_stream strm{};
     if (deflateInit(&strm, Z_DEFAULT_COMPRESSION) != Z_OK)
         return ZSTREAM_NO_MEMORY;
@@ -30,12 +41,8 @@ ZstreamResult zstream_pack(std::FILE* in, std::FILE* out) {
     ZstreamResult result = ZSTREAM_OK;
     int flush = Z_NO_FLUSH;
     while (result == ZSTREAM_OK && flush != Z_FINISH) {
-        strm.avail_in = static_cast<uInt>(std::fread(inBuf, 1, kChunk, in));
-        if (std::ferror(in)) {
-            result = ZSTREAM_READ_ERROR;
-            break;
-        }
-        flush = std::feof(in) ? Z_FINISH : Z_NO_FLUSH;
+        strm.avail_in = static_cast<uInt>(source(inBuf, kChunk));
+        flush = strm.avail_in == 0 ? Z_FINISH : Z_NO_FLUSH;
         strm.next_in = inBuf;
         do {
             strm.avail_out = kChunk;
@@ -52,6 +59,14 @@ ZstreamResult zstream_pack(std::FILE* in, std::FILE* out) {
 }
 
 ZstreamResult zstream_unpack(std::FILE* in, std::FILE* out) {
+    return zstream_unpack_to(in, [out](const unsigned char* data, std::size_t size) {
+        return std::fwrite(data, 1, size, out) == size;
+    });
+}
+
+ZstreamResult
+zstream_unpack_to(std::FILE* in,
+                  const std::function<bool(const unsigned char*, std::size_t)>& sink) {
     z_stream strm{};
     if (inflateInit(&strm) != Z_OK)
         return ZSTREAM_NO_MEMORY;
@@ -82,7 +97,7 @@ ZstreamResult zstream_unpack(std::FILE* in, std::FILE* out) {
                 result = ZSTREAM_NO_MEMORY;
                 break;
             }
-            if (!writeOut(outBuf, strm, out)) {
+            if (!sink(outBuf, kChunk - strm.avail_out)) {
                 result = ZSTREAM_WRITE_ERROR;
                 break;
             }

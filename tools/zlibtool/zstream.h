@@ -2,7 +2,9 @@
 // that memory stays small whatever the file size.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
+#include <functional>
 
 enum ZstreamResult {
     ZSTREAM_OK = 0,
@@ -23,6 +25,18 @@ ZstreamResult zstream_pack(std::FILE* in, std::FILE* out);
 // `out`. Returns ZSTREAM_OK or the first fault found; after a failure `out` holds part of the
 // data. Does not flush or close either file.
 ZstreamResult zstream_unpack(std::FILE* in, std::FILE* out);
+
+// Unpacks `in` (exactly one complete zlib stream, nothing after it) and hands the bytes to
+// `sink` in order; ZSTREAM_WRITE_ERROR when `sink` returns false.
+ZstreamResult zstream_unpack_to(std::FILE* in,
+                                const std::function<bool(const unsigned char*, std::size_t)>& sink);
+
+// Packs the bytes that `source` hands over into one zlib stream written to `out`. `source` puts
+// at most `capacity` bytes at `buffer` and returns how many; 0 ends the input. Returns
+// ZSTREAM_OK, ZSTREAM_WRITE_ERROR or ZSTREAM_NO_MEMORY; does not flush or close `out`.
+ZstreamResult zstream_pack_from(
+    const std::function<std::size_t(unsigned char* buffer, std::size_t capacity)>& source,
+    std::FILE* out);
 
 // A short English description of `result`, for messages.
 const char* zstream_message(ZstreamResult result);

@@ -1,0 +1,252 @@
+// korvane-table run as a program: the sample through CSV and back, by files and by the standard
+// streams, and failures that leave every file as it was.
+#include "tool_run.h"
+
+#include <gtest/gtest.h>
+
+#include <zlib.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kHeader =
+    "position,id,group,name,shot_power,shot_accuracy,acceleration,top_speed,swerve\r\n";
+
+Outcome runTable(const std::vector<std::string>& args, const std::string& input = {},
+                 rlim_t fileSizeLimit = RLIM_INFINITY) {
+    return runProgram(KORVANE_TABLE_PATH, args, fileSizeLimit, input);
+}
+
+// What one zlib stream unpacks to, or a marker when it is not exactly one stream.
+std::string unpacked(const std::string& stream) {
+    std::string out(1 << 20, '\0');
+    uLongf size = out.size();
+    uLong used = stream.size();
+    if (uncompress2(reinterpret_cast<Bytef*>(out.data()), &size,
+                    reinterpret_cast<const Bytef*>(stream.data()), &used) != Z_OK ||
+        used != stream.size())
+        return "<not one zlib stream>";
+    out.resize(size);
+    return out;
+}
+
+// `text` with every "%/" standing for the folder.
+std::string inFolder(std::string text, const fs::path& folder) {
+    for (std::size_t at; (at = text.find("%/")) != std::string::npos;)
+        text.replace(at, 2, folder.string() + "/");
+    return text;
+}
+
+class KorvaneTable : public ToolTest {};
+
+TEST_F(KorvaneTable, SampleRoundTripsThroughFilesAndStandardStreams) {
+    const std::string packed = readFile(SAMPLE_PATH);
+    const std::string table = unpacked(packed);
+    const std::string bin = (dir_ / "boots.bin").string();
+    const std::string plainBin = (dir_ / "plain.bin").string();
+    const std::string csv = (dir_ / "boots.csv").string();
+    writeFile(bin, packed);
+    writeFile(plainBin, table);
+
+    const Outcome exported = runTable({"export", bin, csv});
+    EXPECT_EQ(exported.exitCode, 0);
+    EXPECT_EQ(exported.out + exported.err, "");
+    const Outcome toStdout = runTable({"export", plainBin});
+    EXPECT_EQ(toStdout.exitCode, 0);
+    EXPECT_EQ(toStdout.out, readFile(csv)) << "an unpacked table gives the same CSV";
+
+    const std::string fromFile = (dir_ / "from file.bin").string();
+    const std::string fromStdin = (dir_ / "from stdin.bin").string();
+    const Outcome imported = runTable({"import", csv, fromFile});
+    EXPECT_EQ(imported.exitCode, 0);
+    EXPECT_EQ(imported.out + imported.err, "");
+    EXPECT_EQ(runTable({"import", "-", fromStdin}, toStdout.out).exitCode, 0);
+    EXPECT_EQ(unpacked(readFile(fromFile)), table);
+    EXPECT_EQ(unpacked(readFile(fromStdin)), table);
+    EXPECT_EQ(runTable({"check", fromFile}).out, "40 boots\n");
+}
+
+TEST_F(KorvaneTable, ImportsASpreadsheetSavedWithSemicolons) {
+    const std::string packed = readFile(SAMPLE_PATH);
+    const std::string bin = (dir_ / "boots.bin").string();
+    writeFile(bin, packed);
+    std::string csv = runTable({"export", bin}).out;
+    ASSERT_EQ(csv.find(';'), std::string::npos);
+    for (char& c : csv)
+        c = c == ',' ? ';' : c;
+    const std::string row = "\r\n2;3;3;B\xC5\x82yskawica;2;";
+    ASSERT_NE(csv.find(row), std::string::npos);
+    csv.replace(csv.find(row) + row.size() - 2, 1, "5"); // shot power of position 2
+
+    ASSERT_EQ(runTable({"import", "-", bin}, csv).exitCode, 0);
+    std::string expected = unpacked(packed);
+    expected[32 + 76 * 2 + 68] = 5;
+    EXPECT_EQ(unpacked(readFile(bin)), expected);
+}
+
+TEST_F(KorvaneTable, FailuresLeaveEveryFileAsItWas) {
+    const std::string sample = readFile(SAMPLE_PATH);
+    const std::string table = unpacked(sample);
+    const std::string good = kHeader + "0,1,1,A,1,2,3,4,5\r\n";
+    const auto withSample = [&](const fs::path& f) {
+        writeFile(f / "boots.bin", sample);
+        writeFile(f / "good.csv", good);
+    };
+    const struct {
+        const char* name;
+        std::function<void(const fs::path&)> setUp;
+        std::vector<std::string> args;
+        std::string input;
+        rlim_t fileSizeLimit;
+        std::string message;
+    } rows[] = {
+        {"value_out_of_range",
+         [&](const fs::path& f) {
+             withSample(f);
+             writeFile(f / "in.csv", good + "1,2,300,B,1,2,3,4,5\r\n");
+         },
+         {"import", "%/in.csv", "%/boots.bin"},
+         "",
+         RLIM_INFINITY,
+         "%/in.csv: line 3, column group: 300 is outside 0 to 255"},
+        {"invalid_utf8_on_standard_input",
+         withSample,
+         {"import", "-", "%/boots.bin"},
+         kHeader + "0,1,1,\xC5,1,2,3,4,5\r\n",
+         RLIM_INFINITY,
+         "standard input: line 2, column name: not valid UTF-8"},
+        {"csv_missing",
+         withSample,
+         {"import", "%/missing.csv", "%/boots.bin"},
+         "",
+         RLIM_INFINITY,
+         "%/missing.csv: cannot open: No such file or directory"},
+        {"target_folder_missing",
+         withSample,
+         {"import", "%/good.csv", "%/none/boots.bin"},
+         "",
+         RLIM_INFINITY,
+         "%/none/boots.bin: cannot create a file beside it: No such file or directory"},
+        {"target_is_a_folder",
+         [&](const fs::path& f) {
+             writeFile(f / "good.csv", good);
+             fs::create_directory(f / "boots.bin");
+             writeFile(f / "boots.bin" / "inside", "kept");
+         },
+         {"import", "%/good.csv", "%/boots.bin"},
+         "",
+         RLIM_INFINITY,
+         "%/boots.bin: cannot replace it: Is a directory"},
+        {"import_write_fails",
+         withSample,
+         {"import", "%/good.csv", "%/boots.bin"},
+         "",
+         10,
+         "%/boots.bin: write error: File too large"},
+        {"export_write_fails",
+         [&](const fs::path& f) {
+             withSample(f);
+             writeFile(f / "out.csv", "an earlier export");
+         },
+         {"export", "%/boots.bin", "%/out.csv"},
+         "",
+         100,
+         "%/out.csv: write error: File too large"},
+        {"neither_packed_nor_a_table",
+         [](const fs::path& f) { writeFile(f / "x.bin", "hello"); },
+         {"export", "%/x.bin"},
+         "",
+         RLIM_INFINITY,
+         "%/x.bin: not a boots table: neither a boots data file nor one packed by zlib"},
+        {"packed_text",
+         [](const fs::path& f) { writeFile(f / "x.bin", compressed("hello")); },
+         {"check", "%/x.bin"},
+         "",
+         RLIM_INFINITY,
+         "%/x.bin: not a boots table: it ends inside its header"},
+        {"packed_bad_header",
+         [](const fs::path& f) { writeFile(f / "x.bin", compressed(std::string(100, 'x'))); },
+         {"export", "%/x.bin"},
+         "",
+         RLIM_INFINITY,
+         "%/x.bin: not a boots table: its header is not that of a boots data file"},
+        {"packed_table_cut_short",
+         [&](const fs::path& f) {
+             writeFile(f / "x.bin", compressed(table.substr(0, table.size() - 1)));
+         },
+         {"export", "%/x.bin"},
+         "",
+         RLIM_INFINITY,
+         "%/x.bin: the table ends after 39 of its 40 boots"},
+        {"unpacked_table_cut_short",
+         [&](const fs::path& f) { writeFile(f / "x.bin", table.substr(0, 32 + 76 * 3 + 10)); },
+         {"check", "%/x.bin"},
+         "",
+         RLIM_INFINITY,
+         "%/x.bin: the table ends after 3 of its 40 boots"},
+        {"truncated_stream",
+         [&](const fs::path& f) { writeFile(f / "x.bin", sample.substr(0, sample.size() / 2)); },
+         {"export", "%/x.bin"},
+         "",
+         RLIM_INFINITY,
+         "%/x.bin: the compressed data is truncated"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const fs::path folder = rowFolder(row.name);
+        row.setUp(folder);
+        const auto before = snapshot(folder);
+        std::vector<std::string> args;
+        for (const std::string& arg : row.args)
+            args.push_back(inFolder(arg, folder));
+
+        const Outcome outcome = runTable(args, row.input, row.fileSizeLimit);
+        EXPECT_EQ(outcome.exitCode, 1);
+        EXPECT_EQ(outcome.err, "korvane-table: " + inFolder(row.message, folder) + "\n");
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(snapshot(folder), before);
+    }
+}
+
+TEST_F(KorvaneTable, WrongArgumentsAreUsageErrors) {
+    writeFile(dir_ / "boots.bin", readFile(SAMPLE_PATH));
+    const std::string bin = (dir_ / "boots.bin").string();
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+    } rows[] = {
+        {"none", {}},
+        {"unknown_command", {"list", bin}},
+        {"export_without_a_table", {"export"}},
+        {"import_with_one_file", {"import", bin}},
+        {"check_with_two_files", {"check", bin, bin}},
+        {"unknown_option", {"export", "--quiet", bin}},
+    };
+    const auto before = snapshot(dir_);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Outcome outcome = runTable(row.args);
+        EXPECT_EQ(outcome.exitCode, 2);
+        EXPECT_NE(outcome.err, "");
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(snapshot(dir_), before);
+    }
+}
+
+TEST_F(KorvaneTable, HelpAndVersion) {
+    const Outcome help = runTable({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* word : {"export", "import", "check", "packed", "Exit codes"})
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+    const Outcome version = runTable({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out.rfind("korvane-table 1.", 0), 0u) << version.out;
+}
+
+} // namespace

@@ -1,0 +1,47 @@
+// Boots tables in .bin files, packed as one zlib stream or unpacked, and files replaced in one
+// step.
+#pragma once
+
+#include "boots/boots_format.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace korvane_table {
+
+// A table read from a file, or why it could not be: `error` is empty on success.
+struct TableRead {
+    std::vector<boots::BootRecord> records;
+    std::string error;
+};
+
+// Reads the table in `file`, told apart by its first bytes: a boots data file header means an
+// unpacked table, anything else must be one zlib stream holding one. Bytes after the last boot
+// of the table are ignored, as the editor ignores them. `file` must be seekable.
+TableRead readTable(std::FILE* file);
+
+// Reads everything from `file` into `text`; false, with errno set, on a read error.
+bool readAll(std::FILE* file, std::string& text);
+
+// Replaces `target` in one step: `write` fills a new file beside it, which is put on disk, and
+// `check` reads it back; only when both succeed is it renamed over `target` (created if missing).
+// An empty result on success; otherwise what failed, with `target` untouched and nothing left
+// beside it.
+std::string replaceFile(const std::filesystem::path& target,
+                        const std::function<bool(std::FILE*)>& write,
+                        const std::function<bool(std::FILE*)>& check);
+
+// Replaces `target` with the boots data file of `records`, packed as one zlib stream, checked by
+// unpacking it again. Results as replaceFile.
+std::string writePackedTable(const std::filesystem::path& target,
+                             const std::vector<boots::BootRecord>& records);
+
+// Replaces `target` with the CSV text of `records`, checked by reading it back. Results as
+// replaceFile.
+std::string writeCsvFile(const std::filesystem::path& target,
+                         const std::vector<boots::BootRecord>& records);
+
+} // namespace korvane_table
