@@ -37,7 +37,7 @@ echo "the file named on the command line opened, its working files in $work"
 main=$(xdotool search --name "Korvane version" | head -1)
 xdotool windowactivate --sync "$main"
 # The list, the second boot, then through the picture, ID and Group to the Name box.
-xdotool key --delay 150 Tab Down Tab Tab Tab Tab ctrl+a
+xdotool key --delay 150 Tab Down Down Tab Tab Tab Tab ctrl+a
 xdotool type --delay 50 "Zmieniony"
 xdotool key --delay 150 ctrl+s
 waitfor "wmctrl -l | grep -v \"Korvane version\" | grep -q Korvane" || fail "no message after save"
