@@ -19,6 +19,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class QUndoStack;
 class Qel_Baza;
 class Qel_Process;
 class FrmHelp;
@@ -58,6 +59,12 @@ private:
     void MnuSaveFile_Click();
     void mnuQuit_Click();
     void Clear_Temp();
+    // With unsaved changes, asks whether to save them first. True when the caller may go on:
+    // nothing unsaved, the changes dropped, or saved. False on Cancel or a failed Save.
+    bool Settle_Changes();
+    // Copies the user's file to FILE.bak beside it unless that exists (or the file does not).
+    // False, with no FILE.bak made, when the copy cannot be written whole.
+    bool Backup_Original();
     // Runs zlibtool hidden with `arguments` and waits; false when the window closed meanwhile.
     bool Run_Tool(const QStringList& arguments);
     // True while the tool runs: every command handler then returns without doing anything.
@@ -68,6 +75,12 @@ private:
     void Txt_Change(int Index);
     void Txt_KeyPress(int Index, int& KeyAscii);
     void Cmd_Dodaj_Click();
+    // Appends a blank boot to the table and the list and selects it; false when refused.
+    bool Add_Boot();
+    // Selects list row `row` and shows its boot in the boxes, as a click on it does.
+    void Select_Boot(int row);
+    void MnuUndo_Click();
+    void MnuRedo_Click();
     // The editor as at start, and after each successful Open: nothing selected, the stats frame
     // hidden, the boxes at their initial texts, nothing written back.
     void Reset_Editor();
@@ -91,6 +104,9 @@ private:
     QAction* MnuSaveFile = nullptr;
     QAction* MnuSep2 = nullptr;
     QAction* mnuQuit = nullptr;
+    QMenu* MnuEdit = nullptr;
+    QAction* MnuUndo = nullptr;
+    QAction* MnuRedo = nullptr;
     QAction* Help = nullptr;
 
     // Window state.
@@ -103,4 +119,6 @@ private:
     bool Boot_Shown = false;            // a boot has been selected since the last Open
     QPointer<Qel_Process> Running_Tool; // the tool being waited for, if any
     QPointer<FrmHelp> Help_Form;
+    QUndoStack* Undo_Stack = nullptr; // clean: the table as last opened or saved
+    unsigned Edit_Run = 0;            // changes when another boot or box is chosen: ends a merge
 };

@@ -290,7 +290,8 @@ void TestWorkflow::saveWritesTheTableIntoTheUsersFile() {
     }
     QCOMPARE(unpacked(path), encoded(boots));
     QCOMPARE(app->tempFiles(), QStringList());
-    QCOMPARE(QFileInfo(path).dir().entryList(QDir::Files | QDir::Hidden), QStringList{name});
+    QCOMPARE(QFileInfo(path).dir().entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{name, name + QStringLiteral(".bak")}));
 }
 
 void TestWorkflow::cancelChangesNothing() {
@@ -443,6 +444,7 @@ void TestWorkflow::fileThatCannotBeReplacedStaysIntact() {
     open(path);
     const QByteArray before = readFile(path);
     QVERIFY(before.size() > 200);
+    QVERIFY(writeFile(path + QStringLiteral(".bak"), "kept")); // no backup to write first
 
     const pid_t child = fork();
     QVERIFY(child >= 0);
@@ -463,7 +465,8 @@ void TestWorkflow::fileThatCannotBeReplacedStaysIntact() {
     QVERIFY(WIFEXITED(status));
     QCOMPARE(WEXITSTATUS(status), 0);
     QCOMPARE(readFile(path), before);
-    QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"boots.bin"});
+    QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{"boots.bin", "boots.bin.bak"}));
 }
 
 void TestWorkflow::closingWhileTheToolRunsStopsIt_data() {
