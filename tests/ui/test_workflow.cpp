@@ -61,23 +61,6 @@ QByteArray encoded(const Table& boots) {
                  : QByteArray();
 }
 
-// Writes `raw` packed by the real zlibtool to `target`.
-bool writePacked(const QString& target, const QByteArray& raw) {
-    QTemporaryDir work;
-    const QString plain = work.filePath(QStringLiteral("t"));
-    return writeFile(plain, raw) && runZlibtool({plain}) == 0 &&
-           QFile::rename(plain + QStringLiteral(".zlib"), target);
-}
-
-// The unpacked contents of the packed file at `packed`, by the real zlibtool.
-QByteArray unpacked(const QString& packed) {
-    QTemporaryDir work;
-    const QString copy = work.filePath(QStringLiteral("t"));
-    if (!QFile::copy(packed, copy) || runZlibtool({copy, QStringLiteral("-d")}) != 0)
-        return QByteArray();
-    return readFile(copy + QStringLiteral(".unzlib"));
-}
-
 QStringList itemsOf(const Table& boots, std::size_t limit = 256) {
     QStringList items;
     for (std::size_t i = 0; i < std::min(boots.size(), limit); ++i)
