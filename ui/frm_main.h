@@ -59,16 +59,16 @@ private:
     void MnuSaveFile_Click();
     void mnuQuit_Click();
     void Clear_Temp();
+    // Runs zlibtool hidden with `arguments` and waits; false when the window closed meanwhile.
+    bool Run_Tool(const QStringList& arguments);
+    // True while the tool runs: every command handler then returns without doing anything.
+    bool Busy() const;
     // With unsaved changes, asks whether to save them first. True when the caller may go on:
     // nothing unsaved, the changes dropped, or saved. False on Cancel or a failed Save.
     bool Settle_Changes();
     // Copies the user's file to FILE.bak beside it unless that exists (or the file does not).
     // False, with no FILE.bak made, when the copy cannot be written whole.
     bool Backup_Original();
-    // Runs zlibtool hidden with `arguments` and waits; false when the window closed meanwhile.
-    bool Run_Tool(const QStringList& arguments);
-    // True while the tool runs: every command handler then returns without doing anything.
-    bool Busy() const;
 
     // The boots list and the stats editor (frm_main_editor.cpp).
     void List1_Click();
