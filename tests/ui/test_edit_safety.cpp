@@ -66,10 +66,9 @@ private slots:
     void failedBackupStopsTheSave();
 
 private:
-    QString makeBin(const QString& name, const Boots& boots);
     void open(const QString& path);
-    // One user action: "select ROW", "type BOX KEYS" ('<' is Backspace), "focus BOX", "add",
-    // "undo", "redo", "save" or "open" (the same file again).
+    // One user action: "select ROW", "type BOX KEYS" ('<' is Backspace), "focus BOX", or the
+    // objectName of a button or menu item to press (File, Open opens the user's file again).
     void act(const QString& action);
     // The table, the list, the selection, the boxes and the stats frame, as one text. `stored`:
     // the boxes as selecting the boot fills them, from the table, rather than as they are.
@@ -106,7 +105,8 @@ void TestEditSafety::init() {
     window->show();
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    path = makeBin(QStringLiteral("a"), Sample);
+    path = user->filePath(QStringLiteral("a.bin"));
+    QVERIFY(writePacked(path, encoded(Sample)));
     open(path);
     QCOMPARE(list()->count(), 3);
 }
@@ -117,12 +117,6 @@ void TestEditSafety::cleanup() {
     korvane::setMessageRecorder({});
     korvane::setSaveAnswerer({});
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-// Writes `boots` packed as NAME.bin in the user's folder and returns its path.
-QString TestEditSafety::makeBin(const QString& name, const Boots& boots) {
-    const QString target = user->filePath(name + QStringLiteral(".bin"));
-    return writePacked(target, encoded(boots)) ? target : QString();
 }
 
 void TestEditSafety::open(const QString& file) {
@@ -145,15 +139,10 @@ void TestEditSafety::act(const QString& step) {
             else
                 QTest::keyClicks(target, QString(key));
         }
-    } else if (verb == QLatin1String("add")) {
-        window->findChild<QPushButton*>(QStringLiteral("Cmd_Dodaj"))->click();
-    } else if (verb == QLatin1String("open")) {
-        open(path);
+    } else if (auto* button = window->findChild<QPushButton*>(verb)) {
+        button->click();
     } else {
-        const char* name = verb == QLatin1String("save")   ? "MnuSaveFile"
-                           : verb == QLatin1String("undo") ? "MnuUndo"
-                                                           : "MnuRedo";
-        action(name)->trigger();
+        action(verb.toLatin1().constData())->trigger();
     }
 }
 
@@ -209,13 +198,14 @@ void TestEditSafety::modifiedAfterEachStep_data() {
         << QStringList{"select 0", "type 3 <", "type 3 1"} << "000";
     QTest::newRow("group clamped, then typed back")
         << QStringList{"select 2", "type 1 9", "type 1 <"} << "010";
-    QTest::newRow("added boot, undone, redone") << QStringList{"add", "undo", "redo"} << "101";
+    QTest::newRow("added boot, undone, redone")
+        << QStringList{"Cmd_Dodaj", "MnuUndo", "MnuRedo"} << "101";
     QTest::newRow("undo back to the opened table")
-        << QStringList{"select 0", "type 2 x", "type 1 1", "undo", "undo"} << "01110";
+        << QStringList{"select 0", "type 2 x", "type 1 1", "MnuUndo", "MnuUndo"} << "01110";
     QTest::newRow("save is the clean state")
-        << QStringList{"select 0", "type 2 x", "save", "undo", "redo"} << "01010";
+        << QStringList{"select 0", "type 2 x", "MnuSaveFile", "MnuUndo", "MnuRedo"} << "01010";
     QTest::newRow("open clears the history")
-        << QStringList{"select 0", "type 2 x", "open", "undo"} << "0100";
+        << QStringList{"select 0", "type 2 x", "MnuFileOpen", "MnuUndo"} << "0100";
     // clang-format on
 }
 
@@ -237,7 +227,7 @@ void TestEditSafety::questionBeforeDropping_data() {
     QTest::addColumn<korvane::SaveAnswer>("answer");
     QTest::addColumn<bool>("saveFails");
     using korvane::SaveAnswer;
-    for (const char* command : {"open", "exit", "close"}) {
+    for (const char* command : {"MnuFileOpen", "exit", "close"}) {
         QTest::addRow("%s, save", command) << command << SaveAnswer::Save << false;
         QTest::addRow("%s, discard", command) << command << SaveAnswer::Discard << false;
         QTest::addRow("%s, cancel", command) << command << SaveAnswer::Cancel << false;
@@ -251,7 +241,8 @@ void TestEditSafety::questionBeforeDropping() {
     QFETCH(bool, saveFails);
     this->answer = answer;
     const QByteArray original = readFile(path);
-    const QString next = makeBin(QStringLiteral("b"), {{9, 1, "Next", 1, 1, 1, 1, 1}});
+    const QString next = user->filePath(QStringLiteral("b.bin"));
+    QVERIFY(writePacked(next, encoded({{9, 1, "Next", 1, 1, 1, 1, 1}})));
     action("Help")->trigger();
     QPointer<FrmHelp> help = window->Help_Window();
     act(QStringLiteral("select 0"));
@@ -261,14 +252,14 @@ void TestEditSafety::questionBeforeDropping() {
     if (saveFails)
         QVERIFY(QFile::remove(app->path() + QStringLiteral("zlib/zlibtool")));
 
-    if (command == QLatin1String("open")) {
+    if (command == QLatin1String("MnuFileOpen")) {
         open(next);
     } else if (command == QLatin1String("close")) {
         window->close();
     } else {
         QTimer::singleShot(0, window.get(), [this] {
             action("mnuQuit")->trigger();
-            if (window->isVisible()) // the program goes on: end this test's loop
+            if (window->isVisible())      // the program goes on: end this test's loop
                 QCoreApplication::exit(); // quit() would ask the window again
         });
         QCoreApplication::exec();
@@ -282,7 +273,7 @@ void TestEditSafety::questionBeforeDropping() {
     else
         QCOMPARE(readFile(path), original);
     QCOMPARE(messages.size(), answer == korvane::SaveAnswer::Save ? 1 : 0);
-    if (command == QLatin1String("open")) {
+    if (command == QLatin1String("MnuFileOpen")) {
         QCOMPARE(list()->item(0)->text(), goesOn ? QStringLiteral("9:Next") : "1:Alphax");
         QCOMPARE(window->isWindowModified(), !goesOn);
     } else {
@@ -301,7 +292,7 @@ void TestEditSafety::undoRedoRestoresWhatWasShown_data() {
     QTest::newRow("values outside the limits come back")
         << QStringList{"select 1;type 2 z"} << false;
     QTest::newRow("added boots and a name for one")
-        << QStringList{"add", "type 2 N", "select 0;add"} << false;
+        << QStringList{"Cmd_Dodaj", "type 2 N", "select 0;Cmd_Dodaj"} << false;
     QTest::newRow("same box again after another was chosen")
         << QStringList{"select 0;type 2 a", "focus 1;type 2 b"} << false;
 }
@@ -313,8 +304,8 @@ void TestEditSafety::undoRedoRestoresWhatWasShown() {
     for (const QString& step : steps) {
         const QStringList actions = step.split(QLatin1Char(';'));
         // The step starts with the first change: a selection or a box chosen comes before it.
-        const bool chooses = !actions[0].startsWith(QLatin1String("add")) &&
-                             !actions[0].startsWith(QLatin1String("type"));
+        const bool chooses = actions[0].startsWith(QLatin1String("select")) ||
+                             actions[0].startsWith(QLatin1String("focus"));
         if (chooses)
             act(actions[0]);
         before << shown(true);
@@ -327,12 +318,9 @@ void TestEditSafety::undoRedoRestoresWhatWasShown() {
     const auto press = [&](bool undo, qsizetype i) {
         if (!keys)
             return action(undo ? "MnuUndo" : "MnuRedo")->trigger();
-        const Qt::KeyboardModifiers shift = undo || i % 2 == 0 ? Qt::NoModifier : Qt::ShiftModifier;
-        QTest::keyClick(box(2),
-                        undo    ? Qt::Key_Z
-                        : shift ? Qt::Key_Z
-                                : Qt::Key_Y,
-                        Qt::ControlModifier | shift);
+        QTest::keySequence(box(2), QKeySequence(QLatin1String(undo    ? "Ctrl+Z"
+                                                              : i % 2 ? "Ctrl+Shift+Z"
+                                                                      : "Ctrl+Y")));
     };
     for (qsizetype i = steps.size() - 1; i >= 0; --i) {
         QVERIFY(action("MnuUndo")->isEnabled());
@@ -364,7 +352,7 @@ void TestEditSafety::backupMadeOnceNeverReplaced() {
     for (const char* name : {"x", "y"}) {
         act(QStringLiteral("select 0"));
         act(QStringLiteral("type 2 ") + QLatin1String(name));
-        act(QStringLiteral("save"));
+        act(QStringLiteral("MnuSaveFile"));
         edited[0].Nazwa += name;
         QCOMPARE(unpacked(path), encoded(edited));
         QCOMPARE(readFile(backup), expected);
@@ -398,7 +386,7 @@ void TestEditSafety::failedBackupStopsTheSave() {
             const rlimit fileSize{limit, limit};
             setrlimit(RLIMIT_FSIZE, &fileSize);
         });
-        act(QStringLiteral("save"));
+        act(QStringLiteral("MnuSaveFile"));
         _exit(messages.size() == 1 && messages[0].text == QStringLiteral("Wystąpił błąd") ? 0 : 1);
     }
     int status = 0;
