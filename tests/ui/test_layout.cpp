@@ -279,6 +279,10 @@ void TestLayout::startState() {
     QCOMPARE(help->text(), QStringLiteral("Help"));
     QVERIFY(!help->menu());
     QCOMPARE(main->menuBar()->actions().last(), help);
+    QStringList bar; // Edit (Undo, Redo) between File and Help
+    for (const QAction* item : main->menuBar()->actions())
+        bar << item->text();
+    QCOMPARE(bar, (QStringList{"File", "Edit", "Help"}));
 }
 
 void TestLayout::shortcutsActWithoutMenu_data() {
