@@ -282,3 +282,22 @@ const boots::BootRecord* Qel_Baza::At(std::uint8_t Index) const {
     const std::int32_t p = Clamp_Index(Index);
     return p < 0 ? nullptr : &Boots[static_cast<std::size_t>(p)];
 }
+
+boots::BootRecord Qel_Baza::Get_Boot(std::uint8_t Index) const {
+    const boots::BootRecord* r = At(Index);
+    return r ? *r : boots::BootRecord();
+}
+
+bool Qel_Baza::Set_Boot(std::uint8_t Index, const boots::BootRecord& Boot) {
+    if (!Is_Loaded || Index >= Boots.size())
+        return false;
+    Boots[Index] = Boot;
+    return true;
+}
+
+bool Qel_Baza::Usun_Ostatni() {
+    if (!Is_Loaded || Boots.size() < 2)
+        return false;
+    Boots.pop_back();
+    return true;
+}

@@ -68,4 +68,19 @@ private:
     std::string Path_;
     bool Is_Loaded = false;
     std::vector<boots::BootRecord> Boots;
+
+public:
+    // Taking back changes exactly, stored values outside the editor's limits included.
+
+    // The boot at position Index as stored (past the last boot means the last); a blank boot
+    // when no boot can be addressed.
+    boots::BootRecord Get_Boot(std::uint8_t Index) const;
+
+    // Stores Boot at position Index as given, ID included, without clamping. Returns false and
+    // changes nothing when no table is loaded or Index is past the last boot.
+    bool Set_Boot(std::uint8_t Index, const boots::BootRecord& Boot);
+
+    // Removes the last boot. Returns false and changes nothing when no table is loaded or it
+    // holds a single boot: the table is never left empty.
+    bool Usun_Ostatni();
 };

@@ -46,4 +46,33 @@ void setMessageRecorder(std::function<void(const Message&)> recorder) {
     messageRecorder() = std::move(recorder);
 }
 
+namespace {
+std::function<SaveAnswer(const QString&)>& saveAnswerer() {
+    static std::function<SaveAnswer(const QString&)> instance;
+    return instance;
+}
+} // namespace
+
+SaveAnswer askSaveChanges(QWidget* parent, const QString& fileName) {
+    if (saveAnswerer())
+        return saveAnswerer()(fileName);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
+                    QStringLiteral("Zapisać zmiany w pliku %1?").arg(fileName),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
+void setSaveAnswerer(std::function<SaveAnswer(const QString& fileName)> answerer) {
+    saveAnswerer() = std::move(answerer);
+}
+
 } // namespace korvane

@@ -1,4 +1,5 @@
-// Message boxes with a single OK button, the way every window of the program shows them.
+// Message boxes with a single OK button, the way every window of the program shows them, and the
+// question asked before unsaved changes are dropped.
 #pragma once
 
 #include <QString>
@@ -21,5 +22,15 @@ void showMessage(QWidget* parent, const Message& message);
 
 // Test seam: when set, showMessage hands each message to `recorder` instead of showing it.
 void setMessageRecorder(std::function<void(const Message&)> recorder);
+
+enum class SaveAnswer { Save, Discard, Cancel };
+
+// Asks modally over `parent` "Zapisać zmiany w pliku FILENAME?" with Save, Discard and Cancel, and
+// returns the answer; closing the box without an answer is Cancel.
+SaveAnswer askSaveChanges(QWidget* parent, const QString& fileName);
+
+// Test seam: when set, askSaveChanges returns what `answerer` gives for the file name instead of
+// showing the question.
+void setSaveAnswerer(std::function<SaveAnswer(const QString& fileName)> answerer);
 
 } // namespace korvane

@@ -14,11 +14,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QUndoStack>
 #include <iterator>
 
 namespace {
 
-const QString Caption = QStringLiteral("Korvane version 1.0  by     \"Vantrel\" & \"Ostrevan\"");
+// [*] shows whether the table holds unsaved changes, the desktop's usual way.
+const QString Caption = QStringLiteral("Korvane version 1.0  by     \"Vantrel\" & \"Ostrevan\"[*]");
 
 // The editing boxes by index, each in its captioned frame.
 struct BoxRow {
@@ -75,6 +77,7 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
                               Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(Caption);
+    Undo_Stack = new QUndoStack(this);
 
     createActions();
     createMenus();
@@ -88,6 +91,12 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
     connect(MnuSaveFile, &QAction::triggered, this, &FrmMain::MnuSaveFile_Click);
     connect(mnuQuit, &QAction::triggered, this, &FrmMain::mnuQuit_Click);
     connect(Help, &QAction::triggered, this, &FrmMain::Help_Click);
+    connect(MnuUndo, &QAction::triggered, this, &FrmMain::MnuUndo_Click);
+    connect(MnuRedo, &QAction::triggered, this, &FrmMain::MnuRedo_Click);
+    connect(Undo_Stack, &QUndoStack::canUndoChanged, MnuUndo, &QAction::setEnabled);
+    connect(Undo_Stack, &QUndoStack::canRedoChanged, MnuRedo, &QAction::setEnabled);
+    connect(Undo_Stack, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
     connect(Cmd_Zapisz, &QPushButton::clicked, this, &FrmMain::Cmd_Zapisz_Click);
     connect(Cmd_Dodaj, &QPushButton::clicked, this, &FrmMain::Cmd_Dodaj_Click);
     connect(List1, &QListWidget::itemSelectionChanged, this, &FrmMain::List1_Click);
@@ -130,6 +139,13 @@ void FrmMain::createActions() {
     mnuQuit = makeAction(QStringLiteral("mnuQuit"), QStringLiteral("&Exit"),
                          QKeySequence(Qt::CTRL | Qt::Key_Q));
     Help = makeAction(QStringLiteral("Help"), QStringLiteral("Help"), QKeySequence());
+    MnuUndo = makeAction(QStringLiteral("MnuUndo"), QStringLiteral("&Undo"),
+                         QKeySequence(Qt::CTRL | Qt::Key_Z));
+    MnuUndo->setEnabled(false);
+    MnuRedo = makeAction(QStringLiteral("MnuRedo"), QStringLiteral("&Redo"), QKeySequence());
+    MnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    MnuRedo->setEnabled(false);
 }
 
 void FrmMain::createMenus() {
@@ -142,6 +158,10 @@ void FrmMain::createMenus() {
     MnuSep2 = MnuFile->addSeparator();
     MnuSep2->setObjectName(QStringLiteral("MnuSep2"));
     MnuFile->addAction(mnuQuit);
+    MnuEdit = menuBar()->addMenu(QStringLiteral("Edit"));
+    MnuEdit->setObjectName(QStringLiteral("MnuEdit"));
+    MnuEdit->addAction(MnuUndo);
+    MnuEdit->addAction(MnuRedo);
     menuBar()->addAction(Help);
 }
 

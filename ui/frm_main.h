@@ -19,6 +19,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class QUndoStack;
 class Qel_Baza;
 class Qel_Process;
 class FrmHelp;
@@ -77,6 +78,12 @@ private:
     bool Run_Tool(const QStringList& arguments);
     // True while the tool runs: every command handler then returns without doing anything.
     bool Busy() const;
+    // With unsaved changes, asks whether to save them first. True when the caller may go on:
+    // nothing unsaved, the changes dropped, or saved. False on Cancel or a failed Save.
+    bool Settle_Changes();
+    // Copies the user's file to FILE.bak beside it unless that exists (or the file does not).
+    // False, with no FILE.bak made, when the copy cannot be written whole.
+    bool Backup_Original();
 
     // The boots list and the stats editor (frm_main_editor.cpp).
     void List1_Click();
@@ -85,6 +92,12 @@ private:
     void Cmd_Dodaj_Click();
     // Selects list row Row alone (-1: none); the list then raises List1_Click.
     void Select_Row(int Row);
+    // Appends a blank boot to the table and the list and selects it; false when refused.
+    bool Add_Boot();
+    // Selects list row `row` and shows its boot in the boxes, as a click on it does.
+    void Select_Boot(int row);
+    void MnuUndo_Click();
+    void MnuRedo_Click();
     // The editor as at start, and after each successful Open: nothing selected, the stats frame
     // hidden, the boxes at their initial texts, nothing written back.
     void Reset_Editor();
@@ -109,6 +122,9 @@ private:
     QAction* MnuSaveFile = nullptr;
     QAction* MnuSep2 = nullptr;
     QAction* mnuQuit = nullptr;
+    QMenu* MnuEdit = nullptr;
+    QAction* MnuUndo = nullptr;
+    QAction* MnuRedo = nullptr;
     QAction* Help = nullptr;
 
     // Window state.
@@ -122,4 +138,6 @@ private:
     bool Boot_Shown = false;            // a boot has been selected since the last Open
     QPointer<Qel_Process> Running_Tool; // the tool being waited for, if any
     QPointer<FrmHelp> Help_Form;
+    QUndoStack* Undo_Stack = nullptr; // clean: the table as last opened or saved
+    unsigned Edit_Run = 0;            // changes when another boot or box is chosen: ends a merge
 };

@@ -1,18 +1,23 @@
 // The boots list and the stats editor: selecting a boot fills the eight boxes, every change of a
-// box writes the whole boot back into the table, and "Add BootS" appends a boot.
+// box writes the whole boot back into the table, and "Add BootS" appends a boot. Each change is
+// one step of the undo history.
 #include "boots/cp1250.h"
 #include "boots/qel_baza.h"
 #include "services/message_box.h"
 #include "ui/frm_main.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QSignalBlocker>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -47,6 +52,62 @@ int typedCode(const QKeyEvent& key) {
     }
 }
 
+// One boot and its list item as they stood at one moment.
+struct BootView {
+    std::uint8_t position;
+    boots::BootRecord record;
+    QString item;
+};
+
+// A change of one boot, made before it is pushed (the first redo does nothing). Further typing
+// in the same box merges into it until another boot or box is chosen (another `run`).
+class Edit_Step : public QUndoCommand {
+public:
+    using Show = std::function<void(const BootView&)>;
+    Edit_Step(int box, unsigned run, BootView before, BootView after, Show show)
+        : Box(box), Run(run), Before(std::move(before)), After(std::move(after)),
+          Show_View(std::move(show)) {}
+    int id() const override { return Box; }
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto* next = static_cast<const Edit_Step*>(other);
+        if (next->Run != Run)
+            return false;
+        After = next->After;
+        setObsolete(After.record == Before.record); // typed back to what was stored
+        return true;
+    }
+    void undo() override { Show_View(Before); }
+    void redo() override {
+        if (Done)
+            Show_View(After);
+        Done = true;
+    }
+
+private:
+    int Box;
+    unsigned Run;
+    BootView Before, After;
+    Show Show_View;
+    bool Done = false;
+};
+
+// An added boot, made before it is pushed (the first redo does nothing).
+class Add_Step : public QUndoCommand {
+public:
+    Add_Step(std::function<void()> add, std::function<void()> takeBack)
+        : Add(std::move(add)), Take_Back(std::move(takeBack)) {}
+    void undo() override { Take_Back(); }
+    void redo() override {
+        if (Done)
+            Add();
+        Done = true;
+    }
+
+private:
+    std::function<void()> Add, Take_Back;
+    bool Done = false;
+};
+
 } // namespace
 
 void FrmMain::List1_Click() {
@@ -62,6 +123,7 @@ void FrmMain::List1_Click() {
     Frame2->show();
     Current_Index = static_cast<std::uint8_t>(row);
     Boot_Shown = true;
+    ++Edit_Run;
     Filling_Boxes = true;
     const Qel_Baza& table = *Table;
     const std::uint8_t i = Current_Index;
@@ -75,9 +137,12 @@ void FrmMain::List1_Click() {
     Filling_Boxes = false;
 }
 
-void FrmMain::Txt_Change(int) {
+void FrmMain::Txt_Change(int Index) {
     if (Filling_Boxes || !Boot_Shown)
         return;
+    QListWidgetItem* item = List1->item(Current_Index);
+    const BootView before{Current_Index, Table->Get_Boot(Current_Index),
+                          item ? item->text() : QString()};
     const std::string name =
         boots::utf8Left(Txt[Name_Box]->text().toStdString(), Qel_Baza::Name_Limit);
     std::uint8_t stats[5];
@@ -86,11 +151,21 @@ void FrmMain::Txt_Change(int) {
     if (!Table->Zmien_Dane(Current_Index, name, boxValue(Txt[kGroupBox]->text(), 255), stats[0],
                            stats[1], stats[2], stats[3], stats[4]))
         return;
-    QListWidgetItem* item = List1->item(Current_Index);
     const QString text = QString::number(Table->Get_ID(Current_Index)) + QLatin1Char(':') +
                          QString::fromStdString(name);
     if (item && item->text() != text)
         item->setText(text);
+
+    BootView after{Current_Index, Table->Get_Boot(Current_Index), item ? item->text() : QString()};
+    if (after.record == before.record) // a value clamped to what was stored
+        return;
+    Undo_Stack->push(
+        new Edit_Step(Index, Edit_Run, before, std::move(after), [this](const BootView& view) {
+            Table->Set_Boot(view.position, view.record);
+            if (QListWidgetItem* shown = List1->item(view.position))
+                shown->setText(view.item);
+            Select_Boot(view.position);
+        }));
 }
 
 void FrmMain::Txt_KeyPress(int Index, int& KeyAscii) {
@@ -107,19 +182,51 @@ void FrmMain::Cmd_Dodaj_Click() {
     if (Busy())
         return;
     Frame2->show();
-    const std::uint8_t id = Table->Dodaj_Nowy();
-    if (id == 0) {
+    const int shownBefore = Boot_Shown ? Current_Index : -1;
+    if (!Add_Boot()) {
         korvane::showMessage(this, {QStringLiteral("Nie Można dodać nowych butów"),
                                     QStringLiteral("Dodawanie butów"),
                                     korvane::MessageIcon::Information});
         return;
     }
+    Undo_Stack->push(new Add_Step([this] { Add_Boot(); },
+                                  [this, shownBefore] {
+                                      Table->Usun_Ostatni();
+                                      delete List1->takeItem(List1->count() - 1);
+                                      if (shownBefore < 0)
+                                          Reset_Editor();
+                                      else
+                                          Select_Boot(shownBefore);
+                                  }));
+}
+
+bool FrmMain::Add_Boot() {
+    const std::uint8_t id = Table->Dodaj_Nowy();
+    if (id == 0)
+        return false;
     List1->addItem(QString::number(id) + QStringLiteral(": -"));
     Select_Row(List1->count() - 1);
+    return true;
 }
 
 void FrmMain::Select_Row(int Row) {
     List1->setCurrentRow(Row); // a single-selection list selects its current row
+}
+
+void FrmMain::Select_Boot(int row) {
+    const QSignalBlocker quiet(List1);
+    Select_Row(row);
+    List1_Click();
+}
+
+void FrmMain::MnuUndo_Click() {
+    if (!Busy())
+        Undo_Stack->undo();
+}
+
+void FrmMain::MnuRedo_Click() {
+    if (!Busy())
+        Undo_Stack->redo();
 }
 
 void FrmMain::Reset_Editor() {
@@ -145,6 +252,14 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     const auto box = std::find(Txt.begin(), Txt.end(), watched);
     if (box == Txt.end())
         return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn) // another box chosen: typing starts a new undo step
+        ++Edit_Run;
+    // Undo and redo keys reach the window's history, not the box's own.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence keys(static_cast<QKeyEvent*>(event)->keyCombination());
+        if (MnuUndo->shortcuts().contains(keys) || MnuRedo->shortcuts().contains(keys))
+            return true;
+    }
     // While the tool runs the boxes take no input, so nothing is typed that is not stored.
     if (Busy())
         return event->isInputEvent() || event->type() == QEvent::Drop;

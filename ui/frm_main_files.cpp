@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSettings>
+#include <QUndoStack>
 #include <algorithm>
 
 namespace {
@@ -98,6 +99,11 @@ void FrmMain::Form_Unload() {
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
+    // While the tool runs nothing can be saved: closing then stops it, as it always has.
+    if (!Busy() && !Settle_Changes()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     QMainWindow::closeEvent(event);
 }
@@ -155,6 +161,8 @@ void FrmMain::Open_File(const QString& path) {
                                     korvane::MessageIcon::Information});
         return;
     }
+    if (!Settle_Changes())
+        return;
 
     // A file inside the working folder would be deleted by the next save or close.
     const QString tempDir = Temp_Dir();
@@ -192,6 +200,7 @@ void FrmMain::Open_File(const QString& path) {
     Last_ID = static_cast<std::uint8_t>(Table->Get_ID(static_cast<std::uint8_t>(listed - 1)));
     Cmd_Dodaj->setEnabled(Last_ID != 255);
     Reset_Editor();
+    Undo_Stack->clear();
 }
 
 void FrmMain::Cmd_Zapisz_Click() {
@@ -209,11 +218,16 @@ void FrmMain::Cmd_Zapisz_Click() {
     }
     if (!Run_Tool({unpacked}))
         return;
+    if (!Backup_Original()) {
+        showFailure(this);
+        return;
+    }
     if (!replaceFile(packed, Chosen_File)) {
         showFailure(this);
         return;
     }
     Clear_Temp();
+    Undo_Stack->setClean();
     korvane::showMessage(this, {QStringLiteral("Zapisano plik"), {}, korvane::MessageIcon::None});
 }
 
@@ -222,7 +236,8 @@ void FrmMain::MnuSaveFile_Click() {
 }
 
 void FrmMain::mnuQuit_Click() {
-    close();
+    if (!close())
+        return;
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }
@@ -232,4 +247,25 @@ void FrmMain::Clear_Temp() {
     // Hidden files included: a tool stopped mid-run leaves its hidden partial output behind.
     for (const QString& name : temp.entryList(QDir::Files | QDir::Hidden))
         temp.remove(name);
+}
+
+bool FrmMain::Settle_Changes() {
+    if (Undo_Stack->isClean())
+        return true;
+    switch (korvane::askSaveChanges(this, QFileInfo(Chosen_File).fileName())) {
+    case korvane::SaveAnswer::Save:
+        Cmd_Zapisz_Click();
+        return Undo_Stack->isClean();
+    case korvane::SaveAnswer::Discard:
+        return true;
+    case korvane::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool FrmMain::Backup_Original() {
+    const QString backup = Chosen_File + QStringLiteral(".bak");
+    return !QFileInfo::exists(Chosen_File) || QFileInfo::exists(backup) ||
+           replaceFile(Chosen_File, backup);
 }

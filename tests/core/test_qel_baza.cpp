@@ -10,6 +10,7 @@
 #include <climits>
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -471,4 +472,49 @@ TEST(QelBazaTest, ZastapRefusesWithoutChangingTheTable) {
     Qel_Baza notLoaded;
     EXPECT_FALSE(notLoaded.Zastap(std::vector<boots::BootRecord>(1)));
     EXPECT_EQ(notLoaded.Count(), 0);
+}
+
+TEST(QelBazaTest, TakingBackChangesRestoresStoredValues) {
+    using boots::BootRecord;
+    // Values the editor would clamp, as a file may hold them.
+    const BootRecord odd{99, 0, std::string(64, 'x'), 0, 9, 0, 200, 6};
+    const auto records = [](const Qel_Baza& t) {
+        std::vector<BootRecord> all;
+        for (int i = 0; i < t.Count(); ++i)
+            all.push_back(t.Get_Boot(static_cast<std::uint8_t>(i)));
+        return all;
+    };
+    struct Row {
+        const char* name;
+        std::size_t boots; // 0: no table loaded
+        std::function<bool(Qel_Baza&)> step;
+        bool result;
+        std::function<void(std::vector<BootRecord>&)> change; // of the table before the step
+    };
+    const auto none = [](std::vector<BootRecord>&) {};
+    const std::vector<Row> rows = {
+        {"set stores as given", 3, [&](Qel_Baza& t) { return t.Set_Boot(1, odd); }, true,
+         [&](std::vector<BootRecord>& b) { b[1] = odd; }},
+        {"set past the last boot", 3, [&](Qel_Baza& t) { return t.Set_Boot(3, odd); }, false, none},
+        {"set without a table", 0, [&](Qel_Baza& t) { return t.Set_Boot(0, odd); }, false, none},
+        {"remove the last boot", 3, [](Qel_Baza& t) { return t.Usun_Ostatni(); }, true,
+         [](std::vector<BootRecord>& b) { b.pop_back(); }},
+        {"remove takes back an add", 3,
+         [](Qel_Baza& t) { return t.Dodaj_Nowy() == 40 && t.Usun_Ostatni(); }, true, none},
+        {"remove keeps a single boot", 1, [](Qel_Baza& t) { return t.Usun_Ostatni(); }, false,
+         none},
+        {"remove without a table", 0, [](Qel_Baza& t) { return t.Usun_Ostatni(); }, false, none},
+    };
+    for (const Row& row : rows) {
+        TempFolder folder;
+        Qel_Baza t;
+        if (row.boots > 0) {
+            testfiles::writeBytes(folder.path() / "b.bin", testfiles::fileWithIds({39}, row.boots));
+            ASSERT_TRUE(t.Wczytaj(folder / "b.bin")) << row.name;
+        }
+        std::vector<BootRecord> expected = records(t);
+        row.change(expected);
+        EXPECT_EQ(row.step(t), row.result) << row.name;
+        EXPECT_EQ(records(t), expected) << row.name;
+    }
 }

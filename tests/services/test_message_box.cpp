@@ -9,6 +9,7 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(korvane::MessageIcon)
+Q_DECLARE_METATYPE(korvane::SaveAnswer)
 
 class TestMessageBox : public QObject {
     Q_OBJECT
@@ -18,6 +19,8 @@ private slots:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
     void shown_data();
     void shown();
+    void saveQuestion_data();
+    void saveQuestion();
 };
 
 void TestMessageBox::shown_data() {
@@ -61,6 +64,34 @@ void TestMessageBox::shown() {
     QCOMPARE(seenButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
     // Room beside the whole title, in a bold face, for a title bar's icon and three buttons.
     QVERIFY2(room >= 6, qPrintable(QString::number(room)));
+}
+
+void TestMessageBox::saveQuestion_data() {
+    QTest::addColumn<int>("button"); // 0: the Escape key
+    QTest::addColumn<korvane::SaveAnswer>("answer");
+    QTest::newRow("save") << int(QMessageBox::Save) << korvane::SaveAnswer::Save;
+    QTest::newRow("discard") << int(QMessageBox::Discard) << korvane::SaveAnswer::Discard;
+    QTest::newRow("cancel") << int(QMessageBox::Cancel) << korvane::SaveAnswer::Cancel;
+    QTest::newRow("escape") << 0 << korvane::SaveAnswer::Cancel;
+}
+
+void TestMessageBox::saveQuestion() {
+    QFETCH(int, button);
+    QFETCH(korvane::SaveAnswer, answer);
+    QString seenTitle, seenText;
+    answerNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        seenTitle = box->windowTitle();
+        seenText = box->text();
+        if (button == 0)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->button(QMessageBox::StandardButton(button))->click();
+    });
+    QCOMPARE(korvane::askSaveChanges(nullptr, QStringLiteral("łódź 1.bin")), answer);
+    QCOMPARE(seenText, QStringLiteral("Zapisać zmiany w pliku łódź 1.bin?"));
+    QCOMPARE(seenTitle, QStringLiteral("Korvane"));
 }
 
 QTEST_MAIN(TestMessageBox)

@@ -30,7 +30,7 @@ echo "closing the main window ends the program"
 
 start
 main=$(xdotool search --name "Korvane version" | head -1)
-xdotool mousemove --window "$main" 54 10 click 1
+xdotool mousemove --window "$main" 86 10 click 1 # Help, after File and Edit
 waitfor "window Help" || fail "Help did not open the help window"
 wmctrl -c "Korvane version"
 waitfor "! window \"Korvane version\"" || fail "the main window did not close"

@@ -169,6 +169,8 @@ void TestEditor::init() {
     app = std::make_unique<AppFolder>();
     messages.clear();
     korvane::setMessageRecorder([this](const korvane::Message& message) { messages << message; });
+    // Opening another file drops unsaved edits without a question.
+    korvane::setSaveAnswerer([](const QString&) { return korvane::SaveAnswer::Discard; });
     window = std::make_unique<FrmMain>(app->path());
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -179,6 +181,7 @@ void TestEditor::cleanup() {
     app.reset();
     files.reset();
     korvane::setMessageRecorder(nullptr);
+    korvane::setSaveAnswerer(nullptr);
     Qel_Common_Dialog::Set_Answerer(nullptr);
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }

@@ -241,7 +241,7 @@ void TestLayout::caption() {
     const QString expected = QStringLiteral("Korvane version 1.0") + QString(2, QLatin1Char(' ')) +
                              QStringLiteral("by") + QString(5, QLatin1Char(' ')) +
                              QStringLiteral("\"Vantrel\" & \"Ostrevan\"");
-    QCOMPARE(main->windowTitle(), expected);
+    QCOMPARE(main->windowTitle(), expected + QStringLiteral("[*]")); // [*]: the unsaved mark
 }
 
 void TestLayout::menus_data() {
@@ -294,6 +294,10 @@ void TestLayout::startState() {
     QCOMPARE(help->text(), QStringLiteral("Help"));
     QVERIFY(!help->menu());
     QCOMPARE(main->menuBar()->actions().last(), help);
+    QStringList bar; // Edit (Undo, Redo) between File and Help
+    for (const QAction* item : main->menuBar()->actions())
+        bar << item->text();
+    QCOMPARE(bar, (QStringList{"File", "Edit", "Help"}));
 }
 
 void TestLayout::shortcutsActWithoutMenu_data() {

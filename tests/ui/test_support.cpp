@@ -35,6 +35,21 @@ int runZlibtool(const QStringList& args) {
     return tool.exitCode();
 }
 
+bool writePacked(const QString& target, const QByteArray& raw) {
+    QTemporaryDir work;
+    const QString plain = work.filePath(QStringLiteral("t"));
+    return writeFile(plain, raw) && runZlibtool({plain}) == 0 &&
+           QFile::rename(plain + QStringLiteral(".zlib"), target);
+}
+
+QByteArray unpacked(const QString& packed) {
+    QTemporaryDir work;
+    const QString copy = work.filePath(QStringLiteral("t"));
+    if (!QFile::copy(packed, copy) || runZlibtool({copy, QStringLiteral("-d")}) != 0)
+        return QByteArray();
+    return readFile(copy + QStringLiteral(".unzlib"));
+}
+
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -23,6 +23,10 @@ private:
 
 // Runs the real zlibtool on `path` with `args`; returns its exit code.
 int runZlibtool(const QStringList& args);
+// Writes `raw` packed by the real zlibtool to `target`; false when that fails.
+bool writePacked(const QString& target, const QByteArray& raw);
+// The unpacked contents of the packed file at `packed`, by the real zlibtool; empty on failure.
+QByteArray unpacked(const QString& packed);
 
 QByteArray readFile(const QString& path);
 bool writeFile(const QString& path, const QByteArray& bytes);

@@ -1,0 +1,401 @@
+// Edits are never lost by accident: the unsaved mark, the question before unsaved changes are
+// dropped, undo and redo, and the one backup of the user's original file.
+#include "boots/boots_format.h"
+#include "boots/qel_baza.h"
+#include "services/message_box.h"
+#include "services/qel_common_dialog.h"
+#include "test_support.h"
+#include "ui/frm_help.h"
+#include "ui/frm_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <zlib.h>
+
+using boots::BootRecord;
+using Boots = std::vector<BootRecord>;
+
+Q_DECLARE_METATYPE(korvane::SaveAnswer)
+
+namespace {
+
+// The middle boot holds values outside the editor's limits, as a file may.
+const Boots Sample = {
+    {1, 3, "Alpha", 1, 2, 3, 4, 5},
+    {2, 0, "Beta", 0, 0, 9, 0, 0},
+    {3, 25, "Gamma", 5, 4, 3, 2, 1},
+};
+
+QByteArray encoded(const Boots& boots) {
+    const auto bytes = boots::encodeFile(boots);
+    return QByteArray(reinterpret_cast<const char*>(bytes->data()),
+                      static_cast<qsizetype>(bytes->size()));
+}
+
+} // namespace
+
+class TestEditSafety : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void modifiedAfterEachStep_data();
+    void modifiedAfterEachStep();
+    void questionBeforeDropping_data();
+    void questionBeforeDropping();
+    void undoRedoRestoresWhatWasShown_data();
+    void undoRedoRestoresWhatWasShown();
+    void backupMadeOnceNeverReplaced_data();
+    void backupMadeOnceNeverReplaced();
+    void failedBackupStopsTheSave();
+
+private:
+    void open(const QString& path);
+    // One user action: "select ROW", "type BOX KEYS" ('<' is Backspace), "focus BOX", or the
+    // objectName of a button or menu item to press (File, Open opens the user's file again).
+    void act(const QString& action);
+    // The table, the list, the selection, the boxes and the stats frame, as one text. `stored`:
+    // the boxes as selecting the boot fills them, from the table, rather than as they are.
+    QString shown(bool stored = false) const;
+    QAction* action(const char* name) const;
+    QLineEdit* box(int index) const;
+    QListWidget* list() const;
+
+    std::unique_ptr<AppFolder> app;
+    std::unique_ptr<QTemporaryDir> user;
+    std::unique_ptr<FrmMain> window;
+    QString path; // the user's file
+    QList<korvane::Message> messages;
+    QStringList asked; // the file names the unsaved-changes question named
+    korvane::SaveAnswer answer = korvane::SaveAnswer::Discard;
+};
+
+void TestEditSafety::initTestCase() {
+    QApplication::setApplicationName(QStringLiteral("Korvane"));
+}
+
+void TestEditSafety::init() {
+    app = std::make_unique<AppFolder>();
+    user = std::make_unique<QTemporaryDir>();
+    messages.clear();
+    asked.clear();
+    answer = korvane::SaveAnswer::Discard;
+    korvane::setMessageRecorder([this](const korvane::Message& message) { messages << message; });
+    korvane::setSaveAnswerer([this](const QString& name) {
+        asked << name;
+        return answer;
+    });
+    window = std::make_unique<FrmMain>(app->path());
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    path = user->filePath(QStringLiteral("a.bin"));
+    QVERIFY(writePacked(path, encoded(Sample)));
+    open(path);
+    QCOMPARE(list()->count(), 3);
+}
+
+void TestEditSafety::cleanup() {
+    window.reset();
+    Qel_Common_Dialog::Set_Answerer({});
+    korvane::setMessageRecorder({});
+    korvane::setSaveAnswerer({});
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestEditSafety::open(const QString& file) {
+    Qel_Common_Dialog::Set_Answerer([file](auto&&...) { return file; });
+    action("MnuFileOpen")->trigger();
+}
+
+void TestEditSafety::act(const QString& step) {
+    const QStringList words = step.split(QLatin1Char(' '));
+    const QString& verb = words[0];
+    if (verb == QLatin1String("select")) {
+        list()->setCurrentRow(words[1].toInt());
+    } else if (verb == QLatin1String("type") || verb == QLatin1String("focus")) {
+        QLineEdit* target = box(words[1].toInt());
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_End);
+        for (const QChar key : words.value(2)) {
+            if (key == QLatin1Char('<'))
+                QTest::keyClick(target, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(target, QString(key));
+        }
+    } else if (auto* button = window->findChild<QPushButton*>(verb)) {
+        button->click();
+    } else {
+        action(verb.toLatin1().constData())->trigger();
+    }
+}
+
+QString TestEditSafety::shown(bool stored) const {
+    const Qel_Baza& table = window->Baza();
+    const auto fields = [&table](int position) {
+        const BootRecord boot = table.Get_Boot(static_cast<std::uint8_t>(position));
+        QStringList texts{QString::number(boot.ID), QString::number(boot.Grupa),
+                          QString::fromStdString(boot.Nazwa)};
+        for (const std::uint8_t stat :
+             {boot.Sila, boot.Precyzja, boot.Przyspieszenie, boot.Szybkosc, boot.Podkrecanie})
+            texts << QString::number(stat);
+        return texts;
+    };
+    QStringList lines, items, boxes;
+    for (int i = 0; i < table.Count(); ++i)
+        lines << QStringLiteral("boot ") + fields(i).join(QLatin1Char('|'));
+    for (int i = 0; i < list()->count(); ++i)
+        items << list()->item(i)->text();
+    for (int i = 0; i < 8; ++i)
+        boxes << box(i)->text();
+    if (stored && list()->currentRow() >= 0)
+        boxes = fields(list()->currentRow());
+    const bool frame = window->findChild<QGroupBox*>(QStringLiteral("Frame2"))->isVisible();
+    lines << QStringLiteral("items ") + items.join(QLatin1Char('|'))
+          << QStringLiteral("selected %1").arg(list()->currentRow())
+          << QStringLiteral("boxes ") + boxes.join(QLatin1Char('|'))
+          << QStringLiteral("frame %1").arg(frame);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QAction* TestEditSafety::action(const char* name) const {
+    return window->findChild<QAction*>(QLatin1String(name));
+}
+
+QLineEdit* TestEditSafety::box(int index) const {
+    return window->findChild<QLineEdit*>(QStringLiteral("Txt_%1").arg(index));
+}
+
+QListWidget* TestEditSafety::list() const {
+    return window->findChild<QListWidget*>(QStringLiteral("List1"));
+}
+
+void TestEditSafety::modifiedAfterEachStep_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("modified"); // after each step, 1 for unsaved changes
+    // clang-format off
+    QTest::newRow("selecting a boot") << QStringList{"select 0"} << "0";
+    QTest::newRow("typing a name") << QStringList{"select 0", "type 2 x"} << "01";
+    QTest::newRow("typing back to the stored name")
+        << QStringList{"select 0", "type 2 x", "type 2 <"} << "010";
+    QTest::newRow("stat emptied to its stored value")
+        << QStringList{"select 0", "type 3 <", "type 3 1"} << "000";
+    QTest::newRow("group clamped, then typed back")
+        << QStringList{"select 2", "type 1 9", "type 1 <"} << "010";
+    QTest::newRow("added boot, undone, redone")
+        << QStringList{"Cmd_Dodaj", "MnuUndo", "MnuRedo"} << "101";
+    QTest::newRow("undo back to the opened table")
+        << QStringList{"select 0", "type 2 x", "type 1 1", "MnuUndo", "MnuUndo"} << "01110";
+    QTest::newRow("save is the clean state")
+        << QStringList{"select 0", "type 2 x", "MnuSaveFile", "MnuUndo", "MnuRedo"} << "01010";
+    QTest::newRow("open clears the history")
+        << QStringList{"select 0", "type 2 x", "MnuFileOpen", "MnuUndo"} << "0100";
+    // clang-format on
+}
+
+void TestEditSafety::modifiedAfterEachStep() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, modified);
+    const QString caption = window->windowTitle().remove(QStringLiteral("[*]"));
+    for (int i = 0; i < steps.size(); ++i) {
+        act(steps[i]);
+        const bool expected = modified[i] == QLatin1Char('1');
+        QVERIFY2(window->isWindowModified() == expected, qPrintable(steps[i]));
+        QCOMPARE(window->windowHandle()->title(),
+                 caption + (expected ? QStringLiteral("*") : QString()));
+    }
+}
+
+void TestEditSafety::questionBeforeDropping_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<korvane::SaveAnswer>("answer");
+    QTest::addColumn<bool>("saveFails");
+    using korvane::SaveAnswer;
+    for (const char* command : {"MnuFileOpen", "exit", "close"}) {
+        QTest::addRow("%s, save", command) << command << SaveAnswer::Save << false;
+        QTest::addRow("%s, discard", command) << command << SaveAnswer::Discard << false;
+        QTest::addRow("%s, cancel", command) << command << SaveAnswer::Cancel << false;
+        QTest::addRow("%s, save fails", command) << command << SaveAnswer::Save << true;
+    }
+}
+
+void TestEditSafety::questionBeforeDropping() {
+    QFETCH(QString, command);
+    QFETCH(korvane::SaveAnswer, answer);
+    QFETCH(bool, saveFails);
+    this->answer = answer;
+    const QByteArray original = readFile(path);
+    const QString next = user->filePath(QStringLiteral("b.bin"));
+    QVERIFY(writePacked(next, encoded({{9, 1, "Next", 1, 1, 1, 1, 1}})));
+    action("Help")->trigger();
+    QPointer<FrmHelp> help = window->Help_Window();
+    act(QStringLiteral("select 0"));
+    act(QStringLiteral("type 2 x"));
+    Boots edited = Sample;
+    edited[0].Nazwa = "Alphax";
+    if (saveFails)
+        QVERIFY(QFile::remove(app->path() + QStringLiteral("zlib/zlibtool")));
+
+    if (command == QLatin1String("MnuFileOpen")) {
+        open(next);
+    } else if (command == QLatin1String("close")) {
+        window->close();
+    } else {
+        QTimer::singleShot(0, window.get(), [this] {
+            action("mnuQuit")->trigger();
+            if (window->isVisible())      // the program goes on: end this test's loop
+                QCoreApplication::exit(); // quit() would ask the window again
+        });
+        QCoreApplication::exec();
+    }
+
+    const bool saved = answer == korvane::SaveAnswer::Save && !saveFails;
+    const bool goesOn = answer == korvane::SaveAnswer::Discard || saved;
+    QCOMPARE(asked, QStringList{"a.bin"});
+    if (saved)
+        QCOMPARE(unpacked(path), encoded(edited));
+    else
+        QCOMPARE(readFile(path), original);
+    QCOMPARE(messages.size(), answer == korvane::SaveAnswer::Save ? 1 : 0);
+    if (command == QLatin1String("MnuFileOpen")) {
+        QCOMPARE(list()->item(0)->text(), goesOn ? QStringLiteral("9:Next") : "1:Alphax");
+        QCOMPARE(window->isWindowModified(), !goesOn);
+    } else {
+        QCOMPARE(window->isVisible(), !goesOn);
+    }
+    QCOMPARE(help && help->isVisible(), command != QLatin1String("exit") || !goesOn);
+}
+
+void TestEditSafety::undoRedoRestoresWhatWasShown_data() {
+    QTest::addColumn<QStringList>("steps"); // each one undo step of actions joined by ';'
+    QTest::addColumn<bool>("keys");         // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z in a box
+    const QStringList twoBoots{"select 0;type 1 9", "select 2;type 3 <3", "type 7 <2"};
+    QTest::newRow("a typed name is one step") << QStringList{"select 0;type 2 xy"} << false;
+    QTest::newRow("group and stats of two boots") << twoBoots << false;
+    QTest::newRow("the same, by keys") << twoBoots << true;
+    QTest::newRow("values outside the limits come back")
+        << QStringList{"select 1;type 2 z"} << false;
+    QTest::newRow("added boots and a name for one")
+        << QStringList{"Cmd_Dodaj", "type 2 N", "select 0;Cmd_Dodaj"} << false;
+    QTest::newRow("same box again after another was chosen")
+        << QStringList{"select 0;type 2 a", "focus 1;type 2 b"} << false;
+}
+
+void TestEditSafety::undoRedoRestoresWhatWasShown() {
+    QFETCH(QStringList, steps);
+    QFETCH(bool, keys);
+    QStringList before, after; // undo and redo show the boot as the table holds it
+    for (const QString& step : steps) {
+        const QStringList actions = step.split(QLatin1Char(';'));
+        // The step starts with the first change: a selection or a box chosen comes before it.
+        const bool chooses = actions[0].startsWith(QLatin1String("select")) ||
+                             actions[0].startsWith(QLatin1String("focus"));
+        if (chooses)
+            act(actions[0]);
+        before << shown(true);
+        for (qsizetype i = chooses ? 1 : 0; i < actions.size(); ++i)
+            act(actions[i]);
+        after << shown(true);
+    }
+    QVERIFY(before.last() != after.last());
+
+    const auto press = [&](bool undo, qsizetype i) {
+        if (!keys)
+            return action(undo ? "MnuUndo" : "MnuRedo")->trigger();
+        QTest::keySequence(box(2), QKeySequence(QLatin1String(undo    ? "Ctrl+Z"
+                                                              : i % 2 ? "Ctrl+Shift+Z"
+                                                                      : "Ctrl+Y")));
+    };
+    for (qsizetype i = steps.size() - 1; i >= 0; --i) {
+        QVERIFY(action("MnuUndo")->isEnabled());
+        press(true, i);
+        QCOMPARE(shown(), before[i]);
+    }
+    QVERIFY(!action("MnuUndo")->isEnabled());
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        QVERIFY(action("MnuRedo")->isEnabled());
+        press(false, i);
+        QCOMPARE(shown(), after[i]);
+    }
+    QVERIFY(!action("MnuRedo")->isEnabled());
+}
+
+void TestEditSafety::backupMadeOnceNeverReplaced_data() {
+    QTest::addColumn<bool>("earlier"); // a FILE.bak is already there
+    QTest::newRow("no backup yet") << false;
+    QTest::newRow("backup already there") << true;
+}
+
+void TestEditSafety::backupMadeOnceNeverReplaced() {
+    QFETCH(bool, earlier);
+    const QString backup = path + QStringLiteral(".bak");
+    const QByteArray expected = earlier ? QByteArray("earlier") : readFile(path);
+    if (earlier)
+        QVERIFY(writeFile(backup, expected));
+    Boots edited = Sample;
+    for (const char* name : {"x", "y"}) {
+        act(QStringLiteral("select 0"));
+        act(QStringLiteral("type 2 ") + QLatin1String(name));
+        act(QStringLiteral("MnuSaveFile"));
+        edited[0].Nazwa += name;
+        QCOMPARE(unpacked(path), encoded(edited));
+        QCOMPARE(readFile(backup), expected);
+    }
+    QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"a.bin", "a.bin.bak"}));
+}
+
+void TestEditSafety::failedBackupStopsTheSave() {
+    // The user's file is a zlib stream of stored blocks, larger than the packed table that would
+    // replace it. A file-size limit between the two, set while the tool runs, fails the backup
+    // alone: a save that went on past it would replace the file.
+    const QByteArray raw = encoded(Sample);
+    uLongf size = compressBound(static_cast<uLong>(raw.size()));
+    QByteArray stored(static_cast<qsizetype>(size), '\0');
+    QCOMPARE(compress2(reinterpret_cast<Bytef*>(stored.data()), &size,
+                       reinterpret_cast<const Bytef*>(raw.constData()),
+                       static_cast<uLong>(raw.size()), 0),
+             Z_OK);
+    stored.truncate(static_cast<qsizetype>(size));
+    const rlim_t limit = 200;
+    QVERIFY(stored.size() > qsizetype(limit));
+    QVERIFY(readFile(path).size() < qsizetype(limit));
+    QVERIFY(writeFile(path, stored));
+
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        QTimer::singleShot(0, [limit] {
+            const rlimit fileSize{limit, limit};
+            setrlimit(RLIMIT_FSIZE, &fileSize);
+        });
+        act(QStringLiteral("MnuSaveFile"));
+        _exit(messages.size() == 1 && messages[0].text == QStringLiteral("Wystąpił błąd") ? 0 : 1);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(readFile(path), stored);
+    QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.bin"});
+}
+
+QTEST_MAIN(TestEditSafety)
+#include "test_edit_safety.moc"
