@@ -14,6 +14,11 @@ std::function<void(const Message&)>& messageRecorder() {
     return instance;
 }
 
+std::function<SaveAnswer(const QString&)>& saveAnswerer() {
+    static std::function<SaveAnswer(const QString&)> instance;
+    return instance;
+}
+
 // Widens `box` so that a title bar, with its icon and buttons beside the title in a bold face,
 // shows the whole title; a message box on its own is only as wide as its text and buttons.
 void fitTitle(QMessageBox& box) {
@@ -46,13 +51,6 @@ void setMessageRecorder(std::function<void(const Message&)> recorder) {
     messageRecorder() = std::move(recorder);
 }
 
-namespace {
-std::function<SaveAnswer(const QString&)>& saveAnswerer() {
-    static std::function<SaveAnswer(const QString&)> instance;
-    return instance;
-}
-} // namespace
-
 SaveAnswer askSaveChanges(QWidget* parent, const QString& fileName) {
     if (saveAnswerer())
         return saveAnswerer()(fileName);
@@ -60,6 +58,7 @@ SaveAnswer askSaveChanges(QWidget* parent, const QString& fileName) {
                     QStringLiteral("Zapisać zmiany w pliku %1?").arg(fileName),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Save);
+    fitTitle(box);
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Save:
