@@ -6,7 +6,7 @@ namespace {
 
 constexpr unsigned kChunk = 1u << 16;
 
-// Writes what deflate or inflate left in `buffer`; false when the write fails.
+// Writes what deflate left in `buffer`; false when the write fails.
 bool writeOut(const unsigned char* buffer, const z_stream& strm, std::FILE* out) {
     const std::size_t have = kChunk - strm.avail_out;
     return std::fwrite(buffer, 1, have, out) == have;
@@ -51,7 +51,8 @@ ZstreamResult zstream_pack(std::FILE* in, std::FILE* out) {
     return result;
 }
 
-ZstreamResult zstream_unpack(std::FILE* in, std::FILE* out) {
+ZstreamResult zstream_unpack_to(std::FILE* in,
+                                const std::function<bool(const unsigned char*, std::size_t)>& sink) {
     z_stream strm{};
     if (inflateInit(&strm) != Z_OK)
         return ZSTREAM_NO_MEMORY;
@@ -82,7 +83,7 @@ ZstreamResult zstream_unpack(std::FILE* in, std::FILE* out) {
                 result = ZSTREAM_NO_MEMORY;
                 break;
             }
-            if (!writeOut(outBuf, strm, out)) {
+            if (!sink(outBuf, kChunk - strm.avail_out)) {
                 result = ZSTREAM_WRITE_ERROR;
                 break;
             }
@@ -92,6 +93,12 @@ ZstreamResult zstream_unpack(std::FILE* in, std::FILE* out) {
         result = checkEnd(strm, in);
     inflateEnd(&strm);
     return result;
+}
+
+ZstreamResult zstream_unpack(std::FILE* in, std::FILE* out) {
+    return zstream_unpack_to(in, [out](const unsigned char* bytes, std::size_t size) {
+        return std::fwrite(bytes, 1, size, out) == size;
+    });
 }
 
 const char* zstream_message(ZstreamResult result) {
