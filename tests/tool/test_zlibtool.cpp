@@ -47,7 +47,7 @@ std::string readAll(int fd) {
 }
 
 // Runs the tool with exactly these arguments; a file-size limit other than RLIM_INFINITY applies
-// to the tool only (with SIGXFSZ ignored, so that writes past it fail instead of killing it).
+// to the tool only. SIGXFSZ is left to kill the tool unless the tool itself ignores it.
 Outcome runTool(const std::vector<std::string>& args, rlim_t fileSizeLimit = RLIM_INFINITY) {
     std::vector<char*> argv{const_cast<char*>(ZLIBTOOL_PATH)};
     for (const std::string& arg : args)
@@ -64,7 +64,7 @@ Outcome runTool(const std::vector<std::string>& args, rlim_t fileSizeLimit = RLI
         close(outPipe[0]);
         close(errPipe[0]);
         const rlimit limit{fileSizeLimit, fileSizeLimit};
-        signal(SIGXFSZ, SIG_IGN);
+        signal(SIGXFSZ, SIG_DFL);
         if (setrlimit(RLIMIT_FSIZE, &limit) == 0)
             execv(ZLIBTOOL_PATH, argv.data());
         _exit(127);
