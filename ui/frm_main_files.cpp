@@ -1,6 +1,7 @@
 // Start, Open, Save, Exit and closing: the file side of the main window around zlibtool.
 #include "boots/qel_baza.h"
 #include "services/message_box.h"
+#include "services/packed_file.h"
 #include "services/qel_common_dialog.h"
 #include "services/qel_process.h"
 #include "ui/frm_help.h"
@@ -31,9 +32,21 @@ bool removeStale(const QString& path) {
     return !QFileInfo::exists(path);
 }
 
+// True when the file at `path`, symbolic links resolved, lies inside `folder`.
+bool liesInside(const QString& path, const QString& folder) {
+    const QString file = QFileInfo(path).canonicalFilePath();
+    const QString root = QDir(folder).canonicalPath();
+#ifdef Q_OS_WIN
+    const Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+    const Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+    return !file.isEmpty() && !root.isEmpty() && file.startsWith(root + QLatin1Char('/'), cs);
+}
+
 // Replaces `target` with the bytes of `source` in one step (a temporary file beside it is
 // renamed over it). False, with `target` as it was, when any read or write fails.
-bool replaceFile(const QString& source, const QString& target) {
+bool copyFileOver(const QString& source, const QString& target) {
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly))
         return false;
@@ -81,7 +94,9 @@ bool FrmMain::Run_Tool(const QStringList& arguments) {
     Running_Tool = &tool;
     tool.Run_Process(program, arguments, 0);
     Running_Tool = nullptr;
-    return !tool.Stopped();
+    if (!tool.Succeeded() && !tool.Stopped())
+        showFailure(this);
+    return tool.Succeeded();
 }
 
 void FrmMain::MnuFileOpen_Click() {
@@ -105,7 +120,7 @@ void FrmMain::MnuFileOpen_Click() {
     const QString tempDir = App_Folder + QStringLiteral("zlib/temp/");
     const QString copy = tempDir + name;
     const QString unpacked = copy + QStringLiteral(".unzlib");
-    if (QFileInfo(path).absoluteDir() == QDir(tempDir) || !removeStale(copy) ||
+    if (liesInside(path, tempDir) || !removeStale(copy) ||
         !removeStale(unpacked) || !QFile::copy(path, copy)) {
         showFailure(this);
         return;
@@ -152,7 +167,8 @@ void FrmMain::Cmd_Zapisz_Click() {
     }
     if (!Run_Tool({unpacked}))
         return;
-    if (!replaceFile(packed, Chosen_File)) {
+    // Only a packed file that gives back exactly the table just written may replace the user's.
+    if (!korvane::unpacksTo(packed, unpacked) || !copyFileOver(packed, Chosen_File)) {
         showFailure(this);
         return;
     }
