@@ -1,5 +1,6 @@
 // The unpacked boots data file: a 32-byte header and 76-byte records, little-endian.
-// The one reader and writer of the format, shared by the table, the tools, the tests and the fuzzer.
+// The one reader and writer of the format, shared by the table, the tools, the tests and the
+// fuzzer.
 #pragma once
 
 #include <cstddef>

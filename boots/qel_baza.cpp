@@ -14,8 +14,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kMaxIndexable = 256;  // positions an 8-bit Index can reach
-constexpr std::size_t kNameLimit = 60;      // characters Zmien_Dane keeps
+constexpr std::size_t kMaxIndexable = 256; // positions an 8-bit Index can reach
+constexpr std::size_t kNameLimit = 60;     // characters Zmien_Dane keeps
 
 fs::path toPath(const std::string& utf8) {
     return fs::u8path(utf8);

@@ -120,8 +120,8 @@ void FrmMain::MnuFileOpen_Click() {
     const QString tempDir = App_Folder + QStringLiteral("zlib/temp/");
     const QString copy = tempDir + name;
     const QString unpacked = copy + QStringLiteral(".unzlib");
-    if (liesInside(path, tempDir) || !removeStale(copy) ||
-        !removeStale(unpacked) || !QFile::copy(path, copy)) {
+    if (liesInside(path, tempDir) || !removeStale(copy) || !removeStale(unpacked) ||
+        !QFile::copy(path, copy)) {
         showFailure(this);
         return;
     }

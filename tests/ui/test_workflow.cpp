@@ -436,11 +436,8 @@ void TestWorkflow::saveFailuresLeaveTheUsersFile() {
 
     if (fault == QLatin1String("missing tool"))
         QVERIFY(QFile::remove(tool));
-    if (fault == QLatin1String("silent tool")) {
-        QVERIFY(QFile::remove(tool));
-        QVERIFY(writeFile(tool, "#!/bin/sh\nexit 0\n"));
-        QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner));
-    }
+    if (fault == QLatin1String("silent tool"))
+        QVERIFY(app->standInTool("#!/bin/sh\nexit 0\n"));
     if (fault == QLatin1String("no working folder"))
         QVERIFY(QDir(app->tempDir()).removeRecursively());
     if (fault == QLatin1String("folder is a file")) {
@@ -490,10 +487,11 @@ void TestWorkflow::fileThatCannotBeReplacedStaysIntact() {
 
 void TestWorkflow::misbehavingToolsLeaveTheUsersFiles_data() {
     // The stand-in's body: "$1" is the file to pack (or, with "$2" -d, to unpack), $REAL the real
-    // tool, $PIDS the file that collects the pids of the stand-in and its children.
+    // tool, $PIDS the file that collects the pids of the stand-in and its children; packOther
+    // puts the pack of "$1.o" where the pack of "$1" belongs.
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("body");
-    QTest::addColumn<bool>("stale");    // a packed table from an earlier failed save is present
+    QTest::addColumn<bool>("stale");      // a packed table from an earlier failed save is present
     QTest::addColumn<QString>("message"); // empty: the tool hangs until the window is closed
     QTest::newRow("save: half the output, then a crash")
         << "save"
@@ -501,24 +499,30 @@ void TestWorkflow::misbehavingToolsLeaveTheUsersFiles_data() {
            " && mv \"$1.h\" \"$1.zlib\"; kill -SEGV $$"
         << false << kFailed;
     QTest::newRow("save: all the output, then exit 1")
-        << "save" << "\"$REAL\" \"$1\"; exit 1" << false << kFailed;
-    QTest::newRow("save: a stream of other bytes, exit 0")
         << "save"
-        << "printf other > \"$1.o\" && \"$REAL\" \"$1.o\" && mv \"$1.o.zlib\" \"$1.zlib\"; rm \"$1.o\""
-        << false << kFailed;
-    QTest::newRow("save: the table and one byte more, exit 0")
+        << "\"$REAL\" \"$1\"; exit 1" << false << kFailed;
+    QTest::newRow("save: the table with one byte changed, exit 0")
         << "save"
-        << "cp \"$1\" \"$1.o\" && printf x >> \"$1.o\" && \"$REAL\" \"$1.o\" &&"
-           " mv \"$1.o.zlib\" \"$1.zlib\"; rm \"$1.o\""
+        << "cp \"$1\" \"$1.o\" && printf x | dd of=\"$1.o\" bs=1 seek=40 conv=notrunc && packOther"
         << false << kFailed;
+    QTest::newRow("save: the table less its last byte, exit 0")
+        << "save"
+        << "head -c -1 \"$1\" > \"$1.o\" && packOther" << false << kFailed;
+    QTest::newRow("save: the table and a NUL byte more, exit 0")
+        << "save"
+        << "cp \"$1\" \"$1.o\" && printf '\\000' >> \"$1.o\" && packOther" << false << kFailed;
     QTest::newRow("save: nothing written, stale packed table present")
-        << "save" << "exit 0" << true << kFailed;
+        << "save"
+        << "exit 0" << true << kFailed;
     QTest::newRow("save: a child, then hangs")
-        << "save" << "sleep 600 & echo $! >> \"$PIDS\"; wait" << false << QString();
+        << "save"
+        << "sleep 600 & echo $! >> \"$PIDS\"; wait" << false << QString();
     QTest::newRow("open: all the output, then exit 1")
-        << "open" << "\"$REAL\" \"$@\"; exit 1" << false << kFailed;
+        << "open"
+        << "\"$REAL\" \"$@\"; exit 1" << false << kFailed;
     QTest::newRow("open: all the output, then a crash")
-        << "open" << "\"$REAL\" \"$@\"; kill -SEGV $$" << false << kFailed;
+        << "open"
+        << "\"$REAL\" \"$@\"; kill -SEGV $$" << false << kFailed;
 }
 
 void TestWorkflow::misbehavingToolsLeaveTheUsersFiles() {
@@ -537,16 +541,17 @@ void TestWorkflow::misbehavingToolsLeaveTheUsersFiles() {
     open(path);
     QCOMPARE(listed(), itemsOf(boots));
     if (stale) // what the save will write, packed: only its removal stops it being copied over
-        QVERIFY(writePacked(app->tempDir() + QStringLiteral("boots.bin.unzlib.zlib"),
-                            encoded(boots)));
+        QVERIFY(
+            writePacked(app->tempDir() + QStringLiteral("boots.bin.unzlib.zlib"), encoded(boots)));
 
     const QString pids = app->path() + QStringLiteral("pids");
-    const QString tool = app->path() + QStringLiteral("zlib/zlibtool");
-    QVERIFY(QFile::remove(tool));
-    QVERIFY(writeFile(tool, QStringLiteral("#!/bin/sh\nREAL='%1'\nPIDS='%2'\necho $$ >> \"$PIDS\"\n%3\n")
-                                .arg(QStringLiteral(KORVANE_ZLIBTOOL), pids, body)
-                                .toUtf8()));
-    QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(app->standInTool(
+        QStringLiteral(
+            "#!/bin/sh\nREAL='%1'\nPIDS='%2'\necho $$ >> \"$PIDS\"\nIN=$1\n"
+            "packOther() { \"$REAL\" \"$IN.o\" && mv \"$IN.o.zlib\" \"$IN.zlib\"; rm \"$IN.o\"; }\n"
+            "%3\n")
+            .arg(QStringLiteral(KORVANE_ZLIBTOOL), pids, body)
+            .toUtf8()));
     const QMap<QString, QByteArray> before = filesOf(user->path());
     messages.clear();
 
@@ -591,11 +596,8 @@ void TestWorkflow::closingWhileTheToolRunsStopsIt() {
     messages.clear();
 
     // A tool that leaves a partial output behind and never ends.
-    const QString tool = app->path() + QStringLiteral("zlib/zlibtool");
-    QVERIFY(QFile::remove(tool));
-    QVERIFY(writeFile(tool, "#!/bin/sh\n: > \"$1.part\"; : > \"$(dirname \"$1\")/.partial\"\n"
-                            "exec sleep 600\n"));
-    QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(app->standInTool("#!/bin/sh\n: > \"$1.part\"; : > \"$(dirname \"$1\")/.partial\"\n"
+                             "exec sleep 600\n"));
     const QString next = user->filePath(QStringLiteral("b.bin"));
     QVERIFY(writePacked(next, encoded(table(5))));
 

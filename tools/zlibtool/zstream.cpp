@@ -51,8 +51,9 @@ ZstreamResult zstream_pack(std::FILE* in, std::FILE* out) {
     return result;
 }
 
-ZstreamResult zstream_unpack_to(std::FILE* in,
-                                const std::function<bool(const unsigned char*, std::size_t)>& sink) {
+ZstreamResult
+zstream_unpack_to(std::FILE* in,
+                  const std::function<bool(const unsigned char*, std::size_t)>& sink) {
     z_stream strm{};
     if (inflateInit(&strm) != Z_OK)
         return ZSTREAM_NO_MEMORY;
