@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <memory>
+#include <new>
 #include <string_view>
 
 namespace boots {
@@ -40,8 +42,9 @@ double roundHalfEven(double x) {
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
-// Records read or written at a time: a buffer small enough for the stack (9.5 KB).
-constexpr std::size_t kChunkRecords = 128;
+// Records read or written at a time: at most 4096 (311 KB); a read starts with 32 (2.4 KB).
+constexpr std::size_t kChunkRecords = 4096;
+constexpr std::size_t kFirstChunkRecords = 32;
 
 constexpr std::size_t kMaxRecords =
     static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()) / kRecordSize;
@@ -132,27 +135,34 @@ std::optional<std::vector<BootRecord>> readBootsFile(const ByteSource& source) {
     if (!count)
         return std::nullopt;
     std::vector<BootRecord> records;
-    unsigned char chunk[kRecordSize * kChunkRecords];
-    while (records.size() < *count) {
-        const std::size_t n = std::min(*count - records.size(), kChunkRecords);
-        if (source(chunk, kRecordSize * n) != kRecordSize * n)
+    std::vector<unsigned char> chunk;
+    // The chunk doubles as records arrive, so memory follows what the file really holds.
+    for (std::size_t perChunk = kFirstChunkRecords; records.size() < *count;
+         perChunk = std::min(2 * perChunk, kChunkRecords)) {
+        const std::size_t n = std::min(*count - records.size(), perChunk);
+        chunk.resize(kRecordSize * n);
+        if (source(chunk.data(), chunk.size()) != chunk.size())
             return std::nullopt;
         for (std::size_t k = 0; k < n; ++k)
-            records.push_back(decodeRecord(chunk + kRecordSize * k));
+            records.push_back(decodeRecord(chunk.data() + kRecordSize * k));
     }
     return records;
 }
 
 bool writeBootsFile(const std::vector<BootRecord>& records, const ByteSink& sink) {
     unsigned char header[kHeaderSize];
-    if (!encodeHeader(records.size(), header) || !sink(header, kHeaderSize))
+    if (!encodeHeader(records.size(), header))
         return false;
-    unsigned char chunk[kRecordSize * kChunkRecords];
+    const std::size_t perChunk = std::min(records.size(), kChunkRecords);
+    const std::unique_ptr<unsigned char[]> chunk(
+        new (std::nothrow) unsigned char[kRecordSize * perChunk]);
+    if (!chunk || !sink(header, kHeaderSize))
+        return false;
     for (std::size_t done = 0; done < records.size();) {
-        const std::size_t n = std::min(records.size() - done, kChunkRecords);
+        const std::size_t n = std::min(records.size() - done, perChunk);
         for (std::size_t k = 0; k < n; ++k)
-            encodeRecord(records[done + k], chunk + kRecordSize * k);
-        if (!sink(chunk, kRecordSize * n))
+            encodeRecord(records[done + k], chunk.get() + kRecordSize * k);
+        if (!sink(chunk.get(), kRecordSize * n))
             return false;
         done += n;
     }

@@ -69,11 +69,12 @@ using ByteSink = std::function<bool(const unsigned char* bytes, std::size_t size
 // Reads a boots data file from `source`, a few records at a time, up to its last declared record
 // (bytes after it are not read). nullopt when the header is rejected or the source ends before the
 // last declared record. Memory grows with the records actually read, never with the count the
-// header declares.
+// header declares; std::bad_alloc when it runs out.
 std::optional<std::vector<BootRecord>> readBootsFile(const ByteSource& source);
 
 // Writes `records` as a boots data file to `sink`, a few records at a time. False when the table
-// is empty, 76 * count does not fit Data_Length (nothing written then) or the sink fails.
+// is empty, 76 * count does not fit Data_Length or no memory can be had for the chunk (nothing
+// written then), or when the sink fails. Throws nothing of its own.
 bool writeBootsFile(const std::vector<BootRecord>& records, const ByteSink& sink);
 
 // readBootsFile over bytes in memory.
