@@ -11,7 +11,6 @@
 
 #ifdef Q_OS_WIN
 #include <QDir>
-#include <wchar.h>
 #endif
 
 namespace {
