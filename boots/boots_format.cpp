@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <memory>
 #include <new>
 #include <string_view>
 
@@ -154,15 +153,19 @@ bool writeBootsFile(const std::vector<BootRecord>& records, const ByteSink& sink
     if (!encodeHeader(records.size(), header))
         return false;
     const std::size_t perChunk = std::min(records.size(), kChunkRecords);
-    const std::unique_ptr<unsigned char[]> chunk(
-        new (std::nothrow) unsigned char[kRecordSize * perChunk]);
-    if (!chunk || !sink(header, kHeaderSize))
+    std::vector<unsigned char> chunk;
+    try {
+        chunk.resize(kRecordSize * perChunk);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    if (!sink(header, kHeaderSize))
         return false;
     for (std::size_t done = 0; done < records.size();) {
         const std::size_t n = std::min(records.size() - done, perChunk);
         for (std::size_t k = 0; k < n; ++k)
-            encodeRecord(records[done + k], chunk.get() + kRecordSize * k);
-        if (!sink(chunk.get(), kRecordSize * n))
+            encodeRecord(records[done + k], chunk.data() + kRecordSize * k);
+        if (!sink(chunk.data(), kRecordSize * n))
             return false;
         done += n;
     }
