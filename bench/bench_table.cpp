@@ -43,10 +43,13 @@ public:
             r.Sila = r.Precyzja = r.Przyspieszenie = r.Szybkosc = r.Podkrecanie =
                 static_cast<std::uint8_t>(1 + k % 5);
         }
-        const auto bytes = boots::encodeFile(records);
         const std::string path = (folder_ / ("boots-" + std::to_string(count) + ".bin")).string();
         std::FILE* f = std::fopen(path.c_str(), "wb");
-        if (!f || std::fwrite(bytes->data(), 1, bytes->size(), f) != bytes->size() ||
+        if (!f ||
+            !boots::writeBootsFile(records,
+                                   [f](const unsigned char* bytes, std::size_t size) {
+                                       return std::fwrite(bytes, 1, size, f) == size;
+                                   }) ||
             std::fclose(f) != 0)
             std::abort();
         return sources_.emplace(count, path).first->second;

@@ -2,9 +2,11 @@
 
 #include "boots/cp1250.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <new>
 #include <string_view>
 
 namespace boots {
@@ -38,6 +40,10 @@ double roundHalfEven(double x) {
         return lower + 1.0;
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
+
+// Records read or written at a time: at most 4096 (311 KB); a read starts with 32 (2.4 KB).
+constexpr std::size_t kChunkRecords = 4096;
+constexpr std::size_t kFirstChunkRecords = 32;
 
 constexpr std::size_t kMaxRecords =
     static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()) / kRecordSize;
@@ -105,19 +111,6 @@ void encodeRecord(const BootRecord& record, unsigned char* bytes) {
     // 73 Zero_Byte and 74-75 Zero_Word stay 0
 }
 
-std::optional<std::vector<BootRecord>> decodeFile(const unsigned char* bytes, std::size_t size) {
-    if (size < kHeaderSize)
-        return std::nullopt;
-    const std::optional<std::size_t> count = recordCount(readHeader(bytes));
-    if (!count || (size - kHeaderSize) / kRecordSize < *count)
-        return std::nullopt;
-    std::vector<BootRecord> records;
-    records.reserve(*count);
-    for (std::size_t k = 0; k < *count; ++k)
-        records.push_back(decodeRecord(bytes + kHeaderSize + kRecordSize * k));
-    return records;
-}
-
 bool encodeHeader(std::size_t count, unsigned char* bytes) {
     if (count == 0 || count > kMaxRecords)
         return false;
@@ -133,16 +126,70 @@ bool encodeHeader(std::size_t count, unsigned char* bytes) {
     return true;
 }
 
-std::optional<std::vector<unsigned char>> encodeFile(const std::vector<BootRecord>& records) {
-    if (records.empty() || records.size() > kMaxRecords)
+std::optional<std::vector<BootRecord>> readBootsFile(const ByteSource& source) {
+    unsigned char header[kHeaderSize];
+    if (source(header, kHeaderSize) != kHeaderSize)
         return std::nullopt;
-    std::vector<unsigned char> bytes(kHeaderSize + kRecordSize * records.size());
-    encodeHeader(records.size(), bytes.data());
-    unsigned char* p = bytes.data() + kHeaderSize;
-    for (const BootRecord& r : records) {
-        encodeRecord(r, p);
-        p += kRecordSize;
+    const std::optional<std::size_t> count = recordCount(readHeader(header));
+    if (!count)
+        return std::nullopt;
+    std::vector<BootRecord> records;
+    std::vector<unsigned char> chunk;
+    // The chunk doubles as records arrive, so memory follows what the file really holds.
+    for (std::size_t perChunk = kFirstChunkRecords; records.size() < *count;
+         perChunk = std::min(2 * perChunk, kChunkRecords)) {
+        const std::size_t n = std::min(*count - records.size(), perChunk);
+        chunk.resize(kRecordSize * n);
+        if (source(chunk.data(), chunk.size()) != chunk.size())
+            return std::nullopt;
+        for (std::size_t k = 0; k < n; ++k)
+            records.push_back(decodeRecord(chunk.data() + kRecordSize * k));
     }
+    return records;
+}
+
+bool writeBootsFile(const std::vector<BootRecord>& records, const ByteSink& sink) {
+    unsigned char header[kHeaderSize];
+    if (!encodeHeader(records.size(), header))
+        return false;
+    const std::size_t perChunk = std::min(records.size(), kChunkRecords);
+    std::vector<unsigned char> chunk;
+    try {
+        chunk.resize(kRecordSize * perChunk);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    if (!sink(header, kHeaderSize))
+        return false;
+    for (std::size_t done = 0; done < records.size();) {
+        const std::size_t n = std::min(records.size() - done, perChunk);
+        for (std::size_t k = 0; k < n; ++k)
+            encodeRecord(records[done + k], chunk.data() + kRecordSize * k);
+        if (!sink(chunk.data(), kRecordSize * n))
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+std::optional<std::vector<BootRecord>> decodeFile(const unsigned char* bytes, std::size_t size) {
+    return readBootsFile([&bytes, &size](unsigned char* buffer, std::size_t wanted) {
+        const std::size_t n = std::min(wanted, size);
+        if (n > 0)
+            std::memcpy(buffer, bytes, n);
+        bytes += n;
+        size -= n;
+        return n;
+    });
+}
+
+std::optional<std::vector<unsigned char>> encodeFile(const std::vector<BootRecord>& records) {
+    std::vector<unsigned char> bytes;
+    if (!writeBootsFile(records, [&bytes](const unsigned char* data, std::size_t size) {
+            bytes.insert(bytes.end(), data, data + size);
+            return true;
+        }))
+        return std::nullopt;
     return bytes;
 }
 

@@ -1,9 +1,11 @@
 // The unpacked boots data file: a 32-byte header and 76-byte records, little-endian.
-// Pure functions over bytes, shared by the table, the tests and the fuzzer.
+// The one reader and writer of the format, shared by the table, the tools, the tests and the
+// fuzzer.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -57,11 +59,28 @@ BootRecord decodeRecord(const unsigned char* bytes);
 // Encodes one record into 76 bytes, supplying the fixed fields.
 void encodeRecord(const BootRecord& record, unsigned char* bytes);
 
-// Decodes a whole file; nullopt when the header is rejected or the file ends before the last
-// declared record.
+// Fills `buffer` with the next bytes of a file, at most `size`, and returns how many it gave;
+// fewer than `size` only at the end of the file or when reading fails.
+using ByteSource = std::function<std::size_t(unsigned char* buffer, std::size_t size)>;
+
+// Takes the next `size` bytes of a file being written; false when they cannot be written.
+using ByteSink = std::function<bool(const unsigned char* bytes, std::size_t size)>;
+
+// Reads a boots data file from `source`, a few records at a time, up to its last declared record
+// (bytes after it are not read). nullopt when the header is rejected or the source ends before the
+// last declared record. Memory grows with the records actually read, never with the count the
+// header declares; std::bad_alloc when it runs out.
+std::optional<std::vector<BootRecord>> readBootsFile(const ByteSource& source);
+
+// Writes `records` as a boots data file to `sink`, a few records at a time. False when the table
+// is empty, 76 * count does not fit Data_Length or no memory can be had for the chunk (nothing
+// written then), or when the sink fails. Throws nothing of its own.
+bool writeBootsFile(const std::vector<BootRecord>& records, const ByteSink& sink);
+
+// readBootsFile over bytes in memory.
 std::optional<std::vector<BootRecord>> decodeFile(const unsigned char* bytes, std::size_t size);
 
-// Encodes a whole file; nullopt for an empty table or when 76 * count does not fit Data_Length.
+// writeBootsFile into memory; nullopt where writeBootsFile gives false.
 std::optional<std::vector<unsigned char>> encodeFile(const std::vector<BootRecord>& records);
 
 } // namespace boots

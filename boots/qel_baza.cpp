@@ -2,7 +2,6 @@
 
 #include "boots/cp1250.h"
 
-#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -15,7 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kChunkRecords = 4096; // records read or written at a time (311 KB)
 
 fs::path toPath(const std::string& utf8) {
     return fs::u8path(utf8);
@@ -33,37 +31,16 @@ std::FILE* openFile(const fs::path& path, const char* mode) {
 
 using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
-// Reads and decodes a boots data file; nullopt when it cannot be read, its header is rejected or
-// it ends before its last declared record. Nothing is allocated for the records before the
-// file's real size is known to hold them.
-std::optional<std::vector<boots::BootRecord>> readBootsFile(const fs::path& path) {
+// Reads and decodes the boots data file at `path`; nullopt when it cannot be opened or read, its
+// header is rejected or it ends before its last declared record.
+std::optional<std::vector<boots::BootRecord>> readBootsFileAt(const fs::path& path) {
     const FilePtr file(openFile(path, "rb"), &std::fclose);
     if (!file)
         return std::nullopt;
     std::FILE* raw = file.get();
-    unsigned char header[boots::kHeaderSize];
-    if (std::fread(header, 1, sizeof header, raw) != sizeof header)
-        return std::nullopt;
-    const std::optional<std::size_t> count = boots::recordCount(boots::readHeader(header));
-    if (!count)
-        return std::nullopt;
-    std::error_code ec;
-    const std::uintmax_t size = fs::file_size(path, ec);
-    if (ec || size < boots::kHeaderSize ||
-        (size - boots::kHeaderSize) / boots::kRecordSize < *count)
-        return std::nullopt;
-    // Decode in chunks: the file's bytes are never all held at once.
-    std::vector<boots::BootRecord> records;
-    records.reserve(*count);
-    std::vector<unsigned char> chunk(boots::kRecordSize * std::min(*count, kChunkRecords));
-    while (records.size() < *count) {
-        const std::size_t n = std::min(*count - records.size(), kChunkRecords);
-        if (std::fread(chunk.data(), boots::kRecordSize, n, raw) != n)
-            return std::nullopt;
-        for (std::size_t k = 0; k < n; ++k)
-            records.push_back(boots::decodeRecord(chunk.data() + boots::kRecordSize * k));
-    }
-    return records;
+    return boots::readBootsFile([raw](unsigned char* buffer, std::size_t size) {
+        return std::fread(buffer, 1, size, raw);
+    });
 }
 
 // Creates a new, empty file beside `target` under a name no other file has, or returns null.
@@ -86,36 +63,16 @@ std::FILE* createTempBeside(const fs::path& target, fs::path& tempPath) {
     return nullptr;
 }
 
-// Writes the header and the records to `file`, encoding them `chunk.size() / 76` records at a
-// time; false when a write fails.
-bool writeBootsFile(std::FILE* file, const std::vector<boots::BootRecord>& records,
-                    std::vector<unsigned char>& chunk) {
-    unsigned char header[boots::kHeaderSize];
-    if (!boots::encodeHeader(records.size(), header) ||
-        std::fwrite(header, 1, sizeof header, file) != sizeof header)
-        return false;
-    const std::size_t perChunk = chunk.size() / boots::kRecordSize;
-    for (std::size_t done = 0; done < records.size();) {
-        const std::size_t n = std::min(records.size() - done, perChunk);
-        for (std::size_t k = 0; k < n; ++k)
-            boots::encodeRecord(records[done + k], chunk.data() + boots::kRecordSize * k);
-        if (std::fwrite(chunk.data(), boots::kRecordSize, n, file) != n)
-            return false;
-        done += n;
-    }
-    return true;
-}
-
 // Writes the records to a temporary file beside `target`, then renames it over `target`. On any
 // failure the temporary file is removed and `target` is left as it was.
-bool replaceFile(const fs::path& target, const std::vector<boots::BootRecord>& records) {
-    // Allocated before the temporary file exists, so that nothing after it can throw.
-    std::vector<unsigned char> chunk(boots::kRecordSize * std::min(records.size(), kChunkRecords));
+bool writeBootsFileOver(const fs::path& target, const std::vector<boots::BootRecord>& records) {
     fs::path tempPath;
     std::FILE* f = createTempBeside(target, tempPath);
     if (!f)
         return false;
-    bool ok = writeBootsFile(f, records, chunk);
+    bool ok = boots::writeBootsFile(records, [f](const unsigned char* bytes, std::size_t size) {
+        return std::fwrite(bytes, 1, size, f) == size;
+    });
     ok = std::fflush(f) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
     std::error_code ec;
@@ -223,7 +180,7 @@ bool Qel_Baza::Wczytaj(const std::string& Str_Path) {
     Boots.shrink_to_fit();
     Is_Loaded = true;
     try {
-        std::optional<std::vector<boots::BootRecord>> records = readBootsFile(toPath(Path_));
+        std::optional<std::vector<boots::BootRecord>> records = readBootsFileAt(toPath(Path_));
         if (!records)
             return false;
         Boots = std::move(*records);
@@ -240,8 +197,8 @@ bool Qel_Baza::Zapisz(const std::string& Str_Path) const {
     if (Boots.empty() || target.empty())
         return false;
     try {
-        return replaceFile(toPath(target), Boots);
-    } catch (const std::exception&) { // memory for the write buffer, or a path that cannot convert
+        return writeBootsFileOver(toPath(target), Boots);
+    } catch (const std::exception&) { // a path that cannot convert
         return false;
     }
 }

@@ -3,7 +3,6 @@
 #include "boots/boots_format.h"
 
 #include <cstdio>
-#include <fstream>
 #include <random>
 #include <vector>
 
@@ -37,12 +36,12 @@ int main(int argc, char** argv) {
         boot.Podkrecanie = stat();
         records.push_back(boot);
     }
-    const std::vector<unsigned char> bytes = boots::encodeFile(records).value();
-    std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
+    std::FILE* out = std::fopen(argv[1], "wb");
+    const bool written =
+        out && boots::writeBootsFile(records, [out](const unsigned char* bytes, std::size_t size) {
+            return std::fwrite(bytes, 1, size, out) == size;
+        });
+    if (!out || std::fclose(out) != 0 || !written) {
         std::fprintf(stderr, "make_sample: cannot write %s\n", argv[1]);
         return 1;
     }

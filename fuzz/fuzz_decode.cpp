@@ -1,5 +1,6 @@
-// libFuzzer target for the boots file decoder: whatever it accepts must survive an encode and
-// a second decode unchanged.
+// libFuzzer target for the boots file loader and writer that the table uses (decodeFile and
+// encodeFile run them over bytes in memory): whatever the loader accepts must survive the writer
+// and a second load unchanged.
 #include "boots/boots_format.h"
 
 #include <cstddef>

@@ -6,6 +6,9 @@
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
+#else
+#include <csignal>
+#include <unistd.h>
 #endif
 
 Qel_Process::Qel_Process(QObject* parent) : QObject(parent) {}
@@ -26,6 +29,8 @@ void Qel_Process::Run_Process(const QString& program, const QStringList& argumen
         });
 #else
     Q_UNUSED(WindowStyle)
+    // A group of its own, so that Stop() also ends whatever the program started.
+    process.setChildProcessModifier([] { setpgid(0, 0); });
 #endif
     QEventLoop loop;
     connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
@@ -35,6 +40,7 @@ void Qel_Process::Run_Process(const QString& program, const QStringList& argumen
     });
 
     Was_Stopped = false;
+    Did_Succeed = false;
     const QPointer<QProcess> outer = std::exchange(Running, &process);
     process.start(program, arguments);
     if (process.state() != QProcess::NotRunning)
@@ -43,12 +49,16 @@ void Qel_Process::Run_Process(const QString& program, const QStringList& argumen
     if (process.state() != QProcess::NotRunning)
         Stop();
     Running = outer;
+    Did_Succeed = !Was_Stopped && process.error() != QProcess::FailedToStart &&
+                  process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 void Qel_Process::Run_Process(const QString& Path, int WindowStyle) {
     QStringList arguments = QProcess::splitCommand(Path);
-    if (arguments.isEmpty())
+    if (arguments.isEmpty()) {
+        Was_Stopped = Did_Succeed = false;
         return;
+    }
     const QString program = arguments.takeFirst();
     Run_Process(program, arguments, WindowStyle);
 }
@@ -57,6 +67,10 @@ void Qel_Process::Stop() {
     if (!Running)
         return;
     Was_Stopped = true;
+#ifndef Q_OS_WIN
+    if (const qint64 pid = Running->processId(); pid > 0)
+        ::kill(-static_cast<pid_t>(pid), SIGKILL);
+#endif
     Running->kill();
     Running->waitForFinished();
 }
@@ -67,4 +81,8 @@ bool Qel_Process::Is_Running() const {
 
 bool Qel_Process::Stopped() const {
     return Was_Stopped;
+}
+
+bool Qel_Process::Succeeded() const {
+    return Did_Succeed;
 }

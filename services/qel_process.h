@@ -23,7 +23,8 @@ public:
     // The same for a whole command line, split into program and arguments by Qt's quoting rules.
     void Run_Process(const QString& Path, int WindowStyle = 2);
 
-    // Ends the program being waited for, if any, so that Run_Process returns.
+    // Ends the program being waited for, if any, so that Run_Process returns. On POSIX the
+    // program runs in a process group of its own, and the whole group is killed.
     void Stop();
 
     // True while Run_Process is waiting.
@@ -32,7 +33,12 @@ public:
     // True when the last Run_Process ended early: through Stop() or because the application quit.
     bool Stopped() const;
 
+    // True when the program of the last Run_Process started, was not stopped, ended normally and
+    // returned exit code 0.
+    bool Succeeded() const;
+
 private:
     QPointer<QProcess> Running;
     bool Was_Stopped = false;
+    bool Did_Succeed = false;
 };

@@ -74,7 +74,8 @@ private:
     void Clear_Temp();
     // The folder the open dialog starts in.
     QString Open_Folder() const;
-    // Runs zlibtool hidden with `arguments` and waits; false when the window closed meanwhile.
+    // Runs zlibtool hidden with `arguments` and waits. True when it ended normally with exit code
+    // 0; otherwise false, after showing "Wystąpił błąd" unless the window was closed meanwhile.
     bool Run_Tool(const QStringList& arguments);
     // True while the tool runs: every command handler then returns without doing anything.
     bool Busy() const;

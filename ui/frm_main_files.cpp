@@ -1,6 +1,7 @@
 // Start, Open, Save, Exit and closing: the file side of the main window around zlibtool.
 #include "boots/qel_baza.h"
 #include "services/message_box.h"
+#include "services/packed_file.h"
 #include "services/qel_common_dialog.h"
 #include "services/qel_process.h"
 #include "ui/frm_help.h"
@@ -46,9 +47,21 @@ bool removeStale(const QString& path) {
     return !QFileInfo::exists(path);
 }
 
+// True when the file at `path`, symbolic links resolved, lies inside `folder`.
+bool liesInside(const QString& path, const QString& folder) {
+    const QString file = QFileInfo(path).canonicalFilePath();
+    const QString root = QDir(folder).canonicalPath();
+#ifdef Q_OS_WIN
+    const Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+    const Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+    return !file.isEmpty() && !root.isEmpty() && file.startsWith(root + QLatin1Char('/'), cs);
+}
+
 // Replaces `target` with the bytes of `source` in one step (a temporary file beside it is
 // renamed over it). False, with `target` as it was, when any read or write fails.
-bool replaceFile(const QString& source, const QString& target) {
+bool copyFileOver(const QString& source, const QString& target) {
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly))
         return false;
@@ -131,12 +144,16 @@ bool FrmMain::Run_Tool(const QStringList& arguments) {
 #else
     const QString program = App_Folder + QStringLiteral("zlib/zlibtool");
 #endif
-    const WaitCursor waiting;
     Qel_Process tool;
-    Running_Tool = &tool;
-    tool.Run_Process(program, arguments, 0);
-    Running_Tool = nullptr;
-    return !tool.Stopped();
+    {
+        const WaitCursor waiting; // gone before any message
+        Running_Tool = &tool;
+        tool.Run_Process(program, arguments, 0);
+        Running_Tool = nullptr;
+    }
+    if (!tool.Succeeded() && !tool.Stopped())
+        showFailure(this);
+    return tool.Succeeded();
 }
 
 void FrmMain::MnuFileOpen_Click() {
@@ -168,8 +185,8 @@ void FrmMain::Open_File(const QString& path) {
     const QString tempDir = Temp_Dir();
     const QString copy = tempDir + name;
     const QString unpacked = copy + QStringLiteral(".unzlib");
-    if (QFileInfo(path).absoluteDir() == QDir(tempDir) || !removeStale(copy) ||
-        !removeStale(unpacked) || !QFile::copy(path, copy)) {
+    if (liesInside(path, tempDir) || !removeStale(copy) || !removeStale(unpacked) ||
+        !QFile::copy(path, copy)) {
         showFailure(this);
         return;
     }
@@ -218,11 +235,9 @@ void FrmMain::Cmd_Zapisz_Click() {
     }
     if (!Run_Tool({unpacked}))
         return;
-    if (!Backup_Original()) {
-        showFailure(this);
-        return;
-    }
-    if (!replaceFile(packed, Chosen_File)) {
+    // Only a packed file that gives back exactly the table just written may replace the user's.
+    if (!korvane::unpacksTo(packed, unpacked) || !Backup_Original() ||
+        !copyFileOver(packed, Chosen_File)) {
         showFailure(this);
         return;
     }
@@ -267,5 +282,5 @@ bool FrmMain::Settle_Changes() {
 bool FrmMain::Backup_Original() {
     const QString backup = Chosen_File + QStringLiteral(".bak");
     return !QFileInfo::exists(Chosen_File) || QFileInfo::exists(backup) ||
-           replaceFile(Chosen_File, backup);
+           copyFileOver(Chosen_File, backup);
 }

@@ -30,6 +30,8 @@ private slots:
     void argumentsArriveUntouched();
     void commandLineSplitByQtRules_data();
     void commandLineSplitByQtRules();
+    void succeedsOnlyOnANormalEndWithCodeZero_data();
+    void succeedsOnlyOnANormalEndWithCodeZero();
     void programThatCannotStartReturnsAtOnce_data();
     void programThatCannotStartReturnsAtOnce();
     void stopEndsTheProgram();
@@ -109,6 +111,22 @@ void TestQelProcess::commandLineSplitByQtRules() {
     QCOMPARE(printedArgs(out), expected);
 }
 
+void TestQelProcess::succeedsOnlyOnANormalEndWithCodeZero_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("succeeded");
+    QTest::newRow("exit 0") << QStringLiteral("exit 0") << true;
+    QTest::newRow("exit 1") << QStringLiteral("exit 1") << false;
+    QTest::newRow("killed by a signal") << QStringLiteral("kill -KILL $$") << false;
+}
+
+void TestQelProcess::succeedsOnlyOnANormalEndWithCodeZero() {
+    QFETCH(QString, script);
+    QFETCH(bool, succeeded);
+    Qel_Process process;
+    process.Run_Process(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script}, 0);
+    QCOMPARE(process.Succeeded(), succeeded);
+}
+
 void TestQelProcess::programThatCannotStartReturnsAtOnce_data() {
     QTest::addColumn<QString>("commandLine");
     QTest::newRow("missing program") << QStringLiteral("/nonexistent/zlibtool -d");
@@ -126,6 +144,7 @@ void TestQelProcess::programThatCannotStartReturnsAtOnce() {
     process.Run_Process(commandLine, 0);
     QVERIFY(!process.Is_Running());
     QVERIFY(!process.Stopped());
+    QVERIFY(!process.Succeeded());
 }
 
 void TestQelProcess::stopEndsTheProgram() {

@@ -65,7 +65,7 @@ Outcome runProgram(const char* program, const std::vector<std::string>& args, rl
         close(outPipe[0]);
         close(errPipe[0]);
         const rlimit limit{fileSizeLimit, fileSizeLimit};
-        signal(SIGXFSZ, SIG_IGN);
+        signal(SIGXFSZ, SIG_DFL); // the tool itself must turn the signal into a write error
         if (setrlimit(RLIMIT_FSIZE, &limit) == 0)
             execv(program, argv.data());
         _exit(127);

@@ -22,8 +22,8 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes);
 std::string compressed(const std::string& data, int level = -1 /* Z_DEFAULT_COMPRESSION */);
 
 // Runs `program` with exactly these arguments and `input` on its standard input; a file-size
-// limit other than RLIM_INFINITY applies to the program only (with SIGXFSZ ignored, so that
-// writes past it fail instead of killing it).
+// limit other than RLIM_INFINITY applies to the program only, with SIGXFSZ at its default: a
+// program that does not ignore the signal itself is killed by a write past the limit.
 Outcome runProgram(const char* program, const std::vector<std::string>& args,
                    rlim_t fileSizeLimit = RLIM_INFINITY, const std::string& input = {});
 

@@ -27,6 +27,13 @@ QStringList AppFolder::tempFiles() const {
     return QDir(tempDir()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
 
+bool AppFolder::standInTool(const QByteArray& script) const {
+    const QString tool = path() + QStringLiteral("zlib/zlibtool");
+    QFile::remove(tool);
+    return writeFile(tool, script) &&
+           QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 int runZlibtool(const QStringList& args) {
     QProcess tool;
     tool.start(QStringLiteral(KORVANE_ZLIBTOOL), args);

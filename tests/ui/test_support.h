@@ -16,6 +16,8 @@ public:
     QString path() const;          // ends with '/'
     QString tempDir() const;       // the working folder, ends with '/'
     QStringList tempFiles() const; // names of the files in the working folder
+    // Puts the shell script `script` at zlib/zlibtool in place of the tool; false on failure.
+    bool standInTool(const QByteArray& script) const;
 
 private:
     QTemporaryDir dir;

@@ -70,6 +70,20 @@ QStringList itemsOf(const Table& boots, std::size_t limit = 256) {
     return items;
 }
 
+// Every file of `folder` with its bytes.
+QMap<QString, QByteArray> filesOf(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        files[name] = readFile(folder + QLatin1Char('/') + name);
+    return files;
+}
+
+// True when process `pid` has ended (a zombie waiting to be reaped counts as ended).
+bool processEnded(const QString& pid) {
+    const QByteArray stat = readFile(QStringLiteral("/proc/%1/stat").arg(pid));
+    return stat.isEmpty() || stat.mid(stat.lastIndexOf(')') + 2, 1) == "Z";
+}
+
 Table decoded(const QByteArray& raw) {
     const auto boots = boots::decodeFile(reinterpret_cast<const unsigned char*>(raw.constData()),
                                          static_cast<std::size_t>(raw.size()));
@@ -99,6 +113,8 @@ private slots:
     void saveFailuresLeaveTheUsersFile_data();
     void saveFailuresLeaveTheUsersFile();
     void fileThatCannotBeReplacedStaysIntact();
+    void misbehavingToolsLeaveTheUsersFiles_data();
+    void misbehavingToolsLeaveTheUsersFiles();
     void closingWhileTheToolRunsStopsIt_data();
     void closingWhileTheToolRunsStopsIt();
     void exitWithHelpOpenEndsEverything();
@@ -321,6 +337,7 @@ void TestWorkflow::failedOpenChangesNothing_data() {
     QTest::newRow("stale unpacked file, same name") << QStringLiteral("same name") << kFailed;
     QTest::newRow("a folder") << QStringLiteral("folder") << kFailed;
     QTest::newRow("file in the working folder") << QStringLiteral("in working folder") << kFailed;
+    QTest::newRow("link to a file in the working folder") << QStringLiteral("link") << kFailed;
     QTest::newRow("missing file") << QStringLiteral("missing") << kNotChosen;
 }
 
@@ -354,9 +371,13 @@ void TestWorkflow::failedOpenChangesNothing() {
         bad = user->filePath(QStringLiteral("folder.bin"));
         QVERIFY(QDir(user->path()).mkdir(QStringLiteral("folder.bin")));
     }
-    if (fault == QLatin1String("in working folder")) {
+    if (fault == QLatin1String("in working folder") || fault == QLatin1String("link")) {
         bad = app->tempDir() + QStringLiteral("mine.bin");
         QVERIFY(writePacked(bad, encoded(table(2))));
+    }
+    if (fault == QLatin1String("link")) {
+        QVERIFY(QFile::link(bad, user->filePath(QStringLiteral("link.bin"))));
+        bad = user->filePath(QStringLiteral("link.bin"));
     }
     const QByteArray badBytes = readFile(bad);
     const bool badExists = QFileInfo::exists(bad);
@@ -387,7 +408,8 @@ void TestWorkflow::failedOpenChangesNothing() {
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].text, kSaved);
     QCOMPARE(unpacked(goodPath), encoded(good));
-    if (fault != QLatin1String("in working folder")) // the working folder is emptied on save
+    // The working folder is emptied on save.
+    if (fault != QLatin1String("in working folder") && fault != QLatin1String("link"))
         QCOMPARE(readFile(bad), badBytes);
 }
 
@@ -418,11 +440,8 @@ void TestWorkflow::saveFailuresLeaveTheUsersFile() {
 
     if (fault == QLatin1String("missing tool"))
         QVERIFY(QFile::remove(tool));
-    if (fault == QLatin1String("silent tool")) {
-        QVERIFY(QFile::remove(tool));
-        QVERIFY(writeFile(tool, "#!/bin/sh\nexit 0\n"));
-        QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner));
-    }
+    if (fault == QLatin1String("silent tool"))
+        QVERIFY(app->standInTool("#!/bin/sh\nexit 0\n"));
     if (fault == QLatin1String("no working folder"))
         QVERIFY(QDir(app->tempDir()).removeRecursively());
     if (fault == QLatin1String("folder is a file")) {
@@ -472,6 +491,103 @@ void TestWorkflow::fileThatCannotBeReplacedStaysIntact() {
              (QStringList{"boots.bin", "boots.bin.bak"}));
 }
 
+void TestWorkflow::misbehavingToolsLeaveTheUsersFiles_data() {
+    // The stand-in's body: "$1" is the file to pack (or, with "$2" -d, to unpack), $REAL the real
+    // tool, $PIDS the file that collects the pids of the stand-in and its children; packOther
+    // puts the pack of "$1.o" where the pack of "$1" belongs.
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<bool>("stale");      // a packed table from an earlier failed save is present
+    QTest::addColumn<QString>("message"); // empty: the tool hangs until the window is closed
+    QTest::newRow("save: half the output, then a crash")
+        << "save"
+        << "\"$REAL\" \"$1\" && head -c $(($(wc -c < \"$1.zlib\") / 2)) \"$1.zlib\" > \"$1.h\""
+           " && mv \"$1.h\" \"$1.zlib\"; kill -SEGV $$"
+        << false << kFailed;
+    QTest::newRow("save: all the output, then exit 1")
+        << "save"
+        << "\"$REAL\" \"$1\"; exit 1" << false << kFailed;
+    QTest::newRow("save: the table with one byte changed, exit 0")
+        << "save"
+        << "cp \"$1\" \"$1.o\" && printf x | dd of=\"$1.o\" bs=1 seek=40 conv=notrunc && packOther"
+        << false << kFailed;
+    QTest::newRow("save: the table less its last byte, exit 0")
+        << "save"
+        << "head -c -1 \"$1\" > \"$1.o\" && packOther" << false << kFailed;
+    QTest::newRow("save: the table and a NUL byte more, exit 0")
+        << "save"
+        << "cp \"$1\" \"$1.o\" && printf '\\000' >> \"$1.o\" && packOther" << false << kFailed;
+    QTest::newRow("save: nothing written, stale packed table present")
+        << "save"
+        << "exit 0" << true << kFailed;
+    QTest::newRow("save: a child, then hangs")
+        << "save"
+        << "sleep 600 & echo $! >> \"$PIDS\"; wait" << false << QString();
+    QTest::newRow("open: all the output, then exit 1")
+        << "open"
+        << "\"$REAL\" \"$@\"; exit 1" << false << kFailed;
+    QTest::newRow("open: all the output, then a crash")
+        << "open"
+        << "\"$REAL\" \"$@\"; kill -SEGV $$" << false << kFailed;
+}
+
+void TestWorkflow::misbehavingToolsLeaveTheUsersFiles() {
+    QFETCH(QString, command);
+    QFETCH(QString, body);
+    QFETCH(bool, stale);
+    QFETCH(QString, message);
+    // Junk in a field the save rewrites: the user's file differs from any pack of the table.
+    const Table boots = table(3);
+    QByteArray raw = encoded(boots);
+    raw[32 + 66] = 9;
+    const QString path = user->filePath(QStringLiteral("boots.bin"));
+    const QString other = user->filePath(QStringLiteral("other.bin"));
+    QVERIFY(writePacked(path, raw));
+    QVERIFY(writePacked(other, encoded(table(5))));
+    open(path);
+    QCOMPARE(listed(), itemsOf(boots));
+    if (stale) // what the save will write, packed: only its removal stops it being copied over
+        QVERIFY(
+            writePacked(app->tempDir() + QStringLiteral("boots.bin.unzlib.zlib"), encoded(boots)));
+
+    const QString pids = app->path() + QStringLiteral("pids");
+    QVERIFY(app->standInTool(
+        QStringLiteral(
+            "#!/bin/sh\nREAL='%1'\nPIDS='%2'\necho $$ >> \"$PIDS\"\nIN=$1\n"
+            "packOther() { \"$REAL\" \"$IN.o\" && mv \"$IN.o.zlib\" \"$IN.zlib\"; rm \"$IN.o\"; }\n"
+            "%3\n")
+            .arg(QStringLiteral(KORVANE_ZLIBTOOL), pids, body)
+            .toUtf8()));
+    const QMap<QString, QByteArray> before = filesOf(user->path());
+    messages.clear();
+
+    QTimer closer; // closes the window once the hanging tool has started its child
+    connect(&closer, &QTimer::timeout, window.get(), [&] {
+        if (readFile(pids).count('\n') == 2)
+            window->close();
+    });
+    if (message.isEmpty())
+        closer.start(10);
+    if (command == QLatin1String("open"))
+        open(other);
+    else
+        button("Cmd_Zapisz")->click();
+    closer.stop();
+
+    QCOMPARE(messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(messages[0].text, message);
+    QCOMPARE(filesOf(user->path()), before);
+    QCOMPARE(listed(), itemsOf(boots));
+    QCOMPARE(window->Chosen(), path);
+    window->close();
+    QCOMPARE(app->tempFiles(), QStringList());
+    const QStringList started = QString::fromUtf8(readFile(pids)).split('\n', Qt::SkipEmptyParts);
+    QVERIFY(!started.isEmpty());
+    for (const QString& pid : started)
+        QTRY_VERIFY2(processEnded(pid), qPrintable(pid));
+}
+
 void TestWorkflow::closingWhileTheToolRunsStopsIt_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("close box") << QStringLiteral("close");
@@ -486,11 +602,8 @@ void TestWorkflow::closingWhileTheToolRunsStopsIt() {
     messages.clear();
 
     // A tool that leaves a partial output behind and never ends.
-    const QString tool = app->path() + QStringLiteral("zlib/zlibtool");
-    QVERIFY(QFile::remove(tool));
-    QVERIFY(writeFile(tool, "#!/bin/sh\n: > \"$1.part\"; : > \"$(dirname \"$1\")/.partial\"\n"
-                            "exec sleep 600\n"));
-    QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(app->standInTool("#!/bin/sh\n: > \"$1.part\"; : > \"$(dirname \"$1\")/.partial\"\n"
+                             "exec sleep 600\n"));
     const QString next = user->filePath(QStringLiteral("b.bin"));
     QVERIFY(writePacked(next, encoded(table(5))));
 

@@ -11,6 +11,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -92,6 +93,10 @@ int checkTable(const std::string& binPath) {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // A write past the file-size limit then fails like any other write, and is cleaned up.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     korvane_table::useBinaryStdio();
     CLI::App app("Takes the boots table of a .bin file out as CSV for spreadsheet programs, and "
                  "puts it back.",

@@ -6,6 +6,7 @@
 #include "tools/zlibtool/zstream.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -95,6 +96,10 @@ int run(const std::string& inPath, bool unpack) {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // A write past the file-size limit then fails like any other write, and is cleaned up.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     if (argc == 2)
         return run(argv[1], false);
     if (argc == 3 && std::strcmp(argv[2], "-d") == 0)

@@ -58,12 +58,6 @@ ZstreamResult zstream_pack_from(
     return result;
 }
 
-ZstreamResult zstream_unpack(std::FILE* in, std::FILE* out) {
-    return zstream_unpack_to(in, [out](const unsigned char* data, std::size_t size) {
-        return std::fwrite(data, 1, size, out) == size;
-    });
-}
-
 ZstreamResult
 zstream_unpack_to(std::FILE* in,
                   const std::function<bool(const unsigned char*, std::size_t)>& sink) {
@@ -107,6 +101,12 @@ zstream_unpack_to(std::FILE* in,
         result = checkEnd(strm, in);
     inflateEnd(&strm);
     return result;
+}
+
+ZstreamResult zstream_unpack(std::FILE* in, std::FILE* out) {
+    return zstream_unpack_to(in, [out](const unsigned char* bytes, std::size_t size) {
+        return std::fwrite(bytes, 1, size, out) == size;
+    });
 }
 
 const char* zstream_message(ZstreamResult result) {

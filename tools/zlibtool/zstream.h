@@ -21,9 +21,13 @@ enum ZstreamResult {
 // flush or close either file; after a failure `out` holds an incomplete stream.
 ZstreamResult zstream_pack(std::FILE* in, std::FILE* out);
 
-// Unpacks `in`, which must hold exactly one complete zlib stream and nothing after it, into
-// `out`. Returns ZSTREAM_OK or the first fault found; after a failure `out` holds part of the
-// data. Does not flush or close either file.
+// Unpacks `in` (exactly one complete zlib stream, nothing after it) and hands the bytes to
+// `sink` in order; ZSTREAM_WRITE_ERROR when `sink` returns false. Returns ZSTREAM_OK or the
+// first fault found; after a failure `sink` has had part of the data. Does not close `in`.
+ZstreamResult zstream_unpack_to(std::FILE* in,
+                                const std::function<bool(const unsigned char*, std::size_t)>& sink);
+
+// zstream_unpack_to writing the bytes to `out`. Does not flush or close either file.
 ZstreamResult zstream_unpack(std::FILE* in, std::FILE* out);
 
 // Unpacks `in` (exactly one complete zlib stream, nothing after it) and hands the bytes to

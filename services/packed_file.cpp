@@ -1,0 +1,44 @@
+#include "services/packed_file.h"
+
+#include "tools/zlibtool/zstream.h"
+
+#include <QFile>
+#include <QString>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#ifdef Q_OS_WIN
+#include <QDir>
+#endif
+
+namespace {
+
+std::FILE* openForReading(const QString& path) {
+#ifdef Q_OS_WIN
+    return _wfopen(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()), L"rb");
+#else
+    return std::fopen(QFile::encodeName(path).constData(), "rb");
+#endif
+}
+
+} // namespace
+
+bool korvane::unpacksTo(const QString& packed, const QString& plain) {
+    QFile expected(plain);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(openForReading(packed), &std::fclose);
+    if (!in || !expected.open(QIODevice::ReadOnly))
+        return false;
+    std::vector<char> chunk;
+    const ZstreamResult result =
+        zstream_unpack_to(in.get(), [&](const unsigned char* bytes, std::size_t size) {
+            if (chunk.size() < size)
+                chunk.resize(size);
+            const auto wanted = static_cast<qint64>(size);
+            return expected.read(chunk.data(), wanted) == wanted &&
+                   std::memcmp(chunk.data(), bytes, size) == 0;
+        });
+    char more = 0;
+    return result == ZSTREAM_OK && expected.read(&more, 1) == 0;
+}
