@@ -1,17 +1,12 @@
 #include "boots/qel_baza.h"
 
 #include "boots/cp1250.h"
+#include "boots/file_ops.h"
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <exception>
-#include <filesystem>
 #include <memory>
-#include <system_error>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -19,27 +14,13 @@ constexpr std::size_t kMaxIndexable = 256;  // positions an 8-bit Index can reac
 constexpr std::size_t kNameLimit = 60;      // characters Zmien_Dane keeps
 constexpr std::size_t kChunkRecords = 4096; // records read or written at a time (311 KB)
 
-fs::path toPath(const std::string& utf8) {
-    return fs::u8path(utf8);
-}
-
-// Opens a file with a C stdio mode; the path keeps its Unicode name on every platform.
-std::FILE* openFile(const fs::path& path, const char* mode) {
-#ifdef _WIN32
-    std::wstring wmode(mode, mode + std::char_traits<char>::length(mode));
-    return _wfopen(path.c_str(), wmode.c_str());
-#else
-    return std::fopen(path.c_str(), mode);
-#endif
-}
-
 using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 // Reads and decodes a boots data file; nullopt when it cannot be read, its header is rejected or
 // it ends before its last declared record. Nothing is allocated for the records before the
 // file's real size is known to hold them.
-std::optional<std::vector<boots::BootRecord>> readBootsFile(const fs::path& path) {
-    const FilePtr file(openFile(path, "rb"), &std::fclose);
+std::optional<std::vector<boots::BootRecord>> readBootsFile(const std::string& path) {
+    const FilePtr file(fileops::openFile(path, "rb"), &std::fclose);
     if (!file)
         return std::nullopt;
     std::FILE* raw = file.get();
@@ -49,10 +30,9 @@ std::optional<std::vector<boots::BootRecord>> readBootsFile(const fs::path& path
     const std::optional<std::size_t> count = boots::recordCount(boots::readHeader(header));
     if (!count)
         return std::nullopt;
-    std::error_code ec;
-    const std::uintmax_t size = fs::file_size(path, ec);
-    if (ec || size < boots::kHeaderSize ||
-        (size - boots::kHeaderSize) / boots::kRecordSize < *count)
+    const std::int64_t size = fileops::fileSize(raw);
+    if (size < static_cast<std::int64_t>(boots::kHeaderSize) ||
+        (static_cast<std::uint64_t>(size) - boots::kHeaderSize) / boots::kRecordSize < *count)
         return std::nullopt;
     // Decode in chunks: the file's bytes are never all held at once.
     std::vector<boots::BootRecord> records;
@@ -66,26 +46,6 @@ std::optional<std::vector<boots::BootRecord>> readBootsFile(const fs::path& path
             records.push_back(boots::decodeRecord(chunk.data() + boots::kRecordSize * k));
     }
     return records;
-}
-
-// Creates a new, empty file beside `target` under a name no other file has, or returns null.
-std::FILE* createTempBeside(const fs::path& target, fs::path& tempPath) {
-    static std::atomic<unsigned> counter{0};
-    const auto stamp = static_cast<unsigned long long>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[48];
-        std::snprintf(suffix, sizeof suffix, ".%llx-%x.tmp", stamp,
-                      counter.fetch_add(1, std::memory_order_relaxed));
-        tempPath = target;
-        tempPath += suffix;
-        if (std::FILE* f = openFile(tempPath, "wbx"))
-            return f;
-        std::error_code ec;
-        if (!fs::exists(tempPath, ec))
-            return nullptr; // the folder refuses new files: trying other names will not help
-    }
-    return nullptr;
 }
 
 // Writes the header and the records to `file`, encoding them `chunk.size() / 76` records at a
@@ -110,28 +70,18 @@ bool writeBootsFile(std::FILE* file, const std::vector<boots::BootRecord>& recor
 
 // Writes the records to a temporary file beside `target`, then renames it over `target`. On any
 // failure the temporary file is removed and `target` is left as it was.
-bool replaceFile(const fs::path& target, const std::vector<boots::BootRecord>& records) {
+bool replaceFile(const std::string& target, const std::vector<boots::BootRecord>& records) {
     // Allocated before the temporary file exists, so that nothing after it can throw.
     std::vector<unsigned char> chunk(boots::kRecordSize * std::min(records.size(), kChunkRecords));
-    fs::path tempPath;
-    std::FILE* f = createTempBeside(target, tempPath);
+    std::string tempPath;
+    std::FILE* f = fileops::createTempBeside(target, tempPath);
     if (!f)
         return false;
     bool ok = writeBootsFile(f, records, chunk);
-    ok = std::fflush(f) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    std::error_code ec;
-    if (ok) {
-        // Keep the old file's permission bits, as an in-place write would have.
-        const fs::file_status old = fs::status(target, ec);
-        if (!ec && fs::is_regular_file(old))
-            fs::permissions(tempPath, old.permissions(), ec);
-        ec.clear();
-        fs::rename(tempPath, target, ec);
-        ok = !ec;
-    }
+    ok = fileops::flushAndClose(f) && ok;
+    ok = ok && fileops::replaceWith(tempPath, target);
     if (!ok)
-        fs::remove(tempPath, ec);
+        fileops::removeFile(tempPath);
     return ok;
 }
 
@@ -225,7 +175,7 @@ bool Qel_Baza::Wczytaj(const std::string& Str_Path) {
     Boots.shrink_to_fit();
     Is_Loaded = true;
     try {
-        std::optional<std::vector<boots::BootRecord>> records = readBootsFile(toPath(Path_));
+        std::optional<std::vector<boots::BootRecord>> records = readBootsFile(Path_);
         if (!records)
             return false;
         Boots = std::move(*records);
@@ -242,7 +192,7 @@ bool Qel_Baza::Zapisz(const std::string& Str_Path) const {
     if (Boots.empty() || target.empty())
         return false;
     try {
-        return replaceFile(toPath(target), Boots);
+        return replaceFile(target, Boots);
     } catch (const std::exception&) { // memory for the write buffer, or a path that cannot convert
         return false;
     }
@@ -251,8 +201,7 @@ bool Qel_Baza::Zapisz(const std::string& Str_Path) const {
 bool Qel_Baza::File_Exists(const std::string& Str_Path) {
     if (Str_Path.empty())
         return false;
-    std::error_code ec;
-    return fs::exists(toPath(Str_Path), ec);
+    return fileops::exists(Str_Path);
 }
 
 std::int32_t Qel_Baza::Count() const {
