@@ -310,12 +310,17 @@ TEST(QelBazaTest, SaveOverALongerFileLeavesExactLength) {
 
 TEST(QelBazaTest, SaveToOtherPathLeavesPathAndNoTempFile) {
     Loaded l(testfiles::file(threeBoots()));
-    const std::string other = l.folder / u8"kopia z odst\u0119pem \"\u017C\".bin";
+#ifdef _WIN32
+    const std::string name = u8"kopia z odst\u0119pem '\u017C'.bin"; // no '"' in Windows names
+#else
+    const std::string name = u8"kopia z odst\u0119pem \"\u017C\".bin";
+#endif
+    const std::string other = l.folder / name;
     ASSERT_TRUE(l.table.Zapisz(other));
     EXPECT_EQ(l.table.Path(), l.path);
     EXPECT_EQ(testfiles::readBytes(fs::u8path(other)), testfiles::file(threeBoots()));
     EXPECT_EQ(testfiles::listFolder(l.folder.path()),
-              (std::vector<std::string>{"boots.bin", u8"kopia z odst\u0119pem \"\u017C\".bin"}));
+              (std::vector<std::string>{"boots.bin", name}));
 }
 
 TEST(QelBazaTest, SaveKeepsPermissionBits) {
@@ -334,9 +339,8 @@ TEST(QelBazaTest, SaveKeepsPermissionBits) {
 // Every path operation (existence, load, a new file, a save over an existing file) takes UTF-8
 // names in any script, blanks and paths far over Windows' classic limit of 260 characters.
 TEST(QelBazaTest, SavesAndLoadsUnderAnyName) {
-    std::string deep;
-    for (int level = 0; level < 6; ++level)
-        deep += u8"D\u0142uga \u015Bcie\u017Cka do plik\u00F3w gry, poziom " + std::to_string(level) + "/";
+    // Over Windows' classic limit of 260 characters in all, within 255 bytes a name on Linux.
+    const std::string longName = u8"\u0141\u00F3d\u017A " + std::string(230, 'a') + ".bin";
     struct Row {
         const char* name;
         std::string folder; // below the test's folder, created first
@@ -346,8 +350,8 @@ TEST(QelBazaTest, SavesAndLoadsUnderAnyName) {
         {"polish letters and a blank", u8"Krak\u00F3w", u8"\u0141\u00F3d\u017A a.bin"},
         {"greek", u8"\u03A0\u03B1\u03C0\u03BF\u03CD\u03C4\u03C3\u03B9\u03B1", u8"\u03B2.bin"},
         {"chinese and japanese", u8"\u978B", u8"\u30C7\u30FC\u30BF \u978B.bin"},
-        {"blanks", "  two  blanks ", "  boots file.bin"},
-        {"long path", deep, u8"\u0141\u00F3d\u017A a.bin"},
+        {"blanks", "  two  blanks", "  boots file.bin"},
+        {"long path", "gra", longName},
     };
     for (const Row& row : rows) {
         Loaded l(testfiles::file(threeBoots()));
