@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgl-dev zlib1g-dev
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth openbox wmctrl xdotool
+  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest wine64
   fonts-dejavu-core fonts-liberation2 fonts-comic-neue fonts-urw-base35
 )
 
