@@ -3,6 +3,7 @@
 // and long paths are given the "\\?\" form. Failures set errno.
 #pragma once
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -18,8 +19,18 @@ std::FILE* openFile(const std::string& path, const char* mode);
 // `tempPath`. Null on failure, with nothing created.
 std::FILE* createTempBeside(const std::string& target, std::string& tempPath);
 
+// Flushes `file`'s buffer and has the system write it to the disk. False when either fails.
+bool flushToDisk(std::FILE* file);
+
 // Flushes `file` to the disk and closes it. False when either fails; the file is closed anyway.
-bool flushAndClose(std::FILE* file);
+inline bool flushAndClose(std::FILE* file) {
+    const bool ok = flushToDisk(file);
+    const int error = errno;
+    if (std::fclose(file) != 0)
+        return false;
+    errno = error;
+    return ok;
+}
 
 // Gives `tempPath` the permission bits of an existing `target` (nothing where there are none),
 // then renames it over `target` in one step. False when the rename fails; both are then as they

@@ -30,13 +30,8 @@ std::FILE* createTempBeside(const std::string& target, std::string& tempPath) {
     return file;
 }
 
-bool flushAndClose(std::FILE* file) {
-    bool ok = std::fflush(file) == 0 && fsync(fileno(file)) == 0;
-    const int error = errno;
-    if (std::fclose(file) != 0)
-        return false;
-    errno = error;
-    return ok;
+bool flushToDisk(std::FILE* file) {
+    return std::fflush(file) == 0 && fsync(fileno(file)) == 0;
 }
 
 bool replaceWith(const std::string& tempPath, const std::string& target) {
