@@ -25,8 +25,12 @@ echo "== Windows cross build (mingw-w64), tests under Wine =="
 cmake -S . -B build-win --toolchain cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKORVANE_WERROR=ON -DKORVANE_BUILD_UI=OFF
 cmake --build build-win -j"$jobs"
-# Create the Wine prefix once, before the tests start Windows programs in parallel.
-[ -d build-win/wine ] || cmake/wine-run.sh build-win/wine wineboot -i
+# Create the Wine prefix once, before the tests start Windows programs in parallel, and let
+# Wine finish setting it up.
+if [ ! -d build-win/wine ]; then
+  cmake/wine-run.sh build-win/wine wineboot -i
+  WINEPREFIX="$PWD/build-win/wine" /usr/lib/wine/wineserver -w
+fi
 ctest --test-dir build-win --output-on-failure -j"$jobs" | tee build-win/ctest.log
 count() { grep -o 'tests failed out of [0-9]*' "$1" | grep -o '[0-9]*$'; }
 echo "Tests passed: $(count build/ctest.log) on Linux, $(count build-win/ctest.log) on Windows (Wine)"
