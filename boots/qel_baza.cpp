@@ -1,40 +1,20 @@
 #include "boots/qel_baza.h"
 
 #include "boots/cp1250.h"
+#include "boots/file_ops.h"
 
-#include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <exception>
-#include <filesystem>
 #include <memory>
-#include <system_error>
-
-namespace fs = std::filesystem;
 
 namespace {
-
-
-fs::path toPath(const std::string& utf8) {
-    return fs::u8path(utf8);
-}
-
-// Opens a file with a C stdio mode; the path keeps its Unicode name on every platform.
-std::FILE* openFile(const fs::path& path, const char* mode) {
-#ifdef _WIN32
-    std::wstring wmode(mode, mode + std::char_traits<char>::length(mode));
-    return _wfopen(path.c_str(), wmode.c_str());
-#else
-    return std::fopen(path.c_str(), mode);
-#endif
-}
 
 using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 // Reads and decodes the boots data file at `path`; nullopt when it cannot be opened or read, its
 // header is rejected or it ends before its last declared record.
-std::optional<std::vector<boots::BootRecord>> readBootsFileAt(const fs::path& path) {
-    const FilePtr file(openFile(path, "rb"), &std::fclose);
+std::optional<std::vector<boots::BootRecord>> readBootsFileAt(const std::string& path) {
+    const FilePtr file(fileops::openFile(path, "rb"), &std::fclose);
     if (!file)
         return std::nullopt;
     std::FILE* raw = file.get();
@@ -43,50 +23,20 @@ std::optional<std::vector<boots::BootRecord>> readBootsFileAt(const fs::path& pa
     });
 }
 
-// Creates a new, empty file beside `target` under a name no other file has, or returns null.
-std::FILE* createTempBeside(const fs::path& target, fs::path& tempPath) {
-    static std::atomic<unsigned> counter{0};
-    const auto stamp = static_cast<unsigned long long>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[48];
-        std::snprintf(suffix, sizeof suffix, ".%llx-%x.tmp", stamp,
-                      counter.fetch_add(1, std::memory_order_relaxed));
-        tempPath = target;
-        tempPath += suffix;
-        if (std::FILE* f = openFile(tempPath, "wbx"))
-            return f;
-        std::error_code ec;
-        if (!fs::exists(tempPath, ec))
-            return nullptr; // the folder refuses new files: trying other names will not help
-    }
-    return nullptr;
-}
-
 // Writes the records to a temporary file beside `target`, then renames it over `target`. On any
 // failure the temporary file is removed and `target` is left as it was.
-bool writeBootsFileOver(const fs::path& target, const std::vector<boots::BootRecord>& records) {
-    fs::path tempPath;
-    std::FILE* f = createTempBeside(target, tempPath);
+bool writeBootsFileOver(const std::string& target, const std::vector<boots::BootRecord>& records) {
+    std::string tempPath;
+    std::FILE* f = fileops::createTempBeside(target, tempPath);
     if (!f)
         return false;
     bool ok = boots::writeBootsFile(records, [f](const unsigned char* bytes, std::size_t size) {
         return std::fwrite(bytes, 1, size, f) == size;
     });
-    ok = std::fflush(f) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    std::error_code ec;
-    if (ok) {
-        // Keep the old file's permission bits, as an in-place write would have.
-        const fs::file_status old = fs::status(target, ec);
-        if (!ec && fs::is_regular_file(old))
-            fs::permissions(tempPath, old.permissions(), ec);
-        ec.clear();
-        fs::rename(tempPath, target, ec);
-        ok = !ec;
-    }
+    ok = fileops::flushAndClose(f) && ok;
+    ok = ok && fileops::replaceWith(tempPath, target);
     if (!ok)
-        fs::remove(tempPath, ec);
+        fileops::removeFile(tempPath);
     return ok;
 }
 
@@ -180,7 +130,7 @@ bool Qel_Baza::Wczytaj(const std::string& Str_Path) {
     Boots.shrink_to_fit();
     Is_Loaded = true;
     try {
-        std::optional<std::vector<boots::BootRecord>> records = readBootsFileAt(toPath(Path_));
+        std::optional<std::vector<boots::BootRecord>> records = readBootsFileAt(Path_);
         if (!records)
             return false;
         Boots = std::move(*records);
@@ -197,8 +147,8 @@ bool Qel_Baza::Zapisz(const std::string& Str_Path) const {
     if (Boots.empty() || target.empty())
         return false;
     try {
-        return writeBootsFileOver(toPath(target), Boots);
-    } catch (const std::exception&) { // a path that cannot convert
+        return writeBootsFileOver(target, Boots);
+    } catch (const std::exception&) { // memory for the write buffer, or a path that cannot convert
         return false;
     }
 }
@@ -206,8 +156,7 @@ bool Qel_Baza::Zapisz(const std::string& Str_Path) const {
 bool Qel_Baza::File_Exists(const std::string& Str_Path) {
     if (Str_Path.empty())
         return false;
-    std::error_code ec;
-    return fs::exists(toPath(Str_Path), ec);
+    return fileops::exists(Str_Path);
 }
 
 std::int32_t Qel_Baza::Count() const {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: a normal build and its Debian package
 # (installed, run as an ordinary user and removed again; needs root), a build with
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of each fuzz target.
+# AddressSanitizer and UndefinedBehaviorSanitizer, a Windows cross build whose tests run under
+# Wine, and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,7 +13,7 @@ fuzz_seconds=${KORVANE_FUZZ_SECONDS:-30}
 echo "== normal build =="
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE_WERROR=ON -DKORVANE_BUILD_BENCH=ON
 cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs" | tee build/ctest.log
 
 echo "== Debian package, installed and run as an ordinary user =="
 rm -f build/korvane_*.deb
@@ -28,6 +29,21 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKORVANE_WERROR=ON -DKORVANE_
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+echo "== Windows cross build (mingw-w64), tests under Wine =="
+# Everything that does not need Qt: the core, the tools and their tests.
+cmake -S . -B build-win --toolchain cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DKORVANE_WERROR=ON -DKORVANE_BUILD_UI=OFF
+cmake --build build-win -j"$jobs"
+# Create the Wine prefix once, before the tests start Windows programs in parallel, and let
+# Wine finish setting it up.
+if [ ! -d build-win/wine ]; then
+  cmake/wine-run.sh build-win/wine wineboot -i
+  WINEPREFIX="$PWD/build-win/wine" /usr/lib/wine/wineserver -w
+fi
+ctest --test-dir build-win --output-on-failure -j"$jobs" | tee build-win/ctest.log
+count() { grep -o 'tests failed out of [0-9]*' "$1" | grep -o '[0-9]*$'; }
+echo "Tests passed: $(count build/ctest.log) on Linux, $(count build-win/ctest.log) on Windows (Wine)"
 
 echo "== fuzzing, ${fuzz_seconds} s a target =="
 cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \

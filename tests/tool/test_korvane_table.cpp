@@ -19,8 +19,8 @@ const std::string kHeader =
     "position,id,group,name,shot_power,shot_accuracy,acceleration,top_speed,swerve\r\n";
 
 Outcome runTable(const std::vector<std::string>& args, const std::string& input = {},
-                 rlim_t fileSizeLimit = RLIM_INFINITY) {
-    return runProgram(KORVANE_TABLE_PATH, args, fileSizeLimit, input);
+                 const fs::path& failWritesTo = {}) {
+    return runProgram(KORVANE_TABLE_PATH, args, input, failWritesTo);
 }
 
 // What one zlib stream unpacks to, or a marker when it is not exactly one stream.
@@ -103,7 +103,7 @@ TEST_F(KorvaneTable, FailuresLeaveEveryFileAsItWas) {
         std::function<void(const fs::path&)> setUp;
         std::vector<std::string> args;
         std::string input;
-        rlim_t fileSizeLimit;
+        const char* failWrites; // the file whose writing fails, or null
         std::string message;
     } rows[] = {
         {"value_out_of_range",
@@ -113,25 +113,25 @@ TEST_F(KorvaneTable, FailuresLeaveEveryFileAsItWas) {
          },
          {"import", "%/in.csv", "%/boots.bin"},
          "",
-         RLIM_INFINITY,
+         nullptr,
          "%/in.csv: line 3, column group: 300 is outside 0 to 255"},
         {"invalid_utf8_on_standard_input",
          withSample,
          {"import", "-", "%/boots.bin"},
          kHeader + "0,1,1,\xC5,1,2,3,4,5\r\n",
-         RLIM_INFINITY,
+         nullptr,
          "standard input: line 2, column name: not valid UTF-8"},
         {"csv_missing",
          withSample,
          {"import", "%/missing.csv", "%/boots.bin"},
          "",
-         RLIM_INFINITY,
+         nullptr,
          "%/missing.csv: cannot open: No such file or directory"},
         {"target_folder_missing",
          withSample,
          {"import", "%/good.csv", "%/none/boots.bin"},
          "",
-         RLIM_INFINITY,
+         nullptr,
          "%/none/boots.bin: cannot create a file beside it: No such file or directory"},
         {"target_is_a_folder",
          [&](const fs::path& f) {
@@ -141,13 +141,13 @@ TEST_F(KorvaneTable, FailuresLeaveEveryFileAsItWas) {
          },
          {"import", "%/good.csv", "%/boots.bin"},
          "",
-         RLIM_INFINITY,
+         nullptr,
          "%/boots.bin: cannot replace it: Is a directory"},
         {"import_write_fails",
          withSample,
          {"import", "%/good.csv", "%/boots.bin"},
          "",
-         10,
+         "boots.bin",
          "%/boots.bin: write error: File too large"},
         {"export_write_fails",
          [&](const fs::path& f) {
@@ -156,25 +156,25 @@ TEST_F(KorvaneTable, FailuresLeaveEveryFileAsItWas) {
          },
          {"export", "%/boots.bin", "%/out.csv"},
          "",
-         100,
+         "out.csv",
          "%/out.csv: write error: File too large"},
         {"neither_packed_nor_a_table",
          [](const fs::path& f) { writeFile(f / "x.bin", "hello"); },
          {"export", "%/x.bin"},
          "",
-         RLIM_INFINITY,
+         nullptr,
          "%/x.bin: not a boots table: neither a boots data file nor one packed by zlib"},
         {"packed_text",
          [](const fs::path& f) { writeFile(f / "x.bin", compressed("hello")); },
          {"check", "%/x.bin"},
          "",
-         RLIM_INFINITY,
+         nullptr,
          "%/x.bin: not a boots table: it ends inside its header"},
         {"packed_bad_header",
          [](const fs::path& f) { writeFile(f / "x.bin", compressed(std::string(100, 'x'))); },
          {"export", "%/x.bin"},
          "",
-         RLIM_INFINITY,
+         nullptr,
          "%/x.bin: not a boots table: its header is not that of a boots data file"},
         {"packed_table_cut_short",
          [&](const fs::path& f) {
@@ -182,19 +182,19 @@ TEST_F(KorvaneTable, FailuresLeaveEveryFileAsItWas) {
          },
          {"export", "%/x.bin"},
          "",
-         RLIM_INFINITY,
+         nullptr,
          "%/x.bin: the table ends after 39 of its 40 boots"},
         {"unpacked_table_cut_short",
          [&](const fs::path& f) { writeFile(f / "x.bin", table.substr(0, 32 + 76 * 3 + 10)); },
          {"check", "%/x.bin"},
          "",
-         RLIM_INFINITY,
+         nullptr,
          "%/x.bin: the table ends after 3 of its 40 boots"},
         {"truncated_stream",
          [&](const fs::path& f) { writeFile(f / "x.bin", sample.substr(0, sample.size() / 2)); },
          {"export", "%/x.bin"},
          "",
-         RLIM_INFINITY,
+         nullptr,
          "%/x.bin: the compressed data is truncated"},
     };
     for (const auto& row : rows) {
@@ -206,7 +206,7 @@ TEST_F(KorvaneTable, FailuresLeaveEveryFileAsItWas) {
         for (const std::string& arg : row.args)
             args.push_back(inFolder(arg, folder));
 
-        const Outcome outcome = runTable(args, row.input, row.fileSizeLimit);
+        const Outcome outcome = runTable(args, row.input, row.failWrites ? folder / row.failWrites : fs::path());
         EXPECT_EQ(outcome.exitCode, 1);
         EXPECT_EQ(outcome.err, "korvane-table: " + inFolder(row.message, folder) + "\n");
         EXPECT_EQ(outcome.out, "");

@@ -2,18 +2,74 @@
 
 #include <zlib.h>
 
-#include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
 namespace {
 
+#ifdef _WIN32
+std::wstring widen(const std::string& utf8) {
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
+    return wide;
+}
+
+// `arg` quoted so that the program's CommandLineToArgvW gives it back unchanged.
+std::wstring quoted(const std::wstring& arg) {
+    std::wstring out = L"\"";
+    std::size_t slashes = 0;
+    for (const wchar_t c : arg) {
+        if (c == L'"')
+            out.append(slashes + 1, L'\\');
+        slashes = c == L'\\' ? slashes + 1 : 0;
+        out += c;
+    }
+    out.append(slashes, L'\\');
+    return out + L'"';
+}
+
+// A temporary file for one of the program's streams, which the program inherits; it goes away
+// when the last handle to it closes.
+HANDLE streamFile() {
+    static int count = 0;
+    const fs::path path = fs::temp_directory_path() /
+                          ("korvane-tool-" + std::to_string(GetCurrentProcessId()) + "-" +
+                           std::to_string(++count));
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    return CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherit,
+                       CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+}
+
+// What the program wrote to `file`, with the Windows line ends made "\n"; closes the file.
+std::string readBack(HANDLE file) {
+    std::string text;
+    char buffer[4096];
+    DWORD n = 0;
+    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+    while (ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n > 0)
+        text.append(buffer, n);
+    CloseHandle(file);
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
+        text.erase(at, 1);
+    return text;
+}
+#else
 std::string readAll(int fd) {
     std::string text;
     char buffer[4096];
@@ -22,6 +78,7 @@ std::string readAll(int fd) {
     close(fd);
     return text;
 }
+#endif
 
 } // namespace
 
@@ -34,6 +91,14 @@ void writeFile(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+std::string u8(const fs::path& path) {
+    return path.u8string();
+}
+
+const char* onWindows(const char* windows, const char* elsewhere) {
+    return kWindows ? windows : elsewhere;
+}
+
 std::string compressed(const std::string& data, int level) {
     uLongf size = compressBound(data.size());
     std::string out(size, '\0');
@@ -43,8 +108,47 @@ std::string compressed(const std::string& data, int level) {
     return out;
 }
 
-Outcome runProgram(const char* program, const std::vector<std::string>& args, rlim_t fileSizeLimit,
-                   const std::string& input) {
+#ifdef _WIN32
+Outcome runProgram(const char* program, const std::vector<std::string>& args,
+                   const std::string& input, const fs::path& failWritesTo) {
+    std::wstring commandLine = quoted(widen(program));
+    for (const std::string& arg : args)
+        commandLine += L' ' + quoted(widen(arg));
+    const HANDLE held =
+        failWritesTo.empty()
+            ? INVALID_HANDLE_VALUE
+            : CreateFileW(failWritesTo.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = streamFile();
+    startup.hStdOutput = streamFile();
+    startup.hStdError = streamFile();
+    DWORD written = 0;
+    WriteFile(startup.hStdInput, input.data(), static_cast<DWORD>(input.size()), &written, nullptr);
+    SetFilePointer(startup.hStdInput, 0, nullptr, FILE_BEGIN);
+    PROCESS_INFORMATION process{};
+    Outcome outcome;
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                       nullptr, nullptr, &startup, &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        DWORD code = 0;
+        if (GetExitCodeProcess(process.hProcess, &code))
+            outcome.exitCode = static_cast<int>(code);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    if (held != INVALID_HANDLE_VALUE)
+        CloseHandle(held);
+    CloseHandle(startup.hStdInput);
+    outcome.out = readBack(startup.hStdOutput);
+    outcome.err = readBack(startup.hStdError);
+    return outcome;
+}
+#else
+Outcome runProgram(const char* program, const std::vector<std::string>& args,
+                   const std::string& input, const fs::path& failWritesTo) {
+    const rlim_t fileSizeLimit = failWritesTo.empty() ? RLIM_INFINITY : 10;
     std::vector<char*> argv{const_cast<char*>(program)};
     for (const std::string& arg : args)
         argv.push_back(const_cast<char*>(arg.c_str()));
@@ -81,19 +185,21 @@ Outcome runProgram(const char* program, const std::vector<std::string>& args, rl
         outcome.exitCode = WEXITSTATUS(status);
     return outcome;
 }
+#endif
 
 std::map<std::string, std::string> snapshot(const fs::path& folder) {
     std::map<std::string, std::string> entries;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
-        entries[fs::relative(entry.path(), folder).string()] =
+        entries[u8(fs::relative(entry.path(), folder))] =
             entry.is_directory() ? "<folder>" : readFile(entry.path());
     return entries;
 }
 
 void ToolTest::SetUp() {
-    std::string pattern = (fs::temp_directory_path() / "korvane-tool-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
+    std::random_device random;
+    do
+        dir_ = fs::temp_directory_path() / ("korvane-tool-" + std::to_string(random()));
+    while (!fs::create_directory(dir_));
 }
 
 void ToolTest::TearDown() {

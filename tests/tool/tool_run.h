@@ -2,12 +2,17 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
+
+#ifdef _WIN32
+inline constexpr bool kWindows = true;
+#else
+inline constexpr bool kWindows = false;
+#endif
 
 struct Outcome {
     int exitCode = -1;
@@ -18,14 +23,23 @@ struct Outcome {
 std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
 
+// The UTF-8 text of a path, which is how the tools take and report names on every system.
+std::string u8(const std::filesystem::path& path);
+
+// The wording of an error on Windows, or elsewhere.
+const char* onWindows(const char* windows, const char* elsewhere);
+
 // A zlib stream made by zlib itself, independently of the tools.
 std::string compressed(const std::string& data, int level = -1 /* Z_DEFAULT_COMPRESSION */);
 
-// Runs `program` with exactly these arguments and `input` on its standard input; a file-size
-// limit other than RLIM_INFINITY applies to the program only, with SIGXFSZ at its default: a
-// program that does not ignore the signal itself is killed by a write past the limit.
+// Runs `program` with exactly these arguments and `input` on its standard input; on Windows the
+// line ends of what it writes are made "\n". When `failWritesTo` names an existing file, writing
+// it fails meanwhile: on POSIX the program runs under a file-size limit of 10 bytes, with SIGXFSZ
+// at its default (a program that does not ignore the signal itself is killed); on Windows the
+// file is held open with no sharing, so that it cannot be replaced.
 Outcome runProgram(const char* program, const std::vector<std::string>& args,
-                   rlim_t fileSizeLimit = RLIM_INFINITY, const std::string& input = {});
+                   const std::string& input = {},
+                   const std::filesystem::path& failWritesTo = {});
 
 // Every entry below `folder` with its contents ("<folder>" for folders), to compare before and
 // after a run.

@@ -1,0 +1,62 @@
+#include "boots/file_ops.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fileops {
+
+std::FILE* openFile(const std::string& path, const char* mode) {
+    return std::fopen(path.c_str(), mode);
+}
+
+std::FILE* createTempBeside(const std::string& target, std::string& tempPath) {
+    const std::string::size_type slash = target.rfind('/');
+    tempPath = (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) +
+               ".korvane-XXXXXX";
+    const int fd = mkstemp(tempPath.data());
+    if (fd < 0)
+        return nullptr;
+    const mode_t mask = umask(0);
+    umask(mask);
+    std::FILE* file = fchmod(fd, 0666 & ~mask) == 0 ? fdopen(fd, "wb") : nullptr;
+    if (!file) {
+        const int error = errno;
+        close(fd);
+        unlink(tempPath.c_str());
+        errno = error;
+    }
+    return file;
+}
+
+bool flushToDisk(std::FILE* file) {
+    return std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+}
+
+bool replaceWith(const std::string& tempPath, const std::string& target) {
+    struct stat old {};
+    if (stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        chmod(tempPath.c_str(), old.st_mode & 07777);
+    return std::rename(tempPath.c_str(), target.c_str()) == 0;
+}
+
+void removeFile(const std::string& path) {
+    unlink(path.c_str());
+}
+
+bool exists(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0;
+}
+
+std::int64_t fileSize(std::FILE* file) {
+    struct stat st {};
+    return fstat(fileno(file), &st) == 0 ? static_cast<std::int64_t>(st.st_size) : -1;
+}
+
+std::vector<std::string> arguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
+
+} // namespace fileops

@@ -1,0 +1,156 @@
+#include "boots/file_ops.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
+
+namespace fileops {
+namespace {
+
+std::wstring widen(const std::string& utf8) {
+    if (utf8.empty())
+        return {};
+    const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
+                                      static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()),
+                        wide.data(), n);
+    return wide;
+}
+
+std::string narrow(const wchar_t* wide) {
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(n > 0 ? static_cast<std::size_t>(n) : 1, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8.data(), n, nullptr, nullptr);
+    utf8.pop_back(); // the terminating NUL
+    return utf8;
+}
+
+// The wide form of `utf8` for the file calls: an absolute "\\?\" path when it is too long for the
+// classic limit of 260 characters (folders: 248), which that form lifts.
+std::wstring winPath(const std::string& utf8) {
+    std::wstring path = widen(utf8);
+    if (path.size() < 248 || path.rfind(LR"(\\?\)", 0) == 0)
+        return path;
+    const DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    std::wstring full(n, L'\0');
+    if (n == 0 || GetFullPathNameW(path.c_str(), n, full.data(), nullptr) >= n)
+        return path;
+    full.resize(n - 1);
+    if (full.rfind(LR"(\\)", 0) == 0) // \\server\share\... becomes \\?\UNC\server\share\...
+        return LR"(\\?\UNC\)" + full.substr(2);
+    return LR"(\\?\)" + full;
+}
+
+// Sets errno from the last Windows error.
+void setErrno() {
+    switch (GetLastError()) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+        errno = ENOENT;
+        break;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        errno = EEXIST;
+        break;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        errno = ENOSPC;
+        break;
+    case ERROR_FILENAME_EXCED_RANGE:
+        errno = ENAMETOOLONG;
+        break;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        errno = EACCES;
+        break;
+    default:
+        errno = EIO;
+    }
+}
+
+} // namespace
+
+std::FILE* openFile(const std::string& path, const char* mode) {
+    const std::wstring wmode(mode, mode + std::char_traits<char>::length(mode));
+    return _wfopen(winPath(path).c_str(), wmode.c_str());
+}
+
+std::FILE* createTempBeside(const std::string& target, std::string& tempPath) {
+    const std::string::size_type slash = target.find_last_of("/\\");
+    const std::string folder =
+        slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char name[48];
+        std::snprintf(name, sizeof name, ".korvane-%lx-%lx-%x", GetCurrentProcessId(),
+                      GetTickCount(), counter++);
+        tempPath = folder + name;
+        const HANDLE handle = CreateFileW(winPath(tempPath).c_str(), GENERIC_WRITE, 0, nullptr,
+                                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE) {
+            if (GetLastError() == ERROR_FILE_EXISTS)
+                continue;
+            setErrno();
+            return nullptr;
+        }
+        const int fd = _open_osfhandle(reinterpret_cast<std::intptr_t>(handle), _O_BINARY);
+        std::FILE* file = fd < 0 ? nullptr : _fdopen(fd, "wb");
+        if (!file) {
+            const int error = errno;
+            if (fd < 0)
+                CloseHandle(handle);
+            else
+                _close(fd);
+            DeleteFileW(winPath(tempPath).c_str());
+            errno = error;
+        }
+        return file;
+    }
+    errno = EEXIST;
+    return nullptr;
+}
+
+bool flushToDisk(std::FILE* file) {
+    return std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
+}
+
+bool replaceWith(const std::string& tempPath, const std::string& target) {
+    if (MoveFileExW(winPath(tempPath).c_str(), winPath(target).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    setErrno();
+    return false;
+}
+
+void removeFile(const std::string& path) {
+    DeleteFileW(winPath(path).c_str());
+}
+
+bool exists(const std::string& path) {
+    return GetFileAttributesW(winPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::int64_t fileSize(std::FILE* file) {
+    return _filelengthi64(_fileno(file));
+}
+
+std::vector<std::string> arguments(int, char**) {
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    std::vector<std::string> args;
+    for (int i = 1; argv && i < argc; ++i)
+        args.push_back(narrow(argv[i]));
+    LocalFree(argv);
+    return args;
+}
+
+} // namespace fileops
