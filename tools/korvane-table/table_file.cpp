@@ -48,11 +48,12 @@ TableRead readTable(std::FILE* file) {
         return {{}, withError("read error", errno)};
     if (got == sizeof first && boots::recordCount(boots::readHeader(first))) {
         std::size_t given = 0;
-        auto records = boots::readBootsFile([file, &given](unsigned char* buffer, std::size_t size) {
-            const std::size_t n = std::fread(buffer, 1, size, file);
-            given += n;
-            return n;
-        });
+        auto records =
+            boots::readBootsFile([file, &given](unsigned char* buffer, std::size_t size) {
+                const std::size_t n = std::fread(buffer, 1, size, file);
+                given += n;
+                return n;
+            });
         if (std::ferror(file))
             return {{}, withError("read error", errno)};
         if (!records)
@@ -147,8 +148,8 @@ std::string writePackedTable(const std::string& target, const std::vector<BootRe
     const auto check = [&table](std::FILE* in) {
         std::size_t at = 0;
         const auto same = [&table, &at](const unsigned char* data, std::size_t size) {
-            const bool equal = size <= table->size() - at &&
-                               std::equal(data, data + size, table->begin() + at);
+            const bool equal =
+                size <= table->size() - at && std::equal(data, data + size, table->begin() + at);
             at += size;
             return equal;
         };
