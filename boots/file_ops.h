@@ -46,6 +46,10 @@ bool exists(const std::string& path);
 // The size of the open `file` in bytes, or -1.
 std::int64_t fileSize(std::FILE* file);
 
+// Puts standard input and output in binary mode, so that Windows translates no line end; nothing
+// elsewhere.
+void binaryStdio();
+
 // The program's arguments after its name, as UTF-8. On Windows they are taken from the wide
 // command line, since `argv` there holds them in the ANSI code page.
 std::vector<std::string> arguments(int argc, char** argv);

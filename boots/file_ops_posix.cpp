@@ -55,6 +55,8 @@ std::int64_t fileSize(std::FILE* file) {
     return fstat(fileno(file), &st) == 0 ? static_cast<std::int64_t>(st.st_size) : -1;
 }
 
+void binaryStdio() {}
+
 std::vector<std::string> arguments(int argc, char** argv) {
     return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
 }

@@ -143,6 +143,11 @@ std::int64_t fileSize(std::FILE* file) {
     return _filelengthi64(_fileno(file));
 }
 
+void binaryStdio() {
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+}
+
 std::vector<std::string> arguments(int, char**) {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);

@@ -56,18 +56,19 @@ HANDLE streamFile() {
                        CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
 }
 
-// What the program wrote to `file`, with the Windows line ends made "\n"; closes the file.
-std::string readBack(HANDLE file) {
-    std::string text;
+// What the program wrote to `file`, with the Windows line ends made "\n" when it is `text`;
+// closes the file.
+std::string readBack(HANDLE file, bool text) {
+    std::string bytes;
     char buffer[4096];
     DWORD n = 0;
     SetFilePointer(file, 0, nullptr, FILE_BEGIN);
     while (ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n > 0)
-        text.append(buffer, n);
+        bytes.append(buffer, n);
     CloseHandle(file);
-    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
-        text.erase(at, 1);
-    return text;
+    for (std::size_t at; text && (at = bytes.find("\r\n")) != std::string::npos;)
+        bytes.erase(at, 1);
+    return bytes;
 }
 #else
 std::string readAll(int fd) {
@@ -141,8 +142,8 @@ Outcome runProgram(const char* program, const std::vector<std::string>& args,
     if (held != INVALID_HANDLE_VALUE)
         CloseHandle(held);
     CloseHandle(startup.hStdInput);
-    outcome.out = readBack(startup.hStdOutput);
-    outcome.err = readBack(startup.hStdError);
+    outcome.out = readBack(startup.hStdOutput, false);
+    outcome.err = readBack(startup.hStdError, true);
     return outcome;
 }
 #else

@@ -33,7 +33,7 @@ const char* onWindows(const char* windows, const char* elsewhere);
 std::string compressed(const std::string& data, int level = -1 /* Z_DEFAULT_COMPRESSION */);
 
 // Runs `program` with exactly these arguments and `input` on its standard input; on Windows the
-// line ends of what it writes are made "\n". When `failWritesTo` names an existing file, writing
+// line ends of what it writes to standard error are made "\n". When `failWritesTo` names an existing file, writing
 // it fails meanwhile: on POSIX the program runs under a file-size limit of 10 bytes, with SIGXFSZ
 // at its default (a program that does not ignore the signal itself is killed); on Windows the
 // file is held open with no sharing, so that it cannot be replaced.

@@ -5,11 +5,12 @@
 // Exit codes: 0 success, 1 bad input or an I/O failure (reported on standard error, every file
 // left as it was), 2 wrong arguments.
 #include "boots/boots_csv.h"
-#include "tools/korvane-table/file_ops.h"
+#include "boots/file_ops.h"
 #include "tools/korvane-table/table_file.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -24,7 +26,6 @@ constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 const std::string kStandardStream = "-";
 
-using korvane_table::toPath;
 using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 int report(const std::string& name, const std::string& what) {
@@ -38,7 +39,7 @@ std::string errnoText(const char* what) {
 
 // Reads the table of the .bin file at `path` into `table`; reports and returns false on failure.
 bool loadTable(const std::string& path, korvane_table::TableRead& table) {
-    const FilePtr file(korvane_table::openFile(toPath(path), "rb"), &std::fclose);
+    const FilePtr file(fileops::openFile(path, "rb"), &std::fclose);
     if (!file) {
         report(path, errnoText("cannot open"));
         return false;
@@ -54,7 +55,7 @@ int exportTable(const std::string& binPath, const std::string& csvPath) {
     if (!loadTable(binPath, table))
         return kExitFailure;
     if (csvPath != kStandardStream) {
-        const std::string failure = korvane_table::writeCsvFile(toPath(csvPath), table.records);
+        const std::string failure = korvane_table::writeCsvFile(csvPath, table.records);
         return failure.empty() ? 0 : report(csvPath, failure);
     }
     const bool written = boots::encodeCsv(table.records, [](std::string_view piece) {
@@ -69,7 +70,7 @@ int importTable(const std::string& csvPath, const std::string& binPath) {
     std::string csv;
     const bool fromStdin = csvPath == kStandardStream;
     const std::string csvName = fromStdin ? "standard input" : csvPath;
-    const FilePtr file(fromStdin ? stdin : korvane_table::openFile(toPath(csvPath), "rb"),
+    const FilePtr file(fromStdin ? stdin : fileops::openFile(csvPath, "rb"),
                        fromStdin ? [](std::FILE*) { return 0; } : &std::fclose);
     if (!file)
         return report(csvName, errnoText("cannot open"));
@@ -78,7 +79,7 @@ int importTable(const std::string& csvPath, const std::string& binPath) {
     const boots::CsvTable table = boots::decodeCsv(csv);
     if (table.error)
         return report(csvName, table.error->message());
-    const std::string failure = korvane_table::writePackedTable(toPath(binPath), table.records);
+    const std::string failure = korvane_table::writePackedTable(binPath, table.records);
     return failure.empty() ? 0 : report(binPath, failure);
 }
 
@@ -97,7 +98,7 @@ int main(int argc, char** argv) {
     // A write past the file-size limit then fails like any other write, and is cleaned up.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    korvane_table::useBinaryStdio();
+    fileops::binaryStdio();
     CLI::App app("Takes the boots table of a .bin file out as CSV for spreadsheet programs, and "
                  "puts it back.",
                  "korvane-table");
@@ -129,7 +130,9 @@ int main(int argc, char** argv) {
     checkCommand->add_option("BOOTS.bin", binPath, "the table to check")->required();
 
     try {
-        app.parse(argc, argv);
+        std::vector<std::string> args = fileops::arguments(argc, argv);
+        std::reverse(args.begin(), args.end()); // CLI11 takes them last first
+        app.parse(args);
     } catch (const CLI::ParseError& e) {
         return app.exit(e) == 0 ? 0 : kExitUsage;
     }
@@ -139,7 +142,7 @@ int main(int argc, char** argv) {
         if (importCommand->parsed())
             return importTable(csvPath, binPath);
         return checkTable(binPath);
-    } catch (const std::exception& e) { // out of memory, or a path that cannot be converted
+    } catch (const std::exception& e) { // out of memory
         return report(binPath, e.what());
     }
 }

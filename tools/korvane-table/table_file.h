@@ -1,11 +1,10 @@
 // Boots tables in .bin files, packed as one zlib stream or unpacked, and files replaced in one
-// step.
+// step. Paths are UTF-8.
 #pragma once
 
 #include "boots/boots_format.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -30,18 +29,18 @@ bool readAll(std::FILE* file, std::string& text);
 // `check` reads it back; only when both succeed is it renamed over `target` (created if missing).
 // An empty result on success; otherwise what failed, with `target` untouched and nothing left
 // beside it.
-std::string replaceFile(const std::filesystem::path& target,
+std::string replaceFile(const std::string& target,
                         const std::function<bool(std::FILE*)>& write,
                         const std::function<bool(std::FILE*)>& check);
 
 // Replaces `target` with the boots data file of `records`, packed as one zlib stream, checked by
 // unpacking it again. Results as replaceFile.
-std::string writePackedTable(const std::filesystem::path& target,
+std::string writePackedTable(const std::string& target,
                              const std::vector<boots::BootRecord>& records);
 
 // Replaces `target` with the CSV text of `records`, checked by reading it back. Results as
 // replaceFile.
-std::string writeCsvFile(const std::filesystem::path& target,
+std::string writeCsvFile(const std::string& target,
                          const std::vector<boots::BootRecord>& records);
 
 } // namespace korvane_table
