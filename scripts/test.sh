@@ -41,7 +41,15 @@ if [ ! -d build-win/wine ]; then
   cmake/wine-run.sh build-win/wine wineboot -i
   WINEPREFIX="$PWD/build-win/wine" /usr/lib/wine/wineserver -w
 fi
+# Wine's own background processes start with the first program and inherit its output, so ctest
+# would wait for them to end: start them first, detached, from a program that waits for its input
+# until the tests are done.
+sleep 3600 > >(cmake/wine-run.sh build-win/wine cmd.exe >/dev/null 2>&1) &
+wine_session=$!
+trap 'kill "$wine_session" 2>/dev/null || true' EXIT
 ctest --test-dir build-win --output-on-failure -j"$jobs" | tee build-win/ctest.log
+kill "$wine_session"
+WINEPREFIX="$PWD/build-win/wine" /usr/lib/wine/wineserver -w
 count() { grep -o 'tests failed out of [0-9]*' "$1" | grep -o '[0-9]*$'; }
 echo "Tests passed: $(count build/ctest.log) on Linux, $(count build-win/ctest.log) on Windows (Wine)"
 
