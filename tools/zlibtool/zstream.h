@@ -30,11 +30,6 @@ ZstreamResult zstream_unpack_to(std::FILE* in,
 // zstream_unpack_to writing the bytes to `out`. Does not flush or close either file.
 ZstreamResult zstream_unpack(std::FILE* in, std::FILE* out);
 
-// Unpacks `in` (exactly one complete zlib stream, nothing after it) and hands the bytes to
-// `sink` in order; ZSTREAM_WRITE_ERROR when `sink` returns false.
-ZstreamResult zstream_unpack_to(std::FILE* in,
-                                const std::function<bool(const unsigned char*, std::size_t)>& sink);
-
 // Packs the bytes that `source` hands over into one zlib stream written to `out`. `source` puts
 // at most `capacity` bytes at `buffer` and returns how many; 0 ends the input. Returns
 // ZSTREAM_OK, ZSTREAM_WRITE_ERROR or ZSTREAM_NO_MEMORY; does not flush or close `out`.
