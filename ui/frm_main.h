@@ -1,5 +1,5 @@
-// The main window: the boots list, the stats editor, and the open and save commands around the
-// compression tool.
+// The main window: the boots list, the stats editor, the open and save commands around the
+// compression tool, and the table's export to CSV and import from it.
 #pragma once
 
 #include "ui/txt_box.h"
@@ -64,12 +64,14 @@ private:
     void createActions();
     void createMenus();
 
-    // Start, open, save, exit, close (frm_main_files.cpp).
+    // Start, open, save, CSV, exit, close (frm_main_files.cpp).
     void Form_Load(const QString& appFolder);
     void Form_Unload();
     void MnuFileOpen_Click();
     void Cmd_Zapisz_Click();
     void MnuSaveFile_Click();
+    void MnuExportCsv_Click();
+    void MnuImportCsv_Click();
     void mnuQuit_Click();
     void Clear_Temp();
     // The folder the open dialog starts in.
@@ -101,6 +103,9 @@ private:
     // The editor as at start, and after each successful Open: nothing selected, the stats frame
     // hidden, the boxes at their initial texts, nothing written back.
     void Reset_Editor();
+    // Lists the table's first 256 boots, enables "Add BootS" by the last one listed, and resets
+    // the editor: after Open, and after an import or its undo.
+    void Fill_List();
 
     // Help (frm_main.cpp).
     void Help_Click();
@@ -120,6 +125,8 @@ private:
     QAction* MnuFileOpen = nullptr;
     QAction* mnuSep1 = nullptr;
     QAction* MnuSaveFile = nullptr;
+    QAction* MnuExportCsv = nullptr;
+    QAction* MnuImportCsv = nullptr;
     QAction* MnuSep2 = nullptr;
     QAction* mnuQuit = nullptr;
     QMenu* MnuEdit = nullptr;

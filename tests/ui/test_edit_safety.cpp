@@ -1,5 +1,7 @@
 // Edits are never lost by accident: the unsaved mark, the question before unsaved changes are
-// dropped, undo and redo, and the one backup of the user's original file.
+// dropped, undo and redo, the one backup of the user's original file, and the table's export to
+// CSV and its import as one undoable step.
+#include "boots/boots_csv.h"
 #include "boots/boots_format.h"
 #include "boots/qel_baza.h"
 #include "services/message_box.h"
@@ -64,9 +66,14 @@ private slots:
     void backupMadeOnceNeverReplaced_data();
     void backupMadeOnceNeverReplaced();
     void failedBackupStopsTheSave();
+    void exportCsv_data();
+    void exportCsv();
+    void importCsv_data();
+    void importCsv();
 
 private:
-    void open(const QString& path);
+    // Runs the File menu command whose dialog is answered with `file` (empty: cancelled).
+    void choose(const QString& file, const char* command = "MnuFileOpen");
     // One user action: "select ROW", "type BOX KEYS" ('<' is Backspace), "focus BOX", or the
     // objectName of a button or menu item to press (File, Open opens the user's file again).
     void act(const QString& action);
@@ -107,7 +114,7 @@ void TestEditSafety::init() {
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     path = user->filePath(QStringLiteral("a.bin"));
     QVERIFY(writePacked(path, encoded(Sample)));
-    open(path);
+    choose(path);
     QCOMPARE(list()->count(), 3);
 }
 
@@ -119,9 +126,9 @@ void TestEditSafety::cleanup() {
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void TestEditSafety::open(const QString& file) {
+void TestEditSafety::choose(const QString& file, const char* command) {
     Qel_Common_Dialog::Set_Answerer([file](auto&&...) { return file; });
-    action("MnuFileOpen")->trigger();
+    action(command)->trigger();
 }
 
 void TestEditSafety::act(const QString& step) {
@@ -253,7 +260,7 @@ void TestEditSafety::questionBeforeDropping() {
         QVERIFY(QFile::remove(app->path() + QStringLiteral("zlib/zlibtool")));
 
     if (command == QLatin1String("MnuFileOpen")) {
-        open(next);
+        choose(next);
     } else if (command == QLatin1String("close")) {
         window->close();
     } else {
@@ -395,6 +402,114 @@ void TestEditSafety::failedBackupStopsTheSave() {
     QCOMPARE(WEXITSTATUS(status), 0);
     QCOMPARE(readFile(path), stored);
     QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.bin"});
+}
+
+void TestEditSafety::exportCsv_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("target");     // the file chosen, in the user's folder; empty: cancel
+    QTest::addColumn<QByteArray>("written"); // b.csv afterwards; it held "earlier"
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unsaved edits and values outside the limits")
+        << QStringList{"select 0", "type 2 x"} << "b.csv"
+        << QByteArray("\xEF\xBB\xBFposition,id,group,name,shot_power,shot_accuracy,acceleration,"
+                      "top_speed,swerve\r\n0,1,3,Alphax,1,2,3,4,5\r\n1,2,0,Beta,0,0,9,0,0\r\n"
+                      "2,3,25,Gamma,5,4,3,2,1\r\n")
+        << "";
+    QTest::newRow("cancelled") << QStringList() << "" << QByteArray("earlier") << "";
+    QTest::newRow("folder is a file")
+        << QStringList() << "a.bin/b.csv" << QByteArray("earlier") << "Wystąpił błąd";
+}
+
+void TestEditSafety::exportCsv() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, target);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, message);
+    QVERIFY(writeFile(user->filePath(QStringLiteral("b.csv")), "earlier"));
+    for (const QString& step : steps)
+        act(step);
+    const QByteArray original = readFile(path);
+    choose(target.isEmpty() ? QString() : user->filePath(target), "MnuExportCsv");
+    QCOMPARE(readFile(user->filePath(QStringLiteral("b.csv"))), written);
+    QCOMPARE(messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(messages[0].text, message);
+    QCOMPARE(readFile(path), original);
+    QCOMPARE(window->isWindowModified(), !steps.isEmpty()); // an export is not a save
+    QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"a.bin", "b.csv"}));
+}
+
+void TestEditSafety::importCsv_data() {
+    QTest::addColumn<QByteArray>("csv"); // written to in.csv
+    QTest::addColumn<QString>("target"); // the file chosen, in the user's folder; empty: cancel
+    QTest::addColumn<Boots>("imported"); // empty: the table stays as it was
+    QTest::addColumn<QString>("message");
+    const QByteArray header =
+        "position,id,group,name,shot_power,shot_accuracy,acceleration,top_speed,swerve\r\n";
+    QTest::newRow("semicolons, no mark, LF, names quoted")
+        << QByteArray("position;id;group;name;shot_power;shot_accuracy;acceleration;top_speed;"
+                      "swerve\n0;7;0;\"Ł;ódź \"\"9\"\"\";0;9;255;1;1\n1;8;2;B;1;2;3;4;5\n")
+        << "in.csv" << Boots{{7, 0, "Ł;ódź \"9\"", 0, 9, 255, 1, 1}, {8, 2, "B", 1, 2, 3, 4, 5}}
+        << "";
+    Boots many(300); // more than the list shows
+    for (std::size_t i = 0; i < many.size(); ++i)
+        many[i] = {static_cast<std::uint8_t>(i), 1, "Boot " + std::to_string(i), 1, 2, 3, 4, 5};
+    const std::string manyCsv = boots::encodeCsv(many);
+    QTest::newRow("300 boots") << QByteArray::fromStdString(manyCsv) << "in.csv" << many << "";
+    QTest::newRow("a fault")
+        << header + "0,1,1,A,1,1,1,1,x\r\n"
+        << "in.csv" << Boots()
+        << "Nie można wczytać pliku CSV:\nline 2, column swerve: not a whole number from 0 to 255";
+    QTest::newRow("missing file") << QByteArray() << "gone.csv" << Boots()
+                                  << "Nie można wczytać pliku CSV:\nNo such file or directory";
+    QTest::newRow("cancelled") << header + "0,1,1,A,1,1,1,1,1\r\n"
+                               << "" << Boots() << "";
+}
+
+void TestEditSafety::importCsv() {
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, target);
+    QFETCH(Boots, imported);
+    QFETCH(QString, message);
+    QVERIFY(writeFile(user->filePath(QStringLiteral("in.csv")), csv));
+    const QByteArray original = readFile(path);
+    const QString opened = shown();
+    act(QStringLiteral("select 1"));
+    const QString selected = shown();
+    choose(target.isEmpty() ? QString() : user->filePath(target), "MnuImportCsv");
+    QCOMPARE(messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(messages[0].text, message);
+    QCOMPARE(readFile(path), original); // only a save reaches the user's file
+    if (imported.empty()) {
+        QCOMPARE(shown(), selected);
+        QVERIFY(!window->isWindowModified());
+        QVERIFY(!action("MnuUndo")->isEnabled());
+        return;
+    }
+
+    // The whole table replaced, its first 256 boots listed, the editor reset, one step to undo.
+    QCOMPARE(window->Baza().Boots_All(), imported);
+    QStringList items;
+    for (std::size_t i = 0; i < std::min<std::size_t>(imported.size(), 256); ++i)
+        items << QString::number(imported[i].ID) + ':' + QString::fromStdString(imported[i].Nazwa);
+    const QString after = shown();
+    QVERIFY(after.contains("\nitems " + items.join('|') + "\nselected -1\n"));
+    QVERIFY(after.endsWith(QStringLiteral("frame 0")));
+    QVERIFY(window->isWindowModified());
+    action("MnuUndo")->trigger();
+    QCOMPARE(shown(), opened);
+    QVERIFY(!window->isWindowModified());
+    QVERIFY(!action("MnuUndo")->isEnabled());
+    action("MnuRedo")->trigger();
+    QCOMPARE(shown(), after);
+    QVERIFY(window->isWindowModified());
+
+    // Exported again, byte for byte as the codec writes the imported boots.
+    choose(user->filePath(QStringLiteral("out.csv")), "MnuExportCsv");
+    QCOMPARE(readFile(user->filePath(QStringLiteral("out.csv"))),
+             QByteArray::fromStdString(boots::encodeCsv(imported)));
 }
 
 QTEST_MAIN(TestEditSafety)
