@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -24,6 +25,9 @@ class Qel_Baza;
 class Qel_Process;
 class FrmHelp;
 class WorkFolder;
+namespace boots {
+struct BootRecord;
+}
 
 class FrmMain : public QMainWindow {
     Q_OBJECT
@@ -106,6 +110,9 @@ private:
     // Lists the table's first 256 boots, enables "Add BootS" by the last one listed, and resets
     // the editor: after Open, and after an import or its undo.
     void Fill_List();
+    // Replaces the whole table with `records` as one undo step, then lists it as Fill_List does.
+    // False, with nothing changed, when the table refuses them.
+    bool Replace_Table(std::vector<boots::BootRecord> records);
 
     // Help (frm_main.cpp).
     void Help_Click();

@@ -9,9 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QUndoStack>
 
-#include <functional>
 #include <utility>
 
 namespace {
@@ -19,25 +17,6 @@ namespace {
 using Boots = std::vector<boots::BootRecord>;
 
 const QString kCsvFilter = QStringLiteral("CSV (*.csv)|*.csv");
-
-// A table replaced as a whole, made after the replacement (the first redo does nothing).
-class Table_Step : public QUndoCommand {
-public:
-    using Show = std::function<void(const Boots&)>;
-    Table_Step(Boots before, Boots after, Show show)
-        : Before(std::move(before)), After(std::move(after)), Show_Table(std::move(show)) {}
-    void undo() override { Show_Table(Before); }
-    void redo() override {
-        if (Done)
-            Show_Table(After);
-        Done = true;
-    }
-
-private:
-    Boots Before, After;
-    Show Show_Table;
-    bool Done = false;
-};
 
 // Reads and decodes the CSV file at `path` into `records`. Returns the reason when it cannot be
 // read or decoded (records then untouched), else an empty text.
@@ -98,15 +77,6 @@ void FrmMain::MnuImportCsv_Click() {
                               QStringLiteral("Import CSV"), korvane::MessageIcon::Information});
         return;
     }
-    Boots before = Table->Boots_All();
-    if (!Table->Zastap(std::move(records))) {
+    if (!Replace_Table(std::move(records)))
         showFailure(this);
-        return;
-    }
-    Fill_List();
-    Undo_Stack->push(
-        new Table_Step(std::move(before), Table->Boots_All(), [this](const Boots& table) {
-            Table->Zastap(table);
-            Fill_List();
-        }));
 }

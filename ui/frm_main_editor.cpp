@@ -92,7 +92,7 @@ private:
     bool Done = false;
 };
 
-// An added boot, made before it is pushed (the first redo does nothing).
+// An added boot or a replaced table, made before it is pushed (the first redo does nothing).
 class Add_Step : public QUndoCommand {
 public:
     Add_Step(std::function<void()> add, std::function<void()> takeBack)
@@ -238,6 +238,20 @@ void FrmMain::Reset_Editor() {
     Current_Index = 0;
     for (int box = 0; box < static_cast<int>(Txt.size()); ++box)
         Txt[box]->showWhole(box == Name_Box ? QString() : QStringLiteral("0"));
+}
+
+bool FrmMain::Replace_Table(std::vector<boots::BootRecord> records) {
+    std::vector<boots::BootRecord> before = Table->Boots_All();
+    if (!Table->Zastap(std::move(records)))
+        return false;
+    Fill_List();
+    const auto show = [this](const std::vector<boots::BootRecord>& boots) {
+        Table->Zastap(boots);
+        Fill_List();
+    };
+    Undo_Stack->push(new Add_Step([show, after = Table->Boots_All()] { show(after); },
+                                  [show, before = std::move(before)] { show(before); }));
+    return true;
 }
 
 void FrmMain::Fill_List() {
