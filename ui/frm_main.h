@@ -68,14 +68,12 @@ private:
     void createActions();
     void createMenus();
 
-    // Start, open, save, CSV, exit, close (frm_main_files.cpp).
+    // Start, open, save, exit, close (frm_main_files.cpp).
     void Form_Load(const QString& appFolder);
     void Form_Unload();
     void MnuFileOpen_Click();
     void Cmd_Zapisz_Click();
     void MnuSaveFile_Click();
-    void MnuExportCsv_Click();
-    void MnuImportCsv_Click();
     void mnuQuit_Click();
     void Clear_Temp();
     // The folder the open dialog starts in.
@@ -90,6 +88,10 @@ private:
     // Copies the user's file to FILE.bak beside it unless that exists (or the file does not).
     // False, with no FILE.bak made, when the copy cannot be written whole.
     bool Backup_Original();
+
+    // Export CSV and Import CSV (frm_main_csv.cpp): both need an open file.
+    void MnuExportCsv_Click();
+    void MnuImportCsv_Click();
 
     // The boots list and the stats editor (frm_main_editor.cpp).
     void List1_Click();

@@ -245,8 +245,8 @@ bool FrmMain::Replace_Table(std::vector<boots::BootRecord> records) {
     if (!Table->Zastap(std::move(records)))
         return false;
     Fill_List();
-    const auto show = [this](const std::vector<boots::BootRecord>& boots) {
-        Table->Zastap(boots);
+    const auto show = [this](const std::vector<boots::BootRecord>& table) {
+        Table->Zastap(table);
         Fill_List();
     };
     Undo_Stack->push(new Add_Step([show, after = Table->Boots_All()] { show(after); },
