@@ -207,3 +207,7 @@ bool Qel_Baza::Usun_Ostatni() {
     Boots.pop_back();
     return true;
 }
+
+const std::vector<boots::BootRecord>& Qel_Baza::Boots_All() const {
+    return Boots;
+}

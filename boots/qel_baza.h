@@ -83,4 +83,8 @@ public:
     // Removes the last boot. Returns false and changes nothing when no table is loaded or it
     // holds a single boot: the table is never left empty.
     bool Usun_Ostatni();
+
+    // Every boot held, in table order, as stored (past the 256 that an Index reaches too); empty
+    // when no table is loaded. Valid until the table next changes.
+    const std::vector<boots::BootRecord>& Boots_All() const;
 };

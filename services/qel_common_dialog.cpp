@@ -29,11 +29,13 @@ QStringList nameFilters(const QString& Filter) {
     return filters;
 }
 
+// An empty saveSuffix asks for a file to open, else for a file to write.
 QString askUser(QWidget* owner, const QString& title, const QString& dir,
-                const QStringList& filters) {
+                const QStringList& filters, const QString& saveSuffix) {
     QFileDialog dialog(owner, title, dir);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setAcceptMode(saveSuffix.isEmpty() ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(saveSuffix);
     // The descriptions already name their patterns; show them as given.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (!filters.isEmpty())
@@ -47,9 +49,20 @@ QString askUser(QWidget* owner, const QString& title, const QString& dir,
 
 QString Qel_Common_Dialog::OpenFileName(QWidget* FrmName, const QString& DialogTitle,
                                         const QString& DirPath, const QString& Filter) {
+    return Choose(FrmName, DialogTitle, DirPath, Filter, QString());
+}
+
+QString Qel_Common_Dialog::SaveFileName(QWidget* FrmName, const QString& DialogTitle,
+                                        const QString& DirPath, const QString& Filter,
+                                        const QString& DefaultSuffix) {
+    return Choose(FrmName, DialogTitle, DirPath, Filter, DefaultSuffix);
+}
+
+QString Qel_Common_Dialog::Choose(QWidget* owner, const QString& title, const QString& dir,
+                                  const QString& Filter, const QString& saveSuffix) {
     const QStringList filters = nameFilters(Filter);
-    const QString chosen = currentAnswerer() ? currentAnswerer()(DialogTitle, DirPath, filters)
-                                             : askUser(FrmName, DialogTitle, DirPath, filters);
+    const QString chosen = currentAnswerer() ? currentAnswerer()(title, dir, filters)
+                                             : askUser(owner, title, dir, filters, saveSuffix);
     if (chosen.isEmpty())
         return QStringLiteral("-1");
     Chosen_Path = chosen;

@@ -1,4 +1,5 @@
-// The open-file dialog: asks the user for one file and remembers the path chosen last.
+// The open-file and save-file dialogs: ask the user for one file and remember the path chosen
+// last.
 #pragma once
 
 #include <QString>
@@ -16,15 +17,23 @@ public:
     QString OpenFileName(QWidget* FrmName, const QString& DialogTitle, const QString& DirPath,
                          const QString& Filter = QStringLiteral("Wszystkie Pliki (*.*)|*.*"));
 
+    // As OpenFileName, for a file to write: a name typed without a suffix gets ".DefaultSuffix",
+    // and the user confirms replacing a file that exists.
+    QString SaveFileName(QWidget* FrmName, const QString& DialogTitle, const QString& DirPath,
+                         const QString& Filter, const QString& DefaultSuffix);
+
     // The file name part of the chosen path; empty when nothing was chosen.
     QString TitleName() const;
 
-    // Test seam: when set, OpenFileName asks this instead of showing a dialog. It receives the
+    // Test seam: when set, both dialogs ask this instead of showing a dialog. It receives the
     // title, folder and Qt name filters and returns a path, or an empty text for cancel.
     using Answerer = std::function<QString(const QString& title, const QString& dir,
                                            const QStringList& nameFilters)>;
     static void Set_Answerer(Answerer answerer);
 
 private:
+    QString Choose(QWidget* owner, const QString& title, const QString& dir, const QString& Filter,
+                   const QString& saveSuffix);
+
     QString Chosen_Path;
 };

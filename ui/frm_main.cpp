@@ -89,6 +89,8 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
 
     connect(MnuFileOpen, &QAction::triggered, this, &FrmMain::MnuFileOpen_Click);
     connect(MnuSaveFile, &QAction::triggered, this, &FrmMain::MnuSaveFile_Click);
+    connect(MnuExportCsv, &QAction::triggered, this, &FrmMain::MnuExportCsv_Click);
+    connect(MnuImportCsv, &QAction::triggered, this, &FrmMain::MnuImportCsv_Click);
     connect(mnuQuit, &QAction::triggered, this, &FrmMain::mnuQuit_Click);
     connect(Help, &QAction::triggered, this, &FrmMain::Help_Click);
     connect(MnuUndo, &QAction::triggered, this, &FrmMain::MnuUndo_Click);
@@ -136,6 +138,12 @@ void FrmMain::createActions() {
     MnuSaveFile = makeAction(QStringLiteral("MnuSaveFile"), QStringLiteral("&Save"),
                              QKeySequence(Qt::CTRL | Qt::Key_S));
     MnuSaveFile->setEnabled(false);
+    MnuExportCsv =
+        makeAction(QStringLiteral("MnuExportCsv"), QStringLiteral("Export CSV…"), QKeySequence());
+    MnuExportCsv->setEnabled(false);
+    MnuImportCsv =
+        makeAction(QStringLiteral("MnuImportCsv"), QStringLiteral("Import CSV…"), QKeySequence());
+    MnuImportCsv->setEnabled(false);
     mnuQuit = makeAction(QStringLiteral("mnuQuit"), QStringLiteral("&Exit"),
                          QKeySequence(Qt::CTRL | Qt::Key_Q));
     Help = makeAction(QStringLiteral("Help"), QStringLiteral("Help"), QKeySequence());
@@ -155,6 +163,8 @@ void FrmMain::createMenus() {
     mnuSep1 = MnuFile->addSeparator();
     mnuSep1->setObjectName(QStringLiteral("mnuSep1"));
     MnuFile->addAction(MnuSaveFile);
+    MnuFile->addAction(MnuExportCsv);
+    MnuFile->addAction(MnuImportCsv);
     MnuSep2 = MnuFile->addSeparator();
     MnuSep2->setObjectName(QStringLiteral("MnuSep2"));
     MnuFile->addAction(mnuQuit);

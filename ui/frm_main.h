@@ -1,5 +1,5 @@
-// The main window: the boots list, the stats editor, and the open and save commands around the
-// compression tool.
+// The main window: the boots list, the stats editor, the open and save commands around the
+// compression tool, and the table's export to CSV and import from it.
 #pragma once
 
 #include "ui/txt_box.h"
@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -24,6 +25,9 @@ class Qel_Baza;
 class Qel_Process;
 class FrmHelp;
 class WorkFolder;
+namespace boots {
+struct BootRecord;
+}
 
 class FrmMain : public QMainWindow {
     Q_OBJECT
@@ -86,6 +90,10 @@ private:
     // False, with no FILE.bak made, when the copy cannot be written whole.
     bool Backup_Original();
 
+    // Export CSV and Import CSV (frm_main_csv.cpp): both need an open file.
+    void MnuExportCsv_Click();
+    void MnuImportCsv_Click();
+
     // The boots list and the stats editor (frm_main_editor.cpp).
     void List1_Click();
     void Txt_Change(int Index);
@@ -102,6 +110,12 @@ private:
     // The editor as at start, and after each successful Open: nothing selected, the stats frame
     // hidden, the boxes at their initial texts, nothing written back.
     void Reset_Editor();
+    // Lists the table's first 256 boots, enables "Add BootS" by the last one listed, and resets
+    // the editor: after Open, and after an import or its undo.
+    void Fill_List();
+    // Replaces the whole table with `records` as one undo step, then lists it as Fill_List does.
+    // False, with nothing changed, when the table refuses them.
+    bool Replace_Table(std::vector<boots::BootRecord> records);
 
     // Help (frm_main.cpp).
     void Help_Click();
@@ -121,6 +135,8 @@ private:
     QAction* MnuFileOpen = nullptr;
     QAction* mnuSep1 = nullptr;
     QAction* MnuSaveFile = nullptr;
+    QAction* MnuExportCsv = nullptr;
+    QAction* MnuImportCsv = nullptr;
     QAction* MnuSep2 = nullptr;
     QAction* mnuQuit = nullptr;
     QMenu* MnuEdit = nullptr;

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QUndoStack>
@@ -91,7 +92,7 @@ private:
     bool Done = false;
 };
 
-// An added boot, made before it is pushed (the first redo does nothing).
+// An added boot or a replaced table, made before it is pushed (the first redo does nothing).
 class Add_Step : public QUndoCommand {
 public:
     Add_Step(std::function<void()> add, std::function<void()> takeBack)
@@ -237,6 +238,35 @@ void FrmMain::Reset_Editor() {
     Current_Index = 0;
     for (int box = 0; box < static_cast<int>(Txt.size()); ++box)
         Txt[box]->showWhole(box == Name_Box ? QString() : QStringLiteral("0"));
+}
+
+bool FrmMain::Replace_Table(std::vector<boots::BootRecord> records) {
+    std::vector<boots::BootRecord> before = Table->Boots_All();
+    if (!Table->Zastap(std::move(records)))
+        return false;
+    Fill_List();
+    const auto show = [this](const std::vector<boots::BootRecord>& table) {
+        Table->Zastap(table);
+        Fill_List();
+    };
+    Undo_Stack->push(new Add_Step([show, after = Table->Boots_All()] { show(after); },
+                                  [show, before = std::move(before)] { show(before); }));
+    return true;
+}
+
+void FrmMain::Fill_List() {
+    QStringList items;
+    const int listed = std::min(Table->Count(), Qel_Baza::Max_Boots);
+    for (int i = 0; i < listed; ++i) {
+        const auto position = static_cast<std::uint8_t>(i);
+        items << QString::number(Table->Get_ID(position)) + QLatin1Char(':') +
+                     QString::fromStdString(Table->Get_Nazwa(position));
+    }
+    List1->clear();
+    List1->addItems(items);
+    Last_ID = static_cast<std::uint8_t>(Table->Get_ID(static_cast<std::uint8_t>(listed - 1)));
+    Cmd_Dodaj->setEnabled(Last_ID != 255);
+    Reset_Editor();
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -20,7 +20,6 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QUndoStack>
-#include <algorithm>
 
 namespace {
 
@@ -203,20 +202,9 @@ void FrmMain::Open_File(const QString& path) {
     Chosen_File = path;
     if (!Work->portable())
         settings().setValue(kLastFolder, QFileInfo(path).absolutePath());
-    MnuSaveFile->setEnabled(true);
-
-    QStringList items;
-    const int listed = std::min(Table->Count(), Qel_Baza::Max_Boots);
-    for (int i = 0; i < listed; ++i) {
-        const auto position = static_cast<std::uint8_t>(i);
-        items << QString::number(Table->Get_ID(position)) + QLatin1Char(':') +
-                     QString::fromStdString(Table->Get_Nazwa(position));
-    }
-    List1->clear();
-    List1->addItems(items);
-    Last_ID = static_cast<std::uint8_t>(Table->Get_ID(static_cast<std::uint8_t>(listed - 1)));
-    Cmd_Dodaj->setEnabled(Last_ID != 255);
-    Reset_Editor();
+    for (QAction* command : {MnuSaveFile, MnuExportCsv, MnuImportCsv})
+        command->setEnabled(true);
+    Fill_List();
     Undo_Stack->clear();
 }
 

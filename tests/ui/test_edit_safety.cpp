@@ -1,5 +1,7 @@
 // Edits are never lost by accident: the unsaved mark, the question before unsaved changes are
-// dropped, undo and redo, and the one backup of the user's original file.
+// dropped, undo and redo, the one backup of the user's original file, and the table's export to
+// CSV and its import as one undoable step.
+#include "boots/boots_csv.h"
 #include "boots/boots_format.h"
 #include "boots/qel_baza.h"
 #include "services/message_box.h"
@@ -64,9 +66,12 @@ private slots:
     void backupMadeOnceNeverReplaced_data();
     void backupMadeOnceNeverReplaced();
     void failedBackupStopsTheSave();
+    void csvCommands_data();
+    void csvCommands();
 
 private:
-    void open(const QString& path);
+    // Runs the File menu command whose dialog is answered with `file` (empty: cancelled).
+    void choose(const QString& file, const char* command = "MnuFileOpen");
     // One user action: "select ROW", "type BOX KEYS" ('<' is Backspace), "focus BOX", or the
     // objectName of a button or menu item to press (File, Open opens the user's file again).
     void act(const QString& action);
@@ -107,7 +112,7 @@ void TestEditSafety::init() {
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     path = user->filePath(QStringLiteral("a.bin"));
     QVERIFY(writePacked(path, encoded(Sample)));
-    open(path);
+    choose(path);
     QCOMPARE(list()->count(), 3);
 }
 
@@ -119,9 +124,9 @@ void TestEditSafety::cleanup() {
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void TestEditSafety::open(const QString& file) {
+void TestEditSafety::choose(const QString& file, const char* command) {
     Qel_Common_Dialog::Set_Answerer([file](auto&&...) { return file; });
-    action("MnuFileOpen")->trigger();
+    action(command)->trigger();
 }
 
 void TestEditSafety::act(const QString& step) {
@@ -253,7 +258,7 @@ void TestEditSafety::questionBeforeDropping() {
         QVERIFY(QFile::remove(app->path() + QStringLiteral("zlib/zlibtool")));
 
     if (command == QLatin1String("MnuFileOpen")) {
-        open(next);
+        choose(next);
     } else if (command == QLatin1String("close")) {
         window->close();
     } else {
@@ -395,6 +400,81 @@ void TestEditSafety::failedBackupStopsTheSave() {
     QCOMPARE(WEXITSTATUS(status), 0);
     QCOMPARE(readFile(path), stored);
     QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.bin"});
+}
+
+void TestEditSafety::csvCommands_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("file");   // chosen in the user's folder; empty: cancelled
+    QTest::addColumn<QByteArray>("csv"); // in.csv after the command (an export finds "earlier")
+    QTest::addColumn<Boots>("imported"); // empty: the table stays as it was
+    QTest::addColumn<QString>("message");
+    const QString exportCsv = QStringLiteral("MnuExportCsv"), importCsv = "MnuImportCsv";
+    const QByteArray header = "\xEF\xBB\xBFposition,id,group,name,shot_power,shot_accuracy,"
+                              "acceleration,top_speed,swerve\r\n";
+    const QString unreadable = QStringLiteral("Nie można wczytać pliku CSV:\n");
+    QTest::newRow("export, unsaved edit and values outside the limits")
+        << exportCsv << "in.csv"
+        << header + "0,1,3,Alphax,1,2,3,4,5\r\n1,2,0,Beta,0,0,9,0,0\r\n2,3,25,Gamma,5,4,3,2,1\r\n"
+        << Boots() << "";
+    QTest::newRow("export cancelled") << exportCsv << "" << QByteArray("earlier") << Boots() << "";
+    QTest::newRow("export into a file")
+        << exportCsv << "a.bin/in.csv" << QByteArray("earlier") << Boots() << "Wystąpił błąd";
+    Boots many(300); // more boots than the list shows
+    for (std::size_t i = 0; i < many.size(); ++i)
+        many[i] = {static_cast<std::uint8_t>(i), 1, "Łódź " + std::to_string(i), 1, 2, 3, 4, 9};
+    QTest::newRow("import") << importCsv << "in.csv"
+                            << QByteArray::fromStdString(boots::encodeCsv(many)) << many << "";
+    QTest::newRow("import, a fault")
+        << importCsv << "in.csv" << header + "0,1,1,A,1,1,1,1,x\r\n"
+        << Boots() << unreadable + "line 2, column swerve: not a whole number from 0 to 255";
+    QTest::newRow("import, missing file") << importCsv << "gone.csv" << QByteArray() << Boots()
+                                          << unreadable + "No such file or directory";
+    QTest::newRow("import cancelled") << importCsv << "" << header + "0,1,1,A,1,1,1,1,1\r\n"
+                                      << Boots() << "";
+}
+
+void TestEditSafety::csvCommands() {
+    QFETCH(QString, command);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, csv);
+    QFETCH(Boots, imported);
+    QFETCH(QString, message);
+    const bool exporting = command == QLatin1String("MnuExportCsv");
+    const QString in = user->filePath(QStringLiteral("in.csv"));
+    QVERIFY(writeFile(in, exporting ? QByteArray("earlier") : csv));
+    const QByteArray original = readFile(path);
+    const QString opened = shown();
+    act(QStringLiteral("select 0"));
+    if (exporting)
+        act(QStringLiteral("type 2 x"));
+    const QString before = shown();
+    choose(file.isEmpty() ? QString() : user->filePath(file), command.toLatin1().constData());
+    QCOMPARE(readFile(in), csv);
+    QCOMPARE(readFile(path), original); // only a save reaches the user's file
+    QCOMPARE(messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(messages[0].text, message);
+    if (imported.empty()) {
+        QCOMPARE(shown(), before);
+        QCOMPARE(window->isWindowModified(), exporting); // an export is not a save
+        return;
+    }
+
+    // The whole table replaced, its first 256 boots listed, the editor reset: one undo step.
+    QCOMPARE(window->Baza().Boots_All(), imported);
+    QCOMPARE(list()->count(), 256);
+    QCOMPARE(list()->item(255)->text(), QStringLiteral("255:Łódź 255"));
+    const QString after = shown();
+    QVERIFY(after.endsWith(QStringLiteral("\nselected -1\nboxes 0|0||0|0|0|0|0\nframe 0")));
+    QVERIFY(window->isWindowModified());
+    action("MnuUndo")->trigger();
+    QCOMPARE(shown(), opened);
+    QVERIFY(!window->isWindowModified());
+    action("MnuRedo")->trigger();
+    QCOMPARE(shown(), after);
+    QVERIFY(window->isWindowModified());
+    choose(user->filePath(QStringLiteral("out.csv")), "MnuExportCsv"); // every boot, as read
+    QCOMPARE(readFile(user->filePath(QStringLiteral("out.csv"))), csv);
 }
 
 QTEST_MAIN(TestEditSafety)

@@ -255,6 +255,8 @@ void TestLayout::menus_data() {
     QTest::newRow("mnuSep1") << "" << QKeySequence() << true << true;
     QTest::newRow("MnuSaveFile") << "&Save" << QKeySequence(QStringLiteral("Ctrl+S")) << false
                                  << false;
+    QTest::newRow("MnuExportCsv") << "Export CSV…" << QKeySequence() << false << false;
+    QTest::newRow("MnuImportCsv") << "Import CSV…" << QKeySequence() << false << false;
     QTest::newRow("MnuSep2") << "" << QKeySequence() << true << true;
     QTest::newRow("mnuQuit") << "&Exit" << QKeySequence(QStringLiteral("Ctrl+Q")) << true << false;
 }
@@ -285,11 +287,12 @@ void TestLayout::startState() {
     QVERIFY(control<QPushButton>(QStringLiteral("Cmd_Dodaj"))->isEnabled());
     QCOMPARE(main->focusWidget(), control<QWidget>(QStringLiteral("Cmd_Zapisz")));
 
-    // The File menu holds exactly its five items, in order; Help runs from the menu bar.
+    // The File menu holds exactly its seven items, in order; Help runs from the menu bar.
     QStringList names;
     for (const QAction* action : control<QMenu>(QStringLiteral("MnuFile"))->actions())
         names << action->objectName();
-    QCOMPARE(names, QStringList({"MnuFileOpen", "mnuSep1", "MnuSaveFile", "MnuSep2", "mnuQuit"}));
+    QCOMPARE(names, QStringList({"MnuFileOpen", "mnuSep1", "MnuSaveFile", "MnuExportCsv",
+                                 "MnuImportCsv", "MnuSep2", "mnuQuit"}));
     auto* help = control<QAction>(QStringLiteral("Help"));
     QCOMPARE(help->text(), QStringLiteral("Help"));
     QVERIFY(!help->menu());

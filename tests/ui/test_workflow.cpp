@@ -617,6 +617,8 @@ void TestWorkflow::closingWhileTheToolRunsStopsIt() {
             QVERIFY(!drop({QUrl::fromLocalFile(next)}));
             action("MnuFileOpen")->trigger();
             action("MnuSaveFile")->trigger();
+            action("MnuExportCsv")->trigger();
+            action("MnuImportCsv")->trigger();
             button("Cmd_Zapisz")->click();
             QCOMPARE(asked, 2);
             QVERIFY(messages.isEmpty());
