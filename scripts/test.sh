@@ -47,6 +47,7 @@ fi
 sleep 3600 > >(cmake/wine-run.sh build-win/wine cmd.exe >/dev/null 2>&1) &
 wine_session=$!
 trap 'kill "$wine_session" 2>/dev/null || true' EXIT
+for _ in $(seq 120); do pgrep -f 'system32.cmd\.exe' >/dev/null && break; sleep 0.5; done
 ctest --test-dir build-win --output-on-failure -j"$jobs" | tee build-win/ctest.log
 kill "$wine_session"
 WINEPREFIX="$PWD/build-win/wine" /usr/lib/wine/wineserver -w
