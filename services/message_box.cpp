@@ -47,6 +47,10 @@ void showMessage(QWidget* parent, const Message& message) {
     box.exec();
 }
 
+void showFailure(QWidget* parent) {
+    showMessage(parent, {QStringLiteral("Wystąpił błąd"), {}, MessageIcon::None});
+}
+
 void setMessageRecorder(std::function<void(const Message&)> recorder) {
     messageRecorder() = std::move(recorder);
 }

@@ -20,6 +20,9 @@ struct Message {
 // Shows `message` modally over `parent` and returns when the user has pressed OK.
 void showMessage(QWidget* parent, const Message& message);
 
+// Shows the program's one message for a failed operation, "Wystąpił błąd".
+void showFailure(QWidget* parent);
+
 // Test seam: when set, showMessage hands each message to `recorder` instead of showing it.
 void setMessageRecorder(std::function<void(const Message&)> recorder);
 

@@ -35,10 +35,6 @@ QString readCsv(const QString& path, Boots& records) {
     return QString();
 }
 
-void showFailure(QWidget* parent) {
-    korvane::showMessage(parent, {QStringLiteral("Wystąpił błąd"), {}, korvane::MessageIcon::None});
-}
-
 } // namespace
 
 void FrmMain::MnuExportCsv_Click() {
@@ -58,7 +54,7 @@ void FrmMain::MnuExportCsv_Click() {
     // Flush before commit(): commit() renames even when its own final flush fails (Qt 6.4).
     if (!file.open(QIODevice::WriteOnly) || !boots::encodeCsv(Table->Boots_All(), write) ||
         !file.flush() || !file.commit())
-        showFailure(this);
+        korvane::showFailure(this);
 }
 
 void FrmMain::MnuImportCsv_Click() {
@@ -78,5 +74,5 @@ void FrmMain::MnuImportCsv_Click() {
         return;
     }
     if (!Replace_Table(std::move(records)))
-        showFailure(this);
+        korvane::showFailure(this);
 }

@@ -36,10 +36,6 @@ QString droppedFile(const QMimeData* data) {
     return urls.size() == 1 && urls[0].isLocalFile() ? urls[0].toLocalFile() : QString();
 }
 
-void showFailure(QWidget* parent) {
-    korvane::showMessage(parent, {QStringLiteral("Wystąpił błąd"), {}, korvane::MessageIcon::None});
-}
-
 // Deletes a working file left by an earlier command; false when it is still there.
 bool removeStale(const QString& path) {
     QFile::remove(path);
@@ -151,7 +147,7 @@ bool FrmMain::Run_Tool(const QStringList& arguments) {
         Running_Tool = nullptr;
     }
     if (!tool.Succeeded() && !tool.Stopped())
-        showFailure(this);
+        korvane::showFailure(this);
     return tool.Succeeded();
 }
 
@@ -186,7 +182,7 @@ void FrmMain::Open_File(const QString& path) {
     const QString unpacked = copy + QStringLiteral(".unzlib");
     if (liesInside(path, tempDir) || !removeStale(copy) || !removeStale(unpacked) ||
         !QFile::copy(path, copy)) {
-        showFailure(this);
+        korvane::showFailure(this);
         return;
     }
     if (!Run_Tool({copy, QStringLiteral("-d")}))
@@ -195,7 +191,7 @@ void FrmMain::Open_File(const QString& path) {
     // The earlier file stays open, boots and all, unless the new one loads.
     auto loaded = std::make_unique<Qel_Baza>();
     if (!loaded->Wczytaj(unpacked.toStdString())) {
-        showFailure(this);
+        korvane::showFailure(this);
         return;
     }
     Table = std::move(loaded);
@@ -212,13 +208,13 @@ void FrmMain::Cmd_Zapisz_Click() {
     if (Busy())
         return;
     if (!Table->Zapisz()) {
-        showFailure(this);
+        korvane::showFailure(this);
         return;
     }
     const QString unpacked = QString::fromStdString(Table->Path());
     const QString packed = unpacked + QStringLiteral(".zlib");
     if (!removeStale(packed)) {
-        showFailure(this);
+        korvane::showFailure(this);
         return;
     }
     if (!Run_Tool({unpacked}))
@@ -226,7 +222,7 @@ void FrmMain::Cmd_Zapisz_Click() {
     // Only a packed file that gives back exactly the table just written may replace the user's.
     if (!korvane::unpacksTo(packed, unpacked) || !Backup_Original() ||
         !copyFileOver(packed, Chosen_File)) {
-        showFailure(this);
+        korvane::showFailure(this);
         return;
     }
     Clear_Temp();
