@@ -16,13 +16,16 @@ namespace {
 // has one, and shows the answer in a message box.
 bool asksForText(int argc, char* argv[]) {
 #ifdef Q_OS_WIN
+    Q_UNUSED(argc)
+    Q_UNUSED(argv)
     return false;
-#endif
+#else
     for (int i = 1; i < argc && qstrcmp(argv[i], "--") != 0; ++i)
         for (const char* option : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
             if (qstrcmp(argv[i], option) == 0)
                 return true;
     return false;
+#endif
 }
 
 } // namespace
