@@ -1,5 +1,6 @@
 #include "services/packed_file.h"
 
+#include "boots/file_ops.h"
 #include "tools/zlibtool/zstream.h"
 
 #include <QFile>
@@ -9,25 +10,9 @@
 #include <memory>
 #include <vector>
 
-#ifdef Q_OS_WIN
-#include <QDir>
-#endif
-
-namespace {
-
-std::FILE* openForReading(const QString& path) {
-#ifdef Q_OS_WIN
-    return _wfopen(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()), L"rb");
-#else
-    return std::fopen(QFile::encodeName(path).constData(), "rb");
-#endif
-}
-
-} // namespace
-
 bool korvane::unpacksTo(const QString& packed, const QString& plain) {
     QFile expected(plain);
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(openForReading(packed), &std::fclose);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(fileops::openFile(packed.toStdString(), "rb"), &std::fclose);
     if (!in || !expected.open(QIODevice::ReadOnly))
         return false;
     std::vector<char> chunk;
