@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# scripts/build-windows.sh [--qt-only]: builds Korvane for 64-bit Windows with Debian's mingw-w64.
+# Qt for Windows is cross-built once from Debian's source of the Qt the Linux build uses, with the
+# installed Linux Qt as its host tools, and kept outside the checkout in
+# ${XDG_CACHE_HOME:-~/.cache}/korvane/qt-<version>-mingw-<hash> (the hash covers the options).
+# --qt-only stops there and prints that folder. KORVANE_JOBS sets the parallel jobs (default nproc).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=${KORVANE_JOBS:-$(nproc)}
+triplet=x86_64-w64-mingw32
+
+# --- Qt for Windows -------------------------------------------------------------------------------
+
+qt_deb_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev) # e.g. 6.4.2+dfsg-10
+qt_version=${qt_deb_version%%[+~-]*}
+qt_host_cmake=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake
+if ! grep -q "PACKAGE_VERSION \"$qt_version\"" "$qt_host_cmake/Qt6/Qt6ConfigVersionImpl.cmake"; then
+  echo "the installed Qt 6 is not $qt_version" >&2
+  exit 1
+fi
+
+# The compilers for Qt's own build; the program's build uses cmake/mingw-w64.cmake.
+qt_toolchain="set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER $triplet-gcc-posix)
+set(CMAKE_CXX_COMPILER $triplet-g++-posix)
+set(CMAKE_RC_COMPILER $triplet-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/$triplet)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+"
+# Static, Release, and only what Korvane and its tests use: Core, Gui, Widgets, Test, the Windows
+# platform plugin and style, and the offscreen platform plugin for the tests. Every third-party
+# library is Qt's bundled copy, so nothing of the Linux system is linked in.
+qt_options=(
+  -static -release -nomake examples -nomake tests -no-pkg-config
+  -no-feature-network -no-feature-sql -no-dbus -no-opengl -no-feature-printsupport
+  -no-feature-concurrent -no-feature-xml -no-feature-vulkan -no-zstd -no-icu
+  -no-feature-tabletevent # Debian's source lacks the Wintab headers
+  -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre -qt-doubleconversion
+  -qt-host-path /usr
+)
+qt_key=$(printf '%s\n' "$qt_deb_version" "$($triplet-g++-posix -dumpfullversion)" "$qt_toolchain" \
+  "${qt_options[@]}" | sha256sum | cut -c1-12)
+cache_root=${XDG_CACHE_HOME:-$HOME/.cache}/korvane
+qt_prefix=$cache_root/qt-$qt_version-mingw-$qt_key
+
+build_qt() {
+  local work=$cache_root/qt-$qt_version-mingw-$qt_key.work
+  mkdir -p "$work"
+  # Fetch and unpack the source (dpkg-source applies Debian's patches) through a private apt
+  # configuration whose only entries are source entries derived from the machine's own.
+  if [ ! -d "$work/src" ]; then
+    local apt=$work/apt
+    rm -rf "$apt" "$work/src.tmp"
+    mkdir -p "$apt/sources.list.d" "$apt/lists/partial" "$apt/cache/archives/partial" "$work/src.tmp"
+    local f
+    for f in /etc/apt/sources.list.d/*.sources; do
+      if [ -f "$f" ]; then sed -e 's/^Types:.*/Types: deb-src/' "$f" > "$apt/sources.list.d/${f##*/}"; fi
+    done
+    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+      if [ -f "$f" ]; then sed -n -e 's/^deb /deb-src /p' "$f" > "$apt/sources.list.d/${f##*/}.list"; fi
+    done
+    local apt_options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt/sources.list.d"
+      -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o Dir::Cache::pkgcache=
+      -o Dir::Cache::srcpkgcache= -o Debug::NoLocking=1)
+    [ "$(id -u)" -ne 0 ] || apt_options+=(-o APT::Sandbox::User=root)
+    apt-get "${apt_options[@]}" -qq update
+    (cd "$work/src.tmp" && apt-get "${apt_options[@]}" -qq source --download-only "qt6-base=$qt_deb_version")
+    dpkg-source -x "$work/src.tmp/qt6-base_${qt_deb_version#*:}.dsc" "$work/src.tmp/qtbase"
+    mv "$work/src.tmp/qtbase" "$work/src"
+    rm -rf "$work/src.tmp" "$apt"
+  fi
+  printf '%s' "$qt_toolchain" > "$work/toolchain.cmake"
+  mkdir -p "$work/build"
+  if [ ! -f "$work/build/build.ninja" ]; then
+    (cd "$work/build" && "$work/src/configure" -prefix "$qt_prefix" "${qt_options[@]}" -- -G Ninja \
+      -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" -DQT_HOST_PATH_CMAKE_DIR="$qt_host_cmake")
+  fi
+  cmake --build "$work/build" --parallel "$jobs"
+  # Installed beside the final folder, then renamed into place: a half-built Qt is never taken
+  # for a finished one.
+  rm -rf "$work/stage"
+  DESTDIR=$work/stage cmake --install "$work/build" > "$work/install.log"
+  mv "$work/stage$qt_prefix" "$qt_prefix"
+  rm -rf "$work"
+}
+
+if [ ! -d "$qt_prefix" ]; then
+  mkdir -p "$cache_root"
+  exec 9> "$qt_prefix.lock" # one build of this Qt at a time on this machine
+  flock 9
+  [ -d "$qt_prefix" ] || build_qt
+  exec 9>&-
+fi
+echo "Qt for Windows: $qt_prefix"
+if [ "${1:-}" = --qt-only ]; then
+  exit 0
+fi
