@@ -8,6 +8,8 @@
 #include <random>
 
 #ifdef _WIN32
+#include "windows_command_line.h"
+
 #include <windows.h>
 #else
 #include <csignal>
@@ -27,20 +29,6 @@ std::wstring widen(const std::string& utf8) {
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
     return wide;
-}
-
-// `arg` quoted so that the program's CommandLineToArgvW gives it back unchanged.
-std::wstring quoted(const std::wstring& arg) {
-    std::wstring out = L"\"";
-    std::size_t slashes = 0;
-    for (const wchar_t c : arg) {
-        if (c == L'"')
-            out.append(slashes + 1, L'\\');
-        slashes = c == L'\\' ? slashes + 1 : 0;
-        out += c;
-    }
-    out.append(slashes, L'\\');
-    return out + L'"';
 }
 
 // A temporary file for one of the program's streams, which the program inherits; it goes away
@@ -112,9 +100,9 @@ std::string compressed(const std::string& data, int level) {
 #ifdef _WIN32
 Outcome runProgram(const char* program, const std::vector<std::string>& args,
                    const std::string& input, const fs::path& failWritesTo) {
-    std::wstring commandLine = quoted(widen(program));
+    std::wstring commandLine = windowsQuoted(widen(program));
     for (const std::string& arg : args)
-        commandLine += L' ' + quoted(widen(arg));
+        commandLine += L' ' + windowsQuoted(widen(arg));
     const HANDLE held =
         failWritesTo.empty()
             ? INVALID_HANDLE_VALUE

@@ -1,0 +1,237 @@
+// Test helper: a stand-in for a program that Korvane runs, whose behaviour a test chooses. It
+// follows the steps in `standin.txt` beside it, one a line, fields separated by a tab; in a field,
+// `{1}` stands for its first argument and `{dir}` for that argument's folder:
+//   pid FILE           appends this process's id and a newline to FILE
+//   touch FILE         creates FILE, empty
+//   wait FILE          waits until FILE exists
+//   run PROGRAM        runs PROGRAM with this program's own arguments; its exit code becomes ours
+//   halve FILE         cuts FILE to half its length
+//   repack PROGRAM HOW packs {1} changed by HOW (byte40: byte 40 becomes 'x'; shorter: the last
+//                      byte dropped; longer: a NUL byte added) with PROGRAM into {1}.zlib
+//   child FILE         starts a copy of this program that never ends; appends its id to FILE
+//   exit CODE          ends with CODE
+//   crash              ends the way a crashed program ends
+//   hang               never ends (it is stopped from outside)
+// After the last step it ends with the last run's exit code, or 0. A step that fails ends it
+// with code 125 and a message on standard error.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "boots/file_ops.h"
+
+#ifdef _WIN32
+#include "windows_command_line.h"
+
+#include <windows.h>
+#else
+#include <csignal>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+extern char** environ;
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kStepFailed = 125;
+const char* const kHangArgument = "--standin-hang"; // the argument a child copy is started with
+
+std::vector<std::string> arguments; // this program's own arguments (UTF-8), without its name
+
+[[noreturn]] void fail(const std::string& what) {
+    std::fprintf(stderr, "standin_tool: %s\n", what.c_str());
+    std::exit(kStepFailed);
+}
+
+[[noreturn]] void hang() {
+    std::this_thread::sleep_for(std::chrono::minutes(10));
+    std::exit(1);
+}
+
+long ownId() {
+#ifdef _WIN32
+    return static_cast<long>(GetCurrentProcessId());
+#else
+    return static_cast<long>(getpid());
+#endif
+}
+
+fs::path ownPath() {
+#ifdef _WIN32
+    std::wstring path(32768, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    return path;
+#else
+    return fs::read_symlink("/proc/self/exe");
+#endif
+}
+
+
+// Starts `program` with `args`; returns its process id, or fails the step. `wait`: waits for its
+// end and returns its exit code instead.
+long start(const fs::path& program, const std::vector<std::string>& args, bool wait) {
+#ifdef _WIN32
+    std::wstring line = windowsQuoted(program.wstring());
+    for (const std::string& arg : args)
+        line += L" " + windowsQuoted(fs::u8path(arg).wstring());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        fail("cannot start " + program.u8string());
+    CloseHandle(process.hThread);
+    DWORD code = process.dwProcessId;
+    if (wait) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &code);
+    }
+    CloseHandle(process.hProcess);
+    return static_cast<long>(code);
+#else
+    std::vector<std::string> strings{program.string()};
+    strings.insert(strings.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& s : strings)
+        argv.push_back(s.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+        fail("cannot start " + program.string());
+    if (!wait)
+        return static_cast<long>(pid);
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid)
+        fail("lost " + program.string());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+#endif
+}
+
+std::string read(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        fail("cannot read " + file.u8string());
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void write(const fs::path& file, const std::string& bytes, std::ios::openmode mode) {
+    std::ofstream out(file, std::ios::binary | mode);
+    if (!(out << bytes) || !out.flush())
+        fail("cannot write " + file.u8string());
+}
+
+[[noreturn]] void crash() {
+#ifdef _WIN32
+    TerminateProcess(GetCurrentProcess(), EXCEPTION_ACCESS_VIOLATION); // a crash's exit code
+#else
+    std::signal(SIGSEGV, SIG_DFL);
+    std::raise(SIGSEGV);
+#endif
+    std::abort();
+}
+
+// `field` with {1} and {dir} replaced.
+fs::path expand(std::string field) {
+    const std::string first = arguments.empty() ? std::string() : arguments[0];
+    const std::string dir = fs::u8path(first).parent_path().u8string();
+    for (const auto& [name, value] : {std::pair{std::string("{1}"), first},
+                                      std::pair{std::string("{dir}"), dir}})
+        for (std::size_t at = field.find(name); at != std::string::npos;
+             at = field.find(name, at + value.size()))
+            field.replace(at, name.size(), value);
+    return fs::u8path(field);
+}
+
+std::string repacked(std::string bytes, const std::string& how) {
+    if (how == "byte40" && bytes.size() > 40)
+        bytes[40] = 'x';
+    else if (how == "shorter" && !bytes.empty())
+        bytes.pop_back();
+    else if (how == "longer")
+        bytes.push_back('\0');
+    else
+        fail("cannot change the table by " + how);
+    return bytes;
+}
+
+// Follows one step; `code` is the exit code so far.
+void follow(const std::vector<std::string>& step, int& code) {
+    const std::string& verb = step[0];
+    const auto field = [&step](std::size_t i) {
+        if (i >= step.size())
+            fail("step " + step[0] + " needs more fields");
+        return expand(step[i]);
+    };
+    if (verb == "pid") {
+        write(field(1), std::to_string(ownId()) + "\n", std::ios::app);
+    } else if (verb == "touch") {
+        write(field(1), std::string(), std::ios::trunc);
+    } else if (verb == "wait") {
+        while (!fs::exists(field(1)))
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    } else if (verb == "run") {
+        code = static_cast<int>(start(field(1), arguments, true));
+    } else if (verb == "halve") {
+        const fs::path file = field(1);
+        write(file, read(file).substr(0, fs::file_size(file) / 2), std::ios::trunc);
+    } else if (verb == "repack") {
+        const fs::path table = expand("{1}");
+        const fs::path changed = expand("{1}.o");
+        write(changed, repacked(read(table), step.size() > 2 ? step[2] : ""), std::ios::trunc);
+        if (start(field(1), {changed.u8string()}, true) != 0)
+            fail("the packing failed");
+        fs::rename(expand("{1}.o.zlib"), expand("{1}.zlib"));
+        fs::remove(changed);
+    } else if (verb == "child") {
+        write(field(1), std::to_string(start(ownPath(), {kHangArgument}, false)) + "\n",
+              std::ios::app);
+    } else if (verb == "exit") {
+        std::exit(std::atoi(field(1).u8string().c_str()));
+    } else if (verb == "crash") {
+        crash();
+    } else if (verb == "hang") {
+        hang();
+    } else {
+        fail("unknown step " + verb);
+    }
+}
+
+int run() {
+    if (!arguments.empty() && arguments[0] == kHangArgument)
+        hang();
+    std::istringstream steps(read(ownPath().parent_path() / "standin.txt"));
+    int code = 0;
+    for (std::string line; std::getline(steps, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty())
+            continue;
+        std::vector<std::string> step;
+        std::istringstream fields(line);
+        for (std::string f; std::getline(fields, f, '\t');)
+            step.push_back(f);
+        try {
+            follow(step, code);
+        } catch (const fs::filesystem_error& e) {
+            fail(e.what());
+        }
+    }
+    return code;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    arguments = fileops::arguments(argc, argv);
+    return run();
+}
