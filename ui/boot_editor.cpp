@@ -87,10 +87,11 @@ BootEditor::BootEditor(BootsModel* model, QWidget* client) : QObject(client), Mo
             [this](const QModelIndex& first, const QModelIndex& last) {
                 Update_Items(first.row(), last.row());
             });
-    connect(Model, &BootsModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
-        for (int row = first; row <= last && row < Qel_Baza::Max_Boots; ++row)
-            List1->insertItem(row, Item_Text(row));
-    });
+    connect(Model, &BootsModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) {
+                for (int row = first; row <= last && row < Qel_Baza::Max_Boots; ++row)
+                    List1->insertItem(row, Item_Text(row));
+            });
     connect(Model, &BootsModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
         for (int row = std::min(last, List1->count() - 1); row >= first; --row)
             delete List1->takeItem(row);
@@ -178,10 +179,10 @@ void BootEditor::List1_Click() {
     Filling_Boxes = true;
     const boots::BootRecord& boot = Model->boot(Current_Index);
     const QString texts[8] = {
-        QString::number(boot.ID),        QString::number(boot.Grupa),
+        QString::number(boot.ID),           QString::number(boot.Grupa),
         QString::fromStdString(boot.Nazwa), QString::number(boot.Sila),
-        QString::number(boot.Precyzja),  QString::number(boot.Przyspieszenie),
-        QString::number(boot.Szybkosc),  QString::number(boot.Podkrecanie)};
+        QString::number(boot.Precyzja),     QString::number(boot.Przyspieszenie),
+        QString::number(boot.Szybkosc),     QString::number(boot.Podkrecanie)};
     for (std::size_t box = 0; box < Txt.size(); ++box)
         Txt[box]->showWhole(texts[box]);
     Filling_Boxes = false;

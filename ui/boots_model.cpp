@@ -137,8 +137,8 @@ QVariant BootsModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const char* const captions[ColumnCount] = {
-        "#",  "ID", "Name", "Group", "Shot power", "Shot accuracy", "Acceleration", "Top speed",
-        "Swerve"};
+        "#",         "ID",    "Name", "Group", "Shot power", "Shot accuracy", "Acceleration",
+        "Top speed", "Swerve"};
     return section >= 0 && section < ColumnCount ? QString::fromLatin1(captions[section])
                                                  : QVariant();
 }
