@@ -47,31 +47,41 @@ qt_key=$(printf '%s\n' "$qt_deb_version" "$($triplet-g++-posix -dumpfullversion)
 cache_root=${XDG_CACHE_HOME:-$HOME/.cache}/korvane
 qt_prefix=$cache_root/qt-$qt_version-mingw-$qt_key
 
+# Fetches Debian's qt6-base source and unpacks it, Debian's patches applied (dpkg-source does),
+# into the new folder $1, through a private apt configuration (in $2, removed after) whose only
+# entries are source entries derived from the machine's own.
+fetch_qt_source() {
+  local dest=$1 apt=$2 f
+  rm -rf "$apt"
+  mkdir -p "$apt/sources.list.d" "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/src"
+  for f in /etc/apt/sources.list.d/*.sources; do
+    if [ -f "$f" ]; then
+      sed -e 's/^Types:.*/Types: deb-src/' "$f" > "$apt/sources.list.d/${f##*/}"
+    fi
+  done
+  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    if [ -f "$f" ]; then
+      sed -n -e 's/^deb /deb-src /p' "$f" > "$apt/sources.list.d/${f##*/}.list"
+    fi
+  done
+  local options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt/sources.list.d"
+    -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o Dir::Cache::pkgcache=
+    -o Dir::Cache::srcpkgcache= -o Debug::NoLocking=1)
+  [ "$(id -u)" -ne 0 ] || options+=(-o APT::Sandbox::User=root)
+  apt-get "${options[@]}" -qq update
+  (cd "$apt/src" && apt-get "${options[@]}" -qq source --download-only "qt6-base=$qt_deb_version")
+  dpkg-source -x "$apt/src/qt6-base_${qt_deb_version#*:}.dsc" "$dest"
+  rm -rf "$apt"
+}
+
+# Builds Qt in a work folder beside the final one and installs it there.
 build_qt() {
-  local work=$cache_root/qt-$qt_version-mingw-$qt_key.work
+  local work=$qt_prefix.work started=$SECONDS
   mkdir -p "$work"
-  # Fetch and unpack the source (dpkg-source applies Debian's patches) through a private apt
-  # configuration whose only entries are source entries derived from the machine's own.
   if [ ! -d "$work/src" ]; then
-    local apt=$work/apt
-    rm -rf "$apt" "$work/src.tmp"
-    mkdir -p "$apt/sources.list.d" "$apt/lists/partial" "$apt/cache/archives/partial" "$work/src.tmp"
-    local f
-    for f in /etc/apt/sources.list.d/*.sources; do
-      if [ -f "$f" ]; then sed -e 's/^Types:.*/Types: deb-src/' "$f" > "$apt/sources.list.d/${f##*/}"; fi
-    done
-    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-      if [ -f "$f" ]; then sed -n -e 's/^deb /deb-src /p' "$f" > "$apt/sources.list.d/${f##*/}.list"; fi
-    done
-    local apt_options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt/sources.list.d"
-      -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o Dir::Cache::pkgcache=
-      -o Dir::Cache::srcpkgcache= -o Debug::NoLocking=1)
-    [ "$(id -u)" -ne 0 ] || apt_options+=(-o APT::Sandbox::User=root)
-    apt-get "${apt_options[@]}" -qq update
-    (cd "$work/src.tmp" && apt-get "${apt_options[@]}" -qq source --download-only "qt6-base=$qt_deb_version")
-    dpkg-source -x "$work/src.tmp/qt6-base_${qt_deb_version#*:}.dsc" "$work/src.tmp/qtbase"
-    mv "$work/src.tmp/qtbase" "$work/src"
-    rm -rf "$work/src.tmp" "$apt"
+    rm -rf "$work/src.tmp"
+    fetch_qt_source "$work/src.tmp" "$work/apt"
+    mv "$work/src.tmp" "$work/src"
   fi
   printf '%s' "$qt_toolchain" > "$work/toolchain.cmake"
   mkdir -p "$work/build"
@@ -86,6 +96,7 @@ build_qt() {
   DESTDIR=$work/stage cmake --install "$work/build" > "$work/install.log"
   mv "$work/stage$qt_prefix" "$qt_prefix"
   rm -rf "$work"
+  echo "Qt for Windows built in $(((SECONDS - started) / 60)) min, $(du -sh "$qt_prefix" | cut -f1)"
 }
 
 if [ ! -d "$qt_prefix" ]; then
@@ -108,8 +119,10 @@ toolchain=$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake
 if ! grep -qx "CMAKE_TOOLCHAIN_FILE:[A-Z]*=$toolchain" build-win/CMakeCache.txt 2>/dev/null; then
   rm -rf build-win/CMakeCache.txt build-win/CMakeFiles
 fi
-cmake -S . -B build-win --toolchain "$toolchain" -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE_WERROR=ON -DKORVANE_BUILD_UI=ON -DKORVANE_BUILD_TESTS=ON
+cmake -S . -B build-win --toolchain "$toolchain" \
+  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DKORVANE_WERROR=ON -DKORVANE_BUILD_UI=ON -DKORVANE_BUILD_TESTS=ON -DKORVANE_BUILD_BENCH=OFF \
+  -DKORVANE_SANITIZE=OFF -DKORVANE_FUZZ=OFF
 cmake --build build-win -j"$jobs"
 
 # The portable zip, and what it must hold.
