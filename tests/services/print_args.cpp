@@ -1,19 +1,22 @@
 // Test helper: writes every argument after the first, each followed by a NUL byte, into the file
-// named by the first argument. Exit code 0 on success, 1 on a usage or write error.
+// named by the first argument, all as UTF-8. Exit code 0 on success, 1 on a usage or write error.
+#include "boots/file_ops.h"
+
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <vector>
 
 int main(int argc, char* argv[]) {
-    if (argc < 2) {
+    const std::vector<std::string> args = fileops::arguments(argc, argv);
+    if (args.empty()) {
         std::fprintf(stderr, "usage: print_args OUTPUT [ARGUMENT...]\n");
         return 1;
     }
-    std::FILE* out = std::fopen(argv[1], "wb");
+    std::FILE* out = fileops::openFile(args[0], "wb");
     if (!out)
         return 1;
     bool ok = true;
-    for (int i = 2; i < argc; ++i)
-        ok = ok &&
-             std::fwrite(argv[i], 1, std::strlen(argv[i]) + 1, out) == std::strlen(argv[i]) + 1;
+    for (std::size_t i = 1; i < args.size(); ++i)
+        ok = ok && std::fwrite(args[i].c_str(), 1, args[i].size() + 1, out) == args[i].size() + 1;
     return std::fclose(out) == 0 && ok ? 0 : 1;
 }

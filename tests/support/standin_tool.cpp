@@ -1,17 +1,18 @@
 // Test helper: a stand-in for a program that Korvane runs, whose behaviour a test chooses. It
-// follows the steps in `standin.txt` beside it, one a line, fields separated by a tab; in a field,
-// `{1}` stands for its first argument and `{dir}` for that argument's folder:
-//   pid FILE           appends this process's id and a newline to FILE
-//   touch FILE         creates FILE, empty
-//   wait FILE          waits until FILE exists
-//   run PROGRAM        runs PROGRAM with this program's own arguments; its exit code becomes ours
-//   halve FILE         cuts FILE to half its length
-//   repack PROGRAM HOW packs {1} changed by HOW (byte40: byte 40 becomes 'x'; shorter: the last
-//                      byte dropped; longer: a NUL byte added) with PROGRAM into {1}.zlib
-//   child FILE         starts a copy of this program that never ends; appends its id to FILE
-//   exit CODE          ends with CODE
-//   crash              ends the way a crashed program ends
-//   hang               never ends (it is stopped from outside)
+// follows the steps in `standin.txt` beside it, one a line: a verb, a blank, and the rest of the
+// line as its argument, in which `{1}` stands for the stand-in's first argument and `{dir}` for
+// that argument's folder:
+//   pid FILE            appends this process's id and a newline to FILE
+//   touch FILE          creates FILE, empty
+//   wait FILE           waits until FILE exists
+//   run PROGRAM         runs PROGRAM with the stand-in's own arguments; its exit code becomes ours
+//   halve FILE          cuts FILE to half its length
+//   repack HOW PROGRAM  packs {1} changed by HOW (byte40: byte 40 becomes 'x'; shorter: the last
+//                       byte dropped; longer: a NUL byte added) with PROGRAM into {1}.zlib
+//   child FILE          starts a copy of this program that never ends; appends its id to FILE
+//   exit CODE           ends with CODE
+//   crash               ends the way a crashed program ends
+//   hang                never ends (it is stopped from outside)
 // After the last step it ends with the last run's exit code, or 0. A step that fails ends it
 // with code 125 and a message on standard error.
 #include <chrono>
@@ -75,7 +76,6 @@ fs::path ownPath() {
     return fs::read_symlink("/proc/self/exe");
 #endif
 }
-
 
 // Starts `program` with `args`; returns its process id, or fails the step. `wait`: waits for its
 // end and returns its exit code instead.
@@ -144,8 +144,8 @@ void write(const fs::path& file, const std::string& bytes, std::ios::openmode mo
 fs::path expand(std::string field) {
     const std::string first = arguments.empty() ? std::string() : arguments[0];
     const std::string dir = fs::u8path(first).parent_path().u8string();
-    for (const auto& [name, value] : {std::pair{std::string("{1}"), first},
-                                      std::pair{std::string("{dir}"), dir}})
+    for (const auto& [name, value] :
+         {std::pair{std::string("{1}"), first}, std::pair{std::string("{dir}"), dir}})
         for (std::size_t at = field.find(name); at != std::string::npos;
              at = field.find(name, at + value.size()))
             field.replace(at, name.size(), value);
@@ -164,39 +164,34 @@ std::string repacked(std::string bytes, const std::string& how) {
     return bytes;
 }
 
-// Follows one step; `code` is the exit code so far.
-void follow(const std::vector<std::string>& step, int& code) {
-    const std::string& verb = step[0];
-    const auto field = [&step](std::size_t i) {
-        if (i >= step.size())
-            fail("step " + step[0] + " needs more fields");
-        return expand(step[i]);
-    };
+// Follows the step `verb` with its argument `arg`; `code` is the exit code so far.
+void follow(const std::string& verb, const std::string& arg, int& code) {
     if (verb == "pid") {
-        write(field(1), std::to_string(ownId()) + "\n", std::ios::app);
+        write(expand(arg), std::to_string(ownId()) + "\n", std::ios::app);
     } else if (verb == "touch") {
-        write(field(1), std::string(), std::ios::trunc);
+        write(expand(arg), std::string(), std::ios::trunc);
     } else if (verb == "wait") {
-        while (!fs::exists(field(1)))
+        while (!fs::exists(expand(arg)))
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
     } else if (verb == "run") {
-        code = static_cast<int>(start(field(1), arguments, true));
+        code = static_cast<int>(start(expand(arg), arguments, true));
     } else if (verb == "halve") {
-        const fs::path file = field(1);
+        const fs::path file = expand(arg);
         write(file, read(file).substr(0, fs::file_size(file) / 2), std::ios::trunc);
     } else if (verb == "repack") {
-        const fs::path table = expand("{1}");
+        const std::size_t blank = arg.find(' ');
         const fs::path changed = expand("{1}.o");
-        write(changed, repacked(read(table), step.size() > 2 ? step[2] : ""), std::ios::trunc);
-        if (start(field(1), {changed.u8string()}, true) != 0)
+        write(changed, repacked(read(expand("{1}")), arg.substr(0, blank)), std::ios::trunc);
+        if (blank == std::string::npos ||
+            start(expand(arg.substr(blank + 1)), {changed.u8string()}, true) != 0)
             fail("the packing failed");
         fs::rename(expand("{1}.o.zlib"), expand("{1}.zlib"));
         fs::remove(changed);
     } else if (verb == "child") {
-        write(field(1), std::to_string(start(ownPath(), {kHangArgument}, false)) + "\n",
+        write(expand(arg), std::to_string(start(ownPath(), {kHangArgument}, false)) + "\n",
               std::ios::app);
     } else if (verb == "exit") {
-        std::exit(std::atoi(field(1).u8string().c_str()));
+        std::exit(std::atoi(arg.c_str()));
     } else if (verb == "crash") {
         crash();
     } else if (verb == "hang") {
@@ -216,12 +211,10 @@ int run() {
             line.pop_back();
         if (line.empty())
             continue;
-        std::vector<std::string> step;
-        std::istringstream fields(line);
-        for (std::string f; std::getline(fields, f, '\t');)
-            step.push_back(f);
+        const std::size_t blank = line.find(' ');
         try {
-            follow(step, code);
+            follow(line.substr(0, blank), blank == std::string::npos ? "" : line.substr(blank + 1),
+                   code);
         } catch (const fs::filesystem_error& e) {
             fail(e.what());
         }

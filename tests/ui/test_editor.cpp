@@ -514,16 +514,9 @@ void TestEditor::busyToolBlocksEditing() {
     const QStringList shown = boxTexts();
 
     // A tool that says it has started, then waits for a go-ahead file before doing its work.
-    const QString tool = app->path() + QStringLiteral("zlib/zlibtool");
     const QString started = files->filePath(QStringLiteral("started"));
     const QString go = files->filePath(QStringLiteral("go"));
-    QVERIFY(QFile::remove(tool));
-    QVERIFY(writeFile(
-        tool, QStringLiteral("#!/bin/sh\n: > '%1'\nwhile [ ! -e '%2' ]; do sleep 0.05; done\n"
-                             "exec '%3' \"$@\"\n")
-                  .arg(started, go, QStringLiteral(KORVANE_ZLIBTOOL))
-                  .toUtf8()));
-    QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(app->standInTool(QStringLiteral("touch %1\nwait %2\nrun {zlibtool}").arg(started, go)));
 
     // Once the tool runs, the user sees the wait cursor, clicks another boot, then empty list
     // space, types, and presses "Add BootS".

@@ -14,12 +14,14 @@
 #include <QWidget>
 #include <QtTest>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 AppFolder::AppFolder(bool withTool) {
-    QDir root(dir.path());
-    root.mkpath(QStringLiteral("zlib/temp"));
+    QDir(dir.path()).mkpath(QStringLiteral("zlib/temp"));
     if (withTool)
-        QFile::copy(QStringLiteral(KORVANE_ZLIBTOOL),
-                    root.filePath(QStringLiteral("zlib/zlibtool")));
+        QFile::copy(QStringLiteral(KORVANE_ZLIBTOOL), toolPath());
 }
 
 QString AppFolder::path() const {
@@ -34,12 +36,41 @@ QStringList AppFolder::tempFiles() const {
     return QDir(tempDir()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
 
-bool AppFolder::standInTool(const QByteArray& script) const {
-    const QString tool = path() + QStringLiteral("zlib/zlibtool");
-    QFile::remove(tool);
-    return writeFile(tool, script) &&
-           QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+QString AppFolder::toolPath() const {
+#ifdef Q_OS_WIN
+    return path() + QStringLiteral("zlib/zlibtool.exe");
+#else
+    return path() + QStringLiteral("zlib/zlibtool");
+#endif
 }
+
+bool AppFolder::standInTool(const QString& steps) const {
+    return putStandIn(toolPath(), steps);
+}
+
+bool putStandIn(const QString& program, const QString& steps) {
+    QFile::remove(program);
+    return QFile::copy(QStringLiteral(KORVANE_STANDIN_TOOL), program) &&
+           writeFile(QFileInfo(program).dir().filePath(QStringLiteral("standin.txt")),
+                     QString(steps)
+                         .replace(QLatin1String("{zlibtool}"), QStringLiteral(KORVANE_ZLIBTOOL))
+                         .toUtf8());
+}
+
+#ifdef Q_OS_WIN
+HeldOpen::HeldOpen(const QString& path)
+    : handle(CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
+                         GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+
+HeldOpen::~HeldOpen() {
+    if (held())
+        CloseHandle(handle);
+}
+
+bool HeldOpen::held() const {
+    return handle != INVALID_HANDLE_VALUE;
+}
+#endif
 
 int runZlibtool(const QStringList& args) {
     QProcess tool;

@@ -28,12 +28,33 @@ public:
     QString path() const;          // ends with '/'
     QString tempDir() const;       // the working folder, ends with '/'
     QStringList tempFiles() const; // names of the files in the working folder
-    // Puts the shell script `script` at zlib/zlibtool in place of the tool; false on failure.
-    bool standInTool(const QByteArray& script) const;
+    QString toolPath() const;      // zlib/zlibtool, zlib/zlibtool.exe on Windows
+    // Puts the stand-in tool in place of the tool, following `steps`; false on failure.
+    bool standInTool(const QString& steps) const;
 
 private:
     QTemporaryDir dir;
 };
+
+// Puts a copy of the stand-in tool (tests/support/standin_tool.cpp) at `program`, following
+// `steps`, in which "{zlibtool}" stands for the real tool; false on failure.
+bool putStandIn(const QString& program, const QString& steps);
+
+#ifdef Q_OS_WIN
+// While it lives, the file at `path` is open with no sharing, so that nothing can read, replace
+// or remove it: how a test makes a write into it fail on Windows.
+class HeldOpen {
+public:
+    explicit HeldOpen(const QString& path);
+    ~HeldOpen();
+    HeldOpen(const HeldOpen&) = delete;
+    HeldOpen& operator=(const HeldOpen&) = delete;
+    bool held() const;
+
+private:
+    void* handle;
+};
+#endif
 
 // Runs the real zlibtool on `path` with `args`; returns its exit code.
 int runZlibtool(const QStringList& args);

@@ -20,10 +20,14 @@
 #include <QTimer>
 #include <QtTest>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#else
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 using boots::BootRecord;
 
@@ -64,8 +68,17 @@ QMap<QString, QByteArray> filesOf(const QString& folder) {
 
 // True when process `pid` has ended (a zombie waiting to be reaped counts as ended).
 bool processEnded(const QString& pid) {
+#ifdef Q_OS_WIN
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid.toULong());
+    if (!process)
+        return true;
+    const bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended;
+#else
     const QByteArray stat = readFile(QStringLiteral("/proc/%1/stat").arg(pid));
     return stat.isEmpty() || stat.mid(stat.lastIndexOf(')') + 2, 1) == "Z";
+#endif
 }
 
 } // namespace
@@ -299,8 +312,7 @@ void TestWorkflow::failedOpenChangesNothing() {
                                                                      : QStringLiteral("bad.bin"));
     const QByteArray packedTable = readFile(goodPath);
     if (fault == QLatin1String("missing tool"))
-        QVERIFY(QFile::rename(app->path() + QStringLiteral("zlib/zlibtool"),
-                              user->filePath(QStringLiteral("zlibtool"))));
+        QVERIFY(QFile::rename(app->toolPath(), user->filePath(QStringLiteral("zlibtool"))));
     if (fault == QLatin1String("missing tool") || fault == QLatin1String("same name"))
         QVERIFY(writeFile(bad, "x\234 not zlib"));
     if (fault == QLatin1String("corrupt"))
@@ -345,8 +357,7 @@ void TestWorkflow::failedOpenChangesNothing() {
 
     // Save puts the earlier boots into the earlier file, never into the one that failed.
     if (fault == QLatin1String("missing tool"))
-        QVERIFY(QFile::rename(user->filePath(QStringLiteral("zlibtool")),
-                              app->path() + QStringLiteral("zlib/zlibtool")));
+        QVERIFY(QFile::rename(user->filePath(QStringLiteral("zlibtool")), app->toolPath()));
     hooks->messages.clear();
     button("Cmd_Zapisz")->click();
     QCOMPARE(hooks->messages.size(), 1);
@@ -379,13 +390,13 @@ void TestWorkflow::saveFailuresLeaveTheUsersFile() {
     QVERIFY(writePacked(path, encoded(table(3))));
     open(path);
     const QByteArray before = readFile(path);
-    const QString tool = app->path() + QStringLiteral("zlib/zlibtool");
+    const QString tool = app->toolPath();
     const QString moved = user->filePath(QStringLiteral("games moved"));
 
     if (fault == QLatin1String("missing tool"))
         QVERIFY(QFile::remove(tool));
     if (fault == QLatin1String("silent tool"))
-        QVERIFY(app->standInTool("#!/bin/sh\nexit 0\n"));
+        QVERIFY(app->standInTool(QStringLiteral("exit 0")));
     if (fault == QLatin1String("no working folder"))
         QVERIFY(QDir(app->tempDir()).removeRecursively());
     if (fault == QLatin1String("folder is a file")) {
@@ -403,8 +414,9 @@ void TestWorkflow::saveFailuresLeaveTheUsersFile() {
 }
 
 void TestWorkflow::fileThatCannotBeReplacedStaysIntact() {
-    // The write into the user's folder fails midway: a file-size limit, set while the tool runs
-    // (so the tool itself is not limited), in a child process that runs the save.
+    // The write into the user's folder fails: on POSIX midway, by a file-size limit set while the
+    // tool runs (so the tool itself is not limited) in a child process that runs the save; on
+    // Windows, the user's file is held open with no sharing while the save runs.
     const QString path = user->filePath(QStringLiteral("boots.bin"));
     QVERIFY(writePacked(path, encoded(table(200))));
     open(path);
@@ -412,6 +424,19 @@ void TestWorkflow::fileThatCannotBeReplacedStaysIntact() {
     QVERIFY(before.size() > 200);
     QVERIFY(writeFile(path + QStringLiteral(".bak"), "kept")); // no backup to write first
 
+    // The packed file is still there: the tool ran and only the replace failed.
+    const auto saveFails = [this] {
+        button("Cmd_Zapisz")->click();
+        return QFileInfo::exists(app->tempDir() + QStringLiteral("boots.bin.unzlib.zlib")) &&
+               hooks->messages.size() == 1 && hooks->messages[0].text == kFailed;
+    };
+#ifdef Q_OS_WIN
+    {
+        const HeldOpen held(path);
+        QVERIFY(held.held());
+        QVERIFY(saveFails());
+    }
+#else
     const pid_t child = fork();
     QVERIFY(child >= 0);
     if (child == 0) {
@@ -420,66 +445,64 @@ void TestWorkflow::fileThatCannotBeReplacedStaysIntact() {
             const rlimit limit{100, 100};
             setrlimit(RLIMIT_FSIZE, &limit);
         });
-        button("Cmd_Zapisz")->click();
-        // The packed file is still there: the tool ran unlimited and only the replace failed.
-        const bool packed =
-            QFileInfo::exists(app->tempDir() + QStringLiteral("boots.bin.unzlib.zlib"));
-        _exit(packed && hooks->messages.size() == 1 && hooks->messages[0].text == kFailed ? 0 : 1);
+        _exit(saveFails() ? 0 : 1);
     }
     int status = 0;
     QCOMPARE(waitpid(child, &status, 0), child);
     QVERIFY(WIFEXITED(status));
     QCOMPARE(WEXITSTATUS(status), 0);
+#endif
     QCOMPARE(readFile(path), before);
     QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
              (QStringList{"boots.bin", "boots.bin.bak"}));
 }
 
 void TestWorkflow::misbehavingToolsLeaveTheUsersFiles_data() {
-    // The stand-in's body: "$1" is the file to pack (or, with "$2" -d, to unpack), $REAL the real
-    // tool, $PIDS the file that collects the pids of the stand-in and its children; packOther
-    // puts the pack of "$1.o" where the pack of "$1" belongs.
+    // The stand-in's steps (tests/support/standin_tool.cpp): {1} is the file to pack (or, with -d
+    // after it, to unpack), {zlibtool} the real tool. Each first adds its pid to a file that
+    // collects the pids of the stand-in and its children.
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("steps");
     QTest::addColumn<bool>("stale");      // a packed table from an earlier failed save is present
     QTest::addColumn<QString>("message"); // empty: the tool hangs until the window is closed
     QTest::newRow("save: half the output, then a crash")
         << "save"
-        << "\"$REAL\" \"$1\" && head -c $(($(wc -c < \"$1.zlib\") / 2)) \"$1.zlib\" > \"$1.h\""
-           " && mv \"$1.h\" \"$1.zlib\"; kill -SEGV $$"
-        << false << kFailed;
+        << "run {zlibtool}\nhalve {1}.zlib\ncrash" << false << kFailed;
     QTest::newRow("save: all the output, then exit 1")
         << "save"
-        << "\"$REAL\" \"$1\"; exit 1" << false << kFailed;
+        << "run {zlibtool}\nexit 1" << false << kFailed;
     QTest::newRow("save: the table with one byte changed, exit 0")
         << "save"
-        << "cp \"$1\" \"$1.o\" && printf x | dd of=\"$1.o\" bs=1 seek=40 conv=notrunc && packOther"
-        << false << kFailed;
+        << "repack byte40 {zlibtool}" << false << kFailed;
     QTest::newRow("save: the table less its last byte, exit 0")
         << "save"
-        << "head -c -1 \"$1\" > \"$1.o\" && packOther" << false << kFailed;
+        << "repack shorter {zlibtool}" << false << kFailed;
     QTest::newRow("save: the table and a NUL byte more, exit 0")
         << "save"
-        << "cp \"$1\" \"$1.o\" && printf '\\000' >> \"$1.o\" && packOther" << false << kFailed;
+        << "repack longer {zlibtool}" << false << kFailed;
     QTest::newRow("save: nothing written, stale packed table present")
         << "save"
         << "exit 0" << true << kFailed;
-    QTest::newRow("save: a child, then hangs")
-        << "save"
-        << "sleep 600 & echo $! >> \"$PIDS\"; wait" << false << QString();
+    QTest::newRow("save: a child, then hangs") << "save"
+                                               << "child {pids}\nhang" << false << QString();
     QTest::newRow("open: all the output, then exit 1")
         << "open"
-        << "\"$REAL\" \"$@\"; exit 1" << false << kFailed;
+        << "run {zlibtool}\nexit 1" << false << kFailed;
     QTest::newRow("open: all the output, then a crash")
         << "open"
-        << "\"$REAL\" \"$@\"; kill -SEGV $$" << false << kFailed;
+        << "run {zlibtool}\ncrash" << false << kFailed;
 }
 
 void TestWorkflow::misbehavingToolsLeaveTheUsersFiles() {
     QFETCH(QString, command);
-    QFETCH(QString, body);
+    QFETCH(QString, steps);
     QFETCH(bool, stale);
     QFETCH(QString, message);
+#ifdef Q_OS_WIN
+    if (steps.startsWith(QLatin1String("child")))
+        QSKIP("Windows has no process groups: stopping the tool ends the tool alone (zlibtool "
+              "starts no programs of its own)");
+#endif
     // Junk in a field the save rewrites: the user's file differs from any pack of the table.
     const Boots boots = table(3);
     QByteArray raw = encoded(boots);
@@ -496,12 +519,7 @@ void TestWorkflow::misbehavingToolsLeaveTheUsersFiles() {
 
     const QString pids = app->path() + QStringLiteral("pids");
     QVERIFY(app->standInTool(
-        QStringLiteral(
-            "#!/bin/sh\nREAL='%1'\nPIDS='%2'\necho $$ >> \"$PIDS\"\nIN=$1\n"
-            "packOther() { \"$REAL\" \"$IN.o\" && mv \"$IN.o.zlib\" \"$IN.zlib\"; rm \"$IN.o\"; }\n"
-            "%3\n")
-            .arg(QStringLiteral(KORVANE_ZLIBTOOL), pids, body)
-            .toUtf8()));
+        QString(QStringLiteral("pid {pids}\n") + steps).replace(QLatin1String("{pids}"), pids)));
     const QMap<QString, QByteArray> before = filesOf(user->path());
     hooks->messages.clear();
 
@@ -546,8 +564,7 @@ void TestWorkflow::closingWhileTheToolRunsStopsIt() {
     hooks->messages.clear();
 
     // A tool that leaves a partial output behind and never ends.
-    QVERIFY(app->standInTool("#!/bin/sh\n: > \"$1.part\"; : > \"$(dirname \"$1\")/.partial\"\n"
-                             "exec sleep 600\n"));
+    QVERIFY(app->standInTool(QStringLiteral("touch {1}.part\ntouch {dir}/.partial\nhang")));
     const QString next = user->filePath(QStringLiteral("b.bin"));
     QVERIFY(writePacked(next, encoded(table(5))));
 
