@@ -1,11 +1,49 @@
 #include "ui/boots_model.h"
 
+#include "boots/cp1250.h"
 #include "boots/qel_baza.h"
 
+#include <QRegularExpression>
 #include <QUndoStack>
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 using boots::BootRecord;
+
+namespace {
+
+// The value a group or stat text stands for: a number (digits with an optional sign, blanks
+// around and decimal fraction) rounded half to even and capped at `highest`. A text that is not
+// a number, and a number below 0, give 1.
+std::uint8_t numberIn(const QString& text, int highest) {
+    static const QRegularExpression number(QStringLiteral("^ *[+-]?[0-9]+([.,][0-9]*)? *$"));
+    if (!number.match(text).hasMatch())
+        return 1;
+    const double value =
+        std::nearbyint(QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
+    return value < 0 ? 1 : static_cast<std::uint8_t>(std::min(value, double(highest)));
+}
+
+// The stat field of `boot` that `column` stands for; null for other columns.
+template <typename Boot> auto statField(Boot& boot, int column) -> decltype(&boot.Sila) {
+    switch (column) {
+    case BootsModel::ShotPower:
+        return &boot.Sila;
+    case BootsModel::ShotAccuracy:
+        return &boot.Precyzja;
+    case BootsModel::Acceleration:
+        return &boot.Przyspieszenie;
+    case BootsModel::TopSpeed:
+        return &boot.Szybkosc;
+    case BootsModel::Swerve:
+        return &boot.Podkrecanie;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
 
 // A change of one boot. The first redo, when it is pushed, only stores the change; later ones
 // also show the boot.
@@ -105,6 +143,32 @@ int BootsModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
+QString BootsModel::visibleName(const std::string& name) {
+    QString shown = QString::fromStdString(name);
+    for (QChar& c : shown) {
+        if (c.unicode() < 0x20)
+            c = QChar(0x2400 + c.unicode()); // the control pictures: U+240A for a line feed
+        else if (c.unicode() == 0x7F)
+            c = QChar(0x2421);
+        else if (c.unicode() >= 0x80 && c.unicode() < 0xA0)
+            c = QChar(QChar::ReplacementCharacter);
+    }
+    return shown;
+}
+
+QString BootsModel::unstorable(const QString& name) {
+    const QByteArray utf8 = name.toUtf8();
+    const boots::Cp1250Fit fit =
+        boots::cp1250Fit(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    if (fit.ok)
+        return QString();
+    const QList<uint> characters = name.toUcs4();
+    const char32_t missing = fit.length < static_cast<std::size_t>(characters.size())
+                                 ? characters[static_cast<qsizetype>(fit.length)]
+                                 : char32_t(QChar::ReplacementCharacter);
+    return QString::fromUcs4(&missing, 1);
+}
+
 QVariant BootsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
@@ -115,21 +179,13 @@ QVariant BootsModel::data(const QModelIndex& index, int role) const {
     case Id:
         return b.ID;
     case Name:
-        return QString::fromStdString(b.Nazwa);
+        return role == Qt::DisplayRole ? visibleName(b.Nazwa) : QString::fromStdString(b.Nazwa);
     case Group:
         return b.Grupa;
-    case ShotPower:
-        return b.Sila;
-    case ShotAccuracy:
-        return b.Precyzja;
-    case Acceleration:
-        return b.Przyspieszenie;
-    case TopSpeed:
-        return b.Szybkosc;
-    case Swerve:
-        return b.Podkrecanie;
-    default:
-        return {};
+    default: {
+        const std::uint8_t* stat = statField(b, index.column());
+        return stat ? QVariant(*stat) : QVariant();
+    }
     }
 }
 
@@ -141,6 +197,34 @@ QVariant BootsModel::headerData(int section, Qt::Orientation orientation, int ro
         "Top speed", "Swerve"};
     return section >= 0 && section < ColumnCount ? QString::fromLatin1(captions[section])
                                                  : QVariant();
+}
+
+Qt::ItemFlags BootsModel::flags(const QModelIndex& index) const {
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return index.column() > Id ? flags | Qt::ItemIsEditable : flags;
+}
+
+bool BootsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    return index.isValid() && role == Qt::EditRole &&
+           changeField(index.row(), index.column(), value.toString());
+}
+
+bool BootsModel::changeField(int row, int column, const QString& text, int merge) {
+    if (row < 0 || row >= rowCount())
+        return false;
+    BootRecord changed = boot(row);
+    if (column == Name) {
+        if (!unstorable(text).isEmpty())
+            return false;
+        changed.Nazwa = Qel_Baza::Clamp_Name(text.toStdString());
+    } else if (column == Group) {
+        changed.Grupa = Qel_Baza::Clamp_Group(numberIn(text, Qel_Baza::Group_Highest));
+    } else if (std::uint8_t* stat = statField(changed, column)) {
+        *stat = Qel_Baza::Clamp_Stat(numberIn(text, Qel_Baza::Stat_Highest));
+    } else {
+        return false;
+    }
+    return changeBoot(row, changed, merge);
 }
 
 bool BootsModel::changeBoot(int row, const BootRecord& record, int merge) {

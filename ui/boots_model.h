@@ -46,11 +46,30 @@ public:
     // True for a boot added and not changed since.
     bool isFresh(int row) const;
 
+    // The name as a list or table shows it: control characters as visible marks, never as line
+    // breaks or tabs.
+    static QString visibleName(const std::string& name);
+
+    // The first character of `name` that the boots file cannot hold (Windows-1250); empty when
+    // it holds them all.
+    static QString unstorable(const QString& name);
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Edits a cell as changeField does.
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+    // Stores what `text` stands for in the field of `column` of the boot at `row`, corrected as
+    // the editor corrects it, and keeps every other field as stored: a group is a number rounded
+    // half to even, 255 at most, and 1 for 0 or what is not a number; a stat likewise from 1 to 5;
+    // a name its first 60 characters. One undo step, merged as changeBoot merges. False, with
+    // nothing changed, for a column that is read only, a name the boots file cannot hold, or a
+    // value that is stored already.
+    bool changeField(int row, int column, const QString& text, int merge = -1);
 
     // Stores `record` at `row` as it is, as one undo step. Steps with the same `merge` key (0 or
     // more) for the same row become one, and a step that ends where it began is dropped. False,
