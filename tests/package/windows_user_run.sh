@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# A user's run of the Windows program under Wine, in a Wine prefix of its own, under a virtual X
+# display with a window manager. The Windows build in BUILD is installed as a portable folder;
+# korvane.exe there opens a copy of the sample as "Łódź mody\boots.bin" named on the command
+# line; the second boot is renamed with real key events, Ctrl+S saves, the window is closed. Then
+# the saved bytes, the backup and the emptied working folder are checked. `korvane.exe --version`
+# answers in a message box.
+# Usage: windows_user_run.sh BUILD SAMPLE
+set -u
+export LANG=C.UTF-8 # how Wine reads the Polish letters of the command line
+build=$(realpath "$1")
+sample=$(realpath "$2")
+wine_run=$(dirname "$(realpath "$0")")/../../cmake/wine-run.sh
+for tool in xvfb-run openbox wmctrl xdotool cmp; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool missing"; exit 77; }
+done
+
+# A prefix of its own: Wine draws every window of a prefix on the display its first program had,
+# and the other Windows tests run without one.
+prefix=$build/wine-user
+if [ ! -e "$prefix/.korvane-ready" ]; then
+  rm -rf "$prefix"
+  env -u DISPLAY "$wine_run" "$prefix" wineboot -i >/dev/null 2>&1
+  WINEPREFIX=$prefix /usr/lib/wine/wineserver -w
+  touch "$prefix/.korvane-ready"
+fi
+
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+cmake --install "$build" --prefix "$dir/Korvane" >/dev/null ||
+  { echo "FAIL: cannot install"; exit 1; }
+games="$dir/Łódź mody"
+mkdir "$games"
+cp "$sample" "$games/boots.bin"
+
+session='
+set -u
+fail() { echo "FAIL: $*"; cat "$DIR/korvane.log"; kill $app 2>/dev/null; exit 1; }
+waitfor() { for _ in $(seq 300); do eval "$1" && return 0; sleep 0.1; done; return 1; }
+window() { wmctrl -l | grep -q -- "$1"; }
+work=$DIR/Korvane/zlib/temp
+openbox >/dev/null 2>&1 & sleep 1
+
+"$WINE_RUN" "$PREFIX" "$DIR/Korvane/korvane.exe" --version >"$DIR/korvane.log" 2>&1 & app=$!
+waitfor "window Korvane" || fail "--version showed no message box"
+xdotool windowactivate --sync "$(xdotool search --name Korvane | head -1)"
+xdotool key --delay 150 Return
+waitfor "! kill -0 $app 2>/dev/null" || fail "--version did not end with its message box"
+wait $app || fail "--version ended with code $?"
+echo "--version answered in a message box"
+
+"$WINE_RUN" "$PREFIX" "$DIR/Korvane/korvane.exe" "$FILE" >"$DIR/korvane.log" 2>&1 &
+app=$!
+waitfor "window \"Korvane version\"" || fail "the main window did not appear"
+waitfor "[ -s $work/boots.bin.unzlib ]" || fail "the file named on the command line was not opened"
+echo "the file named on the command line opened"
+
+main=$(xdotool search --name "Korvane version" | head -1)
+xdotool windowactivate --sync "$main"
+# The list, the second boot, then through the picture, ID and Group to the Name box.
+xdotool key --delay 150 Tab Down Down Tab Tab Tab Tab ctrl+a
+xdotool type --delay 50 "Zmieniony"
+xdotool key --delay 150 ctrl+s
+waitfor "wmctrl -l | grep -v \"Korvane version\" | grep -q Korvane" ||
+  fail "no message after save"
+xdotool key --delay 150 Return
+waitfor "[ -z \"\$(ls -A $work)\" ]" || fail "the working folder was not emptied by the save"
+
+wmctrl -c "Korvane version"
+waitfor "! kill -0 $app 2>/dev/null" || fail "closing the window left the program running"
+[ -e "$work.lock" ] && fail "the working folder is still claimed after the program ended"
+echo "saved, and the program ended when its window closed"
+'
+# The file as Windows names it, on Wine's drive for the whole file system.
+file=Z:$(printf '%s' "$games/boots.bin" | tr / '\\')
+DIR=$dir FILE=$file WINE_RUN=$wine_run PREFIX=$prefix \
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$session" || exit 1
+
+# The saved file, unpacked by the program's own tool, differs from the sample only in the second
+# boot's name; the backup is the sample as it was.
+cmp "$sample" "$games/boots.bin.bak" ||
+  { echo "FAIL: the backup is not the original file"; exit 1; }
+cp "$sample" "$dir/before"
+cp "$games/boots.bin" "$dir/after"
+for file in before after; do
+  "$wine_run" "$prefix" "$dir/Korvane/zlib/zlibtool.exe" "Z:$dir/$file" -d ||
+    { echo "FAIL: cannot unpack $file"; exit 1; }
+done
+record=$((32 + 76))
+name=$(dd if="$dir/after.unzlib" bs=1 skip=$record count=64 2>/dev/null | tr -d '\0')
+[ "$name" = Zmieniony ] || { echo "FAIL: the second boot is named \"$name\""; exit 1; }
+outside=$(cmp -l "$dir/before.unzlib" "$dir/after.unzlib" |
+  awk -v from=$record -v to=$((record + 64)) '$1 - 1 < from || $1 - 1 >= to' | wc -l)
+[ "$outside" -eq 0 ] ||
+  { echo "FAIL: $outside bytes changed outside the renamed boot's name"; exit 1; }
+[ "$(stat -c %s "$dir/before.unzlib")" -eq "$(stat -c %s "$dir/after.unzlib")" ] ||
+  { echo "FAIL: the table changed its length"; exit 1; }
+[ -z "$(ls -A "$dir/Korvane/zlib/temp")" ] ||
+  { echo "FAIL: files left in the working folder"; exit 1; }
+echo "the saved file holds the new name and nothing else changed; the backup is the original"
