@@ -1,7 +1,7 @@
 #include "services/packed_file.h"
 
 #include "boots/file_ops.h"
-#include "tools/zlibtool/zstream.h"
+#include "zstream/zstream.h"
 
 #include <QFile>
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "boots/boots_csv.h"
 #include "boots/file_ops.h"
-#include "tools/zlibtool/zstream.h"
+#include "zstream/zstream.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -4,7 +4,7 @@
 // Silent on success (exit 0). On failure it reports on stderr and exits 1, leaving no output
 // file and any earlier file of the output's name untouched; wrong arguments exit 2.
 #include "boots/file_ops.h"
-#include "tools/zlibtool/zstream.h"
+#include "zstream/zstream.h"
 
 #include <cerrno>
 #include <csignal>

@@ -1,4 +1,4 @@
-#include "tools/zlibtool/zstream.h"
+#include "zstream/zstream.h"
 
 #include <zlib.h>
 
