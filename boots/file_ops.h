@@ -3,48 +3,46 @@
 // and long paths are given the "\\?\" form. Failures set errno.
 #pragma once
 
-#include <cerrno>
-#include <cstdint>
 #include <cstdio>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace fileops {
 
+// Closes its file with fclose.
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// An open file, closed when it goes out of scope.
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
 // Opens a file with a C stdio mode ("rb", "wb", ...). Null on failure.
 std::FILE* openFile(const std::string& path, const char* mode);
 
-// Creates a new, empty file for writing in the folder of `target`, under a short name that no
-// other file has, with the permissions a newly created file gets there; its path goes to
-// `tempPath`. Null on failure, with nothing created.
-std::FILE* createTempBeside(const std::string& target, std::string& tempPath);
+// The step at which replaceFile stopped: Done when the target was replaced.
+enum class ReplaceStep { Done, Create, Write, Check, Rename };
 
-// Flushes `file`'s buffer and has the system write it to the disk. False when either fails.
-bool flushToDisk(std::FILE* file);
+// What replaceFile did; `error` is the errno of a failed Create, Write or Rename step.
+struct ReplaceResult {
+    ReplaceStep step = ReplaceStep::Done;
+    int error = 0;
 
-// Flushes `file` to the disk and closes it. False when either fails; the file is closed anyway.
-inline bool flushAndClose(std::FILE* file) {
-    const bool ok = flushToDisk(file);
-    const int error = errno;
-    if (std::fclose(file) != 0)
-        return false;
-    errno = error;
-    return ok;
-}
+    bool ok() const { return step == ReplaceStep::Done; }
+};
 
-// Gives `tempPath` the permission bits of an existing `target` (nothing where there are none),
-// then renames it over `target` in one step. False when the rename fails; both are then as they
-// were.
-bool replaceWith(const std::string& tempPath, const std::string& target);
-
-// Deletes a file; no report.
-void removeFile(const std::string& path);
+// Replaces `target` (created if missing) safely: `write` fills a new file created beside it, which
+// is flushed to the disk; `check`, when given, reads that file back from its start and approves
+// it; only then is it renamed over `target` in one step, with the permission bits of the file it
+// replaces. A false from `write` or `check`, or a failed step, leaves `target` untouched and
+// nothing beside it, and names the step; errno is taken at once after the failing call.
+ReplaceResult replaceFile(const std::string& target, const std::function<bool(std::FILE*)>& write,
+                          const std::function<bool(std::FILE*)>& check = {});
 
 // True when a file or folder exists at `path`.
 bool exists(const std::string& path);
-
-// The size of the open `file` in bytes, or -1.
-std::int64_t fileSize(std::FILE* file);
 
 // Puts standard input and output in binary mode, so that Windows translates no line end; nothing
 // elsewhere.

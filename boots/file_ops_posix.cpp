@@ -1,4 +1,5 @@
 #include "boots/file_ops.h"
+#include "boots/file_ops_platform.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -48,11 +49,6 @@ void removeFile(const std::string& path) {
 bool exists(const std::string& path) {
     struct stat st {};
     return stat(path.c_str(), &st) == 0;
-}
-
-std::int64_t fileSize(std::FILE* file) {
-    struct stat st {};
-    return fstat(fileno(file), &st) == 0 ? static_cast<std::int64_t>(st.st_size) : -1;
 }
 
 void binaryStdio() {}

@@ -1,4 +1,5 @@
 #include "boots/file_ops.h"
+#include "boots/file_ops_platform.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -137,10 +138,6 @@ void removeFile(const std::string& path) {
 
 bool exists(const std::string& path) {
     return GetFileAttributesW(winPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::int64_t fileSize(std::FILE* file) {
-    return _filelengthi64(_fileno(file));
 }
 
 void binaryStdio() {

@@ -7,12 +7,11 @@
 #include <QString>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 bool korvane::unpacksTo(const QString& packed, const QString& plain) {
     QFile expected(plain);
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(fileops::openFile(packed.toStdString(), "rb"), &std::fclose);
+    const fileops::FilePtr in(fileops::openFile(packed.toStdString(), "rb"));
     if (!in || !expected.open(QIODevice::ReadOnly))
         return false;
     std::vector<char> chunk;

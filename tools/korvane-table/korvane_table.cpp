@@ -26,8 +26,6 @@ constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 const std::string kStandardStream = "-";
 
-using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
 int report(const std::string& name, const std::string& what) {
     std::fprintf(stderr, "korvane-table: %s: %s\n", name.c_str(), what.c_str());
     return kExitFailure;
@@ -39,7 +37,7 @@ std::string errnoText(const char* what) {
 
 // Reads the table of the .bin file at `path` into `table`; reports and returns false on failure.
 bool loadTable(const std::string& path, korvane_table::TableRead& table) {
-    const FilePtr file(fileops::openFile(path, "rb"), &std::fclose);
+    const fileops::FilePtr file(fileops::openFile(path, "rb"));
     if (!file) {
         report(path, errnoText("cannot open"));
         return false;
@@ -70,11 +68,10 @@ int importTable(const std::string& csvPath, const std::string& binPath) {
     std::string csv;
     const bool fromStdin = csvPath == kStandardStream;
     const std::string csvName = fromStdin ? "standard input" : csvPath;
-    const FilePtr file(fromStdin ? stdin : fileops::openFile(csvPath, "rb"),
-                       fromStdin ? [](std::FILE*) { return 0; } : &std::fclose);
-    if (!file)
+    const fileops::FilePtr file(fromStdin ? nullptr : fileops::openFile(csvPath, "rb"));
+    if (!fromStdin && !file)
         return report(csvName, errnoText("cannot open"));
-    if (!korvane_table::readAll(file.get(), csv))
+    if (!korvane_table::readAll(fromStdin ? stdin : file.get(), csv))
         return report(csvName, errnoText("read error"));
     const boots::CsvTable table = boots::decodeCsv(csv);
     if (table.error)

@@ -103,32 +103,20 @@ bool readAll(std::FILE* file, std::string& text) {
 
 std::string replaceFile(const std::string& target, const std::function<bool(std::FILE*)>& write,
                         const std::function<bool(std::FILE*)>& check) {
-    std::string temp;
-    std::FILE* out = fileops::createTempBeside(target, temp);
-    if (!out)
-        return withError("cannot create a file beside it", errno);
-    bool ok = write(out);
-    int error = errno;
-    if (!fileops::flushAndClose(out) && ok) {
-        ok = false;
-        error = errno;
+    const fileops::ReplaceResult result = fileops::replaceFile(target, write, check);
+    switch (result.step) {
+    case fileops::ReplaceStep::Done:
+        return {};
+    case fileops::ReplaceStep::Create:
+        return withError("cannot create a file beside it", result.error);
+    case fileops::ReplaceStep::Write:
+        return withError("write error", result.error);
+    case fileops::ReplaceStep::Check:
+        return "the file written does not read back the same";
+    case fileops::ReplaceStep::Rename:
+        break;
     }
-    std::string failure;
-    if (!ok) {
-        failure = withError("write error", error);
-    } else {
-        std::FILE* back = fileops::openFile(temp, "rb");
-        const bool same = back && check(back);
-        if (back)
-            std::fclose(back);
-        if (!same)
-            failure = "the file written does not read back the same";
-    }
-    if (failure.empty() && !fileops::replaceWith(temp, target))
-        failure = withError("cannot replace it", errno);
-    if (!failure.empty())
-        fileops::removeFile(temp);
-    return failure;
+    return withError("cannot replace it", result.error);
 }
 
 std::string writePackedTable(const std::string& target, const std::vector<BootRecord>& records) {

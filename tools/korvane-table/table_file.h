@@ -25,10 +25,8 @@ TableRead readTable(std::FILE* file);
 // Reads everything from `file` into `text`; false, with errno set, on a read error.
 bool readAll(std::FILE* file, std::string& text);
 
-// Replaces `target` in one step: `write` fills a new file beside it, which is put on disk, and
-// `check` reads it back; only when both succeed is it renamed over `target` (created if missing).
-// An empty result on success; otherwise what failed, with `target` untouched and nothing left
-// beside it.
+// fileops::replaceFile with `check`: an empty result on success; otherwise what failed, with
+// `target` untouched and nothing left beside it.
 std::string replaceFile(const std::string& target,
                         const std::function<bool(std::FILE*)>& write,
                         const std::function<bool(std::FILE*)>& check);

@@ -28,32 +28,24 @@ int report(const std::string& path, const char* what, int error = 0) {
 
 int run(const std::string& inPath, bool unpack) {
     const std::string outPath = inPath + (unpack ? ".unzlib" : ".zlib");
-    std::FILE* in = fileops::openFile(inPath, "rb");
+    const fileops::FilePtr in(fileops::openFile(inPath, "rb"));
     if (!in)
         return report(inPath, "cannot open", errno);
-    std::string tempPath;
-    std::FILE* out = fileops::createTempBeside(outPath, tempPath);
-    if (!out) {
-        const int error = errno;
-        std::fclose(in);
-        return report(outPath, "cannot create", error);
-    }
-    const ZstreamResult result = unpack ? zstream_unpack(in, out) : zstream_pack(in, out);
-    const int error = errno;
-    std::fclose(in);
+    ZstreamResult result = ZSTREAM_OK;
+    const auto write = [&](std::FILE* out) {
+        result = unpack ? zstream_unpack(in.get(), out) : zstream_pack(in.get(), out);
+        return result == ZSTREAM_OK;
+    };
+    const fileops::ReplaceResult replaced = fileops::replaceFile(outPath, write);
+    if (replaced.step == fileops::ReplaceStep::Create)
+        return report(outPath, "cannot create", replaced.error);
     if (result != ZSTREAM_OK) {
-        std::fclose(out);
-        fileops::removeFile(tempPath);
         const bool io = result == ZSTREAM_READ_ERROR || result == ZSTREAM_WRITE_ERROR;
         return report(result == ZSTREAM_WRITE_ERROR ? outPath : inPath, zstream_message(result),
-                      io ? error : 0);
+                      io ? replaced.error : 0);
     }
-    // Complete and on the disk before it takes the output's name; removed on any failure.
-    if (!fileops::flushAndClose(out) || !fileops::replaceWith(tempPath, outPath)) {
-        const int error = errno;
-        fileops::removeFile(tempPath);
-        return report(outPath, zstream_message(ZSTREAM_WRITE_ERROR), error);
-    }
+    if (!replaced.ok())
+        return report(outPath, zstream_message(ZSTREAM_WRITE_ERROR), replaced.error);
     return 0;
 }
 

@@ -1,0 +1,45 @@
+#include "boots/file_ops.h"
+
+#include "boots/file_ops_platform.h"
+
+#include <cerrno>
+
+namespace fileops {
+namespace {
+
+// Flushes `file` to the disk and closes it. False when either fails; the file is closed anyway.
+bool flushAndClose(std::FILE* file) {
+    const bool ok = flushToDisk(file);
+    const int error = errno;
+    if (std::fclose(file) != 0)
+        return false;
+    errno = error;
+    return ok;
+}
+
+} // namespace
+
+ReplaceResult replaceFile(const std::string& target, const std::function<bool(std::FILE*)>& write,
+                          const std::function<bool(std::FILE*)>& check) {
+    std::string temp;
+    std::FILE* out = createTempBeside(target, temp);
+    if (!out)
+        return {ReplaceStep::Create, errno};
+    ReplaceResult result;
+    if (!write(out))
+        result = {ReplaceStep::Write, errno};
+    if (!flushAndClose(out) && result.ok())
+        result = {ReplaceStep::Write, errno};
+    if (result.ok() && check) {
+        const FilePtr back(openFile(temp, "rb"));
+        if (!back || !check(back.get()))
+            result = {ReplaceStep::Check, errno};
+    }
+    if (result.ok() && !replaceWith(temp, target))
+        result = {ReplaceStep::Rename, errno};
+    if (!result.ok())
+        removeFile(temp);
+    return result;
+}
+
+} // namespace fileops
