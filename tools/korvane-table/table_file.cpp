@@ -44,16 +44,24 @@ std::string notATable(const unsigned char* header, std::size_t size) {
 TableRead readTable(std::FILE* file) {
     unsigned char first[kHeaderSize];
     const std::size_t got = std::fread(first, 1, sizeof first, file);
-    if (std::ferror(file) || std::fseek(file, 0, SEEK_SET) != 0)
+    if (std::ferror(file))
         return {{}, withError("read error", errno)};
+    // The first bytes again, then the rest of the file; a read error ends it.
+    std::size_t replayed = 0;
+    const auto source = [&](unsigned char* buffer, std::size_t size) {
+        const std::size_t n = std::min(size, got - replayed);
+        std::memcpy(buffer, first + replayed, n);
+        replayed += n;
+        const std::size_t more = n < size ? std::fread(buffer + n, 1, size - n, file) : 0;
+        return std::ferror(file) ? 0 : n + more;
+    };
     if (got == sizeof first && boots::recordCount(boots::readHeader(first))) {
         std::size_t given = 0;
-        auto records =
-            boots::readBootsFile([file, &given](unsigned char* buffer, std::size_t size) {
-                const std::size_t n = std::fread(buffer, 1, size, file);
-                given += n;
-                return n;
-            });
+        auto records = boots::readBootsFile([&](unsigned char* buffer, std::size_t size) {
+            const std::size_t n = source(buffer, size);
+            given += n;
+            return n;
+        });
         if (std::ferror(file))
             return {{}, withError("read error", errno)};
         if (!records)
@@ -82,8 +90,8 @@ TableRead readTable(std::FILE* file) {
         }
         return true;
     };
-    const ZstreamResult result = zstream_unpack_to(file, sink);
-    if (result == ZSTREAM_READ_ERROR)
+    const ZstreamResult result = zstream_unpack_from(source, sink);
+    if (std::ferror(file))
         return {{}, withError("read error", errno)};
     // ZSTREAM_WRITE_ERROR means that the sink refused the header; notATable says why.
     if (result != ZSTREAM_OK && result != ZSTREAM_WRITE_ERROR)

@@ -19,7 +19,8 @@ struct TableRead {
 
 // Reads the table in `file`, told apart by its first bytes: a boots data file header means an
 // unpacked table, anything else must be one zlib stream holding one. Bytes after the last boot
-// of the table are ignored, as the editor ignores them. `file` must be seekable.
+// of the table are ignored, as the editor ignores them. `file` is read once, from where it
+// stands (standard input will do).
 TableRead readTable(std::FILE* file);
 
 // Reads everything from `file` into `text`; false, with errno set, on a read error.
