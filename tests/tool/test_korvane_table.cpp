@@ -118,7 +118,7 @@ TEST_F(KorvaneTable, FailuresLeaveEveryFileAsItWas) {
         {"invalid_utf8_on_standard_input",
          withSample,
          {"import", "-", "%/boots.bin"},
-         kHeader + "0,1,1,\xC5,1,2,3,4,5\r\n",
+         "\xEF\xBB\xBF" + kHeader + "0,1,1,\xC5,1,2,3,4,5\r\n",
          nullptr,
          "standard input: line 2, column name: not valid UTF-8"},
         {"csv_missing",
