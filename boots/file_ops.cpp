@@ -17,10 +17,29 @@ bool flushAndClose(std::FILE* file) {
     return ok;
 }
 
+// Copies `target` to `target`.bak unless that exists or `target` is not a file.
+ReplaceResult keepFirstBackup(const std::string& target) {
+    const std::string backup = target + ".bak";
+    if (!isFile(target) || exists(backup))
+        return {};
+    const FilePtr in(openFile(target, "rb"));
+    if (!in)
+        return {ReplaceStep::Backup, errno};
+    const auto copy = [&in](std::FILE* out) {
+        char chunk[1 << 16];
+        for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, in.get())) > 0;)
+            if (std::fwrite(chunk, 1, n, out) != n)
+                return false;
+        return !std::ferror(in.get());
+    };
+    const ReplaceResult copied = replaceFile(backup, copy);
+    return copied.ok() ? copied : ReplaceResult{ReplaceStep::Backup, copied.error};
+}
+
 } // namespace
 
 ReplaceResult replaceFile(const std::string& target, const std::function<bool(std::FILE*)>& write,
-                          const std::function<bool(std::FILE*)>& check) {
+                          const std::function<bool(std::FILE*)>& check, Backup backup) {
     std::string temp;
     std::FILE* out = createTempBeside(target, temp);
     if (!out)
@@ -35,6 +54,8 @@ ReplaceResult replaceFile(const std::string& target, const std::function<bool(st
         if (!back || !check(back.get()))
             result = {ReplaceStep::Check, errno};
     }
+    if (result.ok() && backup == Backup::KeepFirst)
+        result = keepFirstBackup(target);
     if (result.ok() && !replaceWith(temp, target))
         result = {ReplaceStep::Rename, errno};
     if (!result.ok())

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fileops {
@@ -23,9 +24,13 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 std::FILE* openFile(const std::string& path, const char* mode);
 
 // The step at which replaceFile stopped: Done when the target was replaced.
-enum class ReplaceStep { Done, Create, Write, Check, Rename };
+enum class ReplaceStep { Done, Create, Write, Check, Backup, Rename };
 
-// What replaceFile did; `error` is the errno of a failed Create, Write or Rename step.
+// Whether replaceFile keeps a copy of the file it replaces: KeepFirst copies it to TARGET.bak
+// unless that exists already, so the backup holds the file as it was before the first change.
+enum class Backup { None, KeepFirst };
+
+// What replaceFile did; `error` is the errno of a failed Create, Write, Backup or Rename step.
 struct ReplaceResult {
     ReplaceStep step = ReplaceStep::Done;
     int error = 0;
@@ -35,11 +40,22 @@ struct ReplaceResult {
 
 // Replaces `target` (created if missing) safely: `write` fills a new file created beside it, which
 // is flushed to the disk; `check`, when given, reads that file back from its start and approves
-// it; only then is it renamed over `target` in one step, with the permission bits of the file it
-// replaces. A false from `write` or `check`, or a failed step, leaves `target` untouched and
-// nothing beside it, and names the step; errno is taken at once after the failing call.
+// it; then the backup that `backup` asks for is made; only then is the new file renamed over
+// `target` in one step, with the permission bits of the file it replaces. A false from `write` or
+// `check`, or a failed step, leaves `target` untouched and nothing beside it but a backup already
+// made, and names the step; errno is taken at once after the failing call.
 ReplaceResult replaceFile(const std::string& target, const std::function<bool(std::FILE*)>& write,
-                          const std::function<bool(std::FILE*)>& check = {});
+                          const std::function<bool(std::FILE*)>& check = {},
+                          Backup backup = Backup::None);
+
+// True when `path` is a file that the user may not write: its read-only attribute on Windows;
+// elsewhere no write permission, or no write bit at all (which root would ignore).
+bool isReadOnly(const std::string& path);
+
+// Writes the UTF-8 `text` to `stream` (standard output or error). On a Windows console it goes
+// through the console's wide-character call, so that every letter shows; everywhere else, and when
+// redirected, as bytes. False when the write fails.
+bool writeText(std::FILE* stream, std::string_view text);
 
 // True when a file or folder exists at `path`.
 bool exists(const std::string& path);

@@ -20,6 +20,9 @@ bool flushToDisk(std::FILE* file);
 // were.
 bool replaceWith(const std::string& tempPath, const std::string& target);
 
+// True when `path` is a regular file.
+bool isFile(const std::string& path);
+
 // Deletes a file; no report.
 void removeFile(const std::string& path);
 

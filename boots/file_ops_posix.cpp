@@ -42,6 +42,21 @@ bool replaceWith(const std::string& tempPath, const std::string& target) {
     return std::rename(tempPath.c_str(), target.c_str()) == 0;
 }
 
+bool isReadOnly(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+           ((st.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0);
+}
+
+bool isFile(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool writeText(std::FILE* stream, std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+}
+
 void removeFile(const std::string& path) {
     unlink(path.c_str());
 }

@@ -5,7 +5,6 @@
 #include "boots/boots_format.h"
 
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,19 +25,19 @@ TableRead readTable(std::FILE* file);
 // Reads everything from `file` into `text`; false, with errno set, on a read error.
 bool readAll(std::FILE* file, std::string& text);
 
-// fileops::replaceFile with `check`: an empty result on success; otherwise what failed, with
-// `target` untouched and nothing left beside it.
-std::string replaceFile(const std::string& target,
-                        const std::function<bool(std::FILE*)>& write,
-                        const std::function<bool(std::FILE*)>& check);
-
-// Replaces `target` with the boots data file of `records`, packed as one zlib stream, checked by
-// unpacking it again. Results as replaceFile.
+// Replaces `target` (created if missing) with the boots data file of `records`, packed as one
+// zlib stream, checked by unpacking it again, and keeps TARGET.bak of the file it replaces unless
+// one exists (fileops::replaceFile). A read-only `target` is refused. An empty result on success;
+// otherwise what failed, with `target` untouched.
 std::string writePackedTable(const std::string& target,
                              const std::vector<boots::BootRecord>& records);
 
-// Replaces `target` with the CSV text of `records`, checked by reading it back. Results as
-// replaceFile.
+// Writes the boots data file of `records`, packed as one zlib stream, to `out` and flushes it.
+// Results as writePackedTable.
+std::string writePackedTable(std::FILE* out, const std::vector<boots::BootRecord>& records);
+
+// Replaces `target` with the CSV text of `records`, checked by reading it back; no backup.
+// Results as writePackedTable.
 std::string writeCsvFile(const std::string& target,
                          const std::vector<boots::BootRecord>& records);
 

@@ -1,6 +1,7 @@
 // zlibtool: packs a file into one zlib stream, or unpacks such a stream again.
 //   zlibtool PATH      writes PATH.zlib
 //   zlibtool PATH -d   writes PATH.unzlib
+//   zlibtool --help    (or -h, or /?) the usage line on standard output
 // Silent on success (exit 0). On failure it reports on stderr and exits 1, leaving no output
 // file and any earlier file of the output's name untouched; wrong arguments exit 2.
 #include "boots/file_ops.h"
@@ -17,12 +18,14 @@ namespace {
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+constexpr const char* kUsage = "usage: zlibtool PATH [-d]  (pack PATH into PATH.zlib, or with -d "
+                               "unpack it into PATH.unzlib)\n";
 
 int report(const std::string& path, const char* what, int error = 0) {
+    std::string text = "zlibtool: " + path + ": " + what;
     if (error != 0)
-        std::fprintf(stderr, "zlibtool: %s: %s: %s\n", path.c_str(), what, std::strerror(error));
-    else
-        std::fprintf(stderr, "zlibtool: %s: %s\n", path.c_str(), what);
+        text += std::string(": ") + std::strerror(error);
+    fileops::writeText(stderr, text + "\n");
     return kExitFailure;
 }
 
@@ -57,11 +60,12 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     const std::vector<std::string> args = fileops::arguments(argc, argv);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h" || args[0] == "/?"))
+        return fileops::writeText(stdout, kUsage) && std::fflush(stdout) == 0 ? 0 : kExitFailure;
     if (args.size() == 1)
         return run(args[0], false);
     if (args.size() == 2 && args[1] == "-d")
         return run(args[0], true);
-    std::fprintf(stderr, "usage: zlibtool PATH [-d]  (pack PATH into PATH.zlib, or with -d "
-                         "unpack it into PATH.unzlib)\n");
+    fileops::writeText(stderr, kUsage);
     return kExitUsage;
 }
