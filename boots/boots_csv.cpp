@@ -16,7 +16,6 @@ constexpr std::array<std::string_view, kColumnCount> kColumns = {
     "position",      "id",           "group",     "name",  "shot_power",
     "shot_accuracy", "acceleration", "top_speed", "swerve"};
 constexpr std::size_t kPositionColumn = 0;
-constexpr std::size_t kNameColumn = 1 + static_cast<std::size_t>(BootField::Nazwa);
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
 constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
