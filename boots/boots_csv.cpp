@@ -125,8 +125,8 @@ public:
                 ++line_;
                 return std::nullopt;
             }
-            return error(line_, c == '\r' ? CsvProblem::LoneCarriageReturn
-                                          : CsvProblem::TextAfterQuote);
+            return error(line_,
+                         c == '\r' ? CsvProblem::LoneCarriageReturn : CsvProblem::TextAfterQuote);
         }
     }
 
@@ -319,8 +319,8 @@ void appendName(std::string& out, std::string_view name) {
 
 // The UTF-8 text of `bytes` read in `encoding`, in `converted` unless it is `bytes` itself (less
 // a byte-order mark); the error when it is not valid UTF-16.
-std::optional<CsvError> toUtf8(std::string_view bytes, CsvEncoding encoding,
-                               std::string& converted, std::string_view& text) {
+std::optional<CsvError> toUtf8(std::string_view bytes, CsvEncoding encoding, std::string& converted,
+                               std::string_view& text) {
     const auto startsWith = [bytes](std::string_view bom) {
         return bytes.substr(0, bom.size()) == bom;
     };

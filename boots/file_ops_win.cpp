@@ -18,11 +18,10 @@ namespace {
 std::wstring widen(std::string_view utf8, DWORD flags = MB_ERR_INVALID_CHARS) {
     if (utf8.empty())
         return {};
-    const int n = MultiByteToWideChar(CP_UTF8, flags, utf8.data(), static_cast<int>(utf8.size()),
-                                      nullptr, 0);
+    const int n =
+        MultiByteToWideChar(CP_UTF8, flags, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, flags, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
-                        n);
+    MultiByteToWideChar(CP_UTF8, flags, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
     return wide;
 }
 
@@ -149,11 +148,10 @@ bool writeText(std::FILE* stream, std::string_view text) {
     DWORD mode = 0;
     if (handle == INVALID_HANDLE_VALUE || !GetConsoleMode(handle, &mode))
         return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
-    std::fflush(stream); // what went before, in order
+    std::fflush(stream);                      // what went before, in order
     const std::wstring wide = widen(text, 0); // a malformed sequence shows as U+FFFD
     DWORD written = 0;
-    return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written,
-                         nullptr) &&
+    return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) &&
            written == wide.size();
 }
 

@@ -29,10 +29,10 @@ struct PositionedBoot {
 
 // Everything that differs between two tables.
 struct TableChanges {
-    std::vector<FieldChange> changed;     // in position order, then in column order
-    std::size_t changedBoots = 0;         // boots with at least one field in `changed`
-    std::vector<PositionedBoot> added;    // boots of the table after, past the end of the one before
-    std::vector<PositionedBoot> removed;  // boots of the table before, past the end of the one after
+    std::vector<FieldChange> changed;    // in position order, then in column order
+    std::size_t changedBoots = 0;        // boots with at least one field in `changed`
+    std::vector<PositionedBoot> added;   // boots of the table after, past the end of the one before
+    std::vector<PositionedBoot> removed; // boots of the table before, past the end of the one after
 
     // True when the two tables are equal.
     bool empty() const { return changed.empty() && added.empty() && removed.empty(); }

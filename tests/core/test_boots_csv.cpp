@@ -110,7 +110,7 @@ TEST(CsvTest, AcceptedForms) {
         "position;id;group;name;shot_power;shot_accuracy;acceleration;top_speed;swerve";
     std::string name64(32, 'a');
     for (int i = 0; i < 32; ++i)
-        name64 += u8"\u0142"; // two bytes in UTF-8, one in Windows-1250
+        name64 += u8"\u0142";          // two bytes in UTF-8, one in Windows-1250
     const std::u16string unicodeText = // a spreadsheet's "Unicode text": UTF-16 and tabs
         u"position\tid\tgroup\tname\tshot_power\tshot_accuracy\tacceleration\ttop_speed\tswerve\r\n"
         u"0\t3\t1\tB\u0142yskawica \u017B\u00F3\u0142\u0107\t1\t2\t3\t4\t5\r\n";
@@ -149,25 +149,35 @@ TEST(CsvTest, AcceptedForms) {
         {"leading_zeros", lines({kHeader, "000,007,01,x,1,2,3,4,005"}), {boot(7, 1, "x")}},
         {"empty_name", lines({kHeader, "0,3,1,,1,2,3,4,5"}), {boot(3, 1, "")}},
         {"64_characters", lines({kHeader, "0,3,1," + name64 + ",1,2,3,4,5"}), {boot(3, 1, name64)}},
-        {"tabs", lines({"position\tid\tgroup\tname\tshot_power\tshot_accuracy\tacceleration\t"
-                        "top_speed\tswerve",
-                        "0\t3\t1\t\"Gale, Runner; \"\"1\"\"\"\t1\t2\t3\t4\t5"}),
+        {"tabs",
+         lines({"position\tid\tgroup\tname\tshot_power\tshot_accuracy\tacceleration\t"
+                "top_speed\tswerve",
+                "0\t3\t1\t\"Gale, Runner; \"\"1\"\"\"\t1\t2\t3\t4\t5"}),
          {boot(3, 1, "Gale, Runner; \"1\"")}},
-        {"trailing_empty_lines", lines({kHeader, "0,3,1,Gale,1,2,3,4,5", "", "", ""}) + "\n",
+        {"trailing_empty_lines",
+         lines({kHeader, "0,3,1,Gale,1,2,3,4,5", "", "", ""}) + "\n",
          {boot(3, 1, "Gale")}},
-        {"utf8_without_byte_order_mark", lines({kHeader, u8"0,3,1,B\u0142yskawica,1,2,3,4,5"}),
+        {"utf8_without_byte_order_mark",
+         lines({kHeader, u8"0,3,1,B\u0142yskawica,1,2,3,4,5"}),
          {boot(3, 1, u8"B\u0142yskawica")}},
-        {"windows_1250_with_semicolons", lines({semicolons, "0;3;1;B\xB3yskawica \x8C\xE6;1;2;3;4;5"}),
+        {"windows_1250_with_semicolons",
+         lines({semicolons, "0;3;1;B\xB3yskawica \x8C\xE6;1;2;3;4;5"}),
          {boot(3, 1, u8"B\u0142yskawica \u015A\u0107")}},
         {"utf16_little_endian", utf16(unicodeText), {unicodeBoot}},
-        {"utf16_big_endian_and_trailing_empty_lines", utf16(unicodeText + u"\r\n", true),
+        {"utf16_big_endian_and_trailing_empty_lines",
+         utf16(unicodeText + u"\r\n", true),
          {unicodeBoot}},
-        {"utf16_named_without_byte_order_mark", utf16(u"position,id,group,name,shot_power,"
-                                                     u"shot_accuracy,acceleration,top_speed,"
-                                                     u"swerve\n0,3,1,\u017B,1,2,3,4,5").substr(2),
-         {boot(3, 1, u8"\u017B")}, CsvEncoding::Utf16},
-        {"windows_1250_named_though_valid_utf8", lines({kHeader, "0,3,1,\xC5\x81,1,2,3,4,5"}),
-         {boot(3, 1, u8"\u0139\u0081")}, CsvEncoding::Windows1250},
+        {"utf16_named_without_byte_order_mark",
+         utf16(u"position,id,group,name,shot_power,"
+               u"shot_accuracy,acceleration,top_speed,"
+               u"swerve\n0,3,1,\u017B,1,2,3,4,5")
+             .substr(2),
+         {boot(3, 1, u8"\u017B")},
+         CsvEncoding::Utf16},
+        {"windows_1250_named_though_valid_utf8",
+         lines({kHeader, "0,3,1,\xC5\x81,1,2,3,4,5"}),
+         {boot(3, 1, u8"\u0139\u0081")},
+         CsvEncoding::Windows1250},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -306,22 +316,34 @@ TEST(TableDiffTest, ComparesPositionByPosition) {
         std::vector<std::size_t> removed; // positions
     } rows[] = {
         {"equal", base, {}, 0, {}, {}},
-        {"name_in_full", with(1, boot(2, 2, "007")), {{1, 2, BootField::Nazwa, "B", "007"}}, 1,
-         {}, {}},
+        {"name_in_full",
+         with(1, boot(2, 2, "007")),
+         {{1, 2, BootField::Nazwa, "B", "007"}},
+         1,
+         {},
+         {}},
         {"group_and_stats",
          with(2, boot(3, 9, "C", {1, 2, 5, 4, 0})),
          {{2, 3, BootField::Grupa, "3", "9"},
           {2, 3, BootField::Przyspieszenie, "3", "5"},
           {2, 3, BootField::Podkrecanie, "5", "0"}},
-         1, {}, {}},
+         1,
+         {},
+         {}},
         {"identifier", with(0, boot(7, 1, "A")), {{0, 1, BootField::ID, "1", "7"}}, 1, {}, {}},
         {"two_boots",
          {boot(1, 1, "A", {5, 2, 3, 4, 5}), boot(2, 2, "B"), boot(3, 3, "c")},
          {{0, 1, BootField::Sila, "1", "5"}, {2, 3, BootField::Nazwa, "C", "c"}},
-         2, {}, {}},
+         2,
+         {},
+         {}},
         {"added", {base[0], base[1], base[2], boot(4, 0, ""), boot(5, 0, "E")}, {}, 0, {3, 4}, {}},
-        {"removed_and_changed", {base[0], boot(2, 2, "b")}, {{1, 2, BootField::Nazwa, "B", "b"}},
-         1, {}, {2}},
+        {"removed_and_changed",
+         {base[0], boot(2, 2, "b")},
+         {{1, 2, BootField::Nazwa, "B", "b"}},
+         1,
+         {},
+         {2}},
         {"all_removed", {}, {}, 0, {}, {0, 1, 2}},
     };
     for (const auto& row : rows) {

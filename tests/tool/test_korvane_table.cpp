@@ -116,7 +116,9 @@ TEST_F(KorvaneTable, StandardStreamsAndDryRunWriteNoFile) {
          "position 0 (ID 1), name: \"Vortex Strike\" -> \"007\"\n"
          "position 2 (ID 3), shot_power: 2 -> 5\n"
          "position 40 (ID 41): added \"=A\"\n"},
-        {"dry_run_equal", {"import", "--dry-run", "-", "%/boots.bin"}, csv,
+        {"dry_run_equal",
+         {"import", "--dry-run", "-", "%/boots.bin"},
+         csv,
          "0 boots change, 0 added, 0 removed; nothing written (dry run)\n"},
         {"dry_run_new_file_encoding_named",
          {"import", "--dry-run", "--encoding", "windows-1250", "-", "%/new.bin"},
@@ -197,8 +199,9 @@ TEST_F(KorvaneTable, FailuresLeaveEveryFileAsItWas) {
         {"read_only_target",
          [&](const fs::path& f) {
              withSample(f);
-             fs::permissions(f / "boots.bin", fs::perms::owner_write | fs::perms::group_write |
-                                                  fs::perms::others_write,
+             fs::permissions(f / "boots.bin",
+                             fs::perms::owner_write | fs::perms::group_write |
+                                 fs::perms::others_write,
                              fs::perm_options::remove);
          },
          {"import", "%/good.csv", "%/boots.bin"},
@@ -294,7 +297,8 @@ TEST_F(KorvaneTable, FailuresLeaveEveryFileAsItWas) {
         for (const std::string& arg : row.args)
             args.push_back(inFolder(arg, folder));
 
-        const Outcome outcome = runTable(args, row.input, row.failWrites ? folder / row.failWrites : fs::path());
+        const Outcome outcome =
+            runTable(args, row.input, row.failWrites ? folder / row.failWrites : fs::path());
         EXPECT_EQ(outcome.exitCode, 1);
         EXPECT_EQ(outcome.err, "korvane-table: " + inFolder(row.message, folder) + "\n");
         EXPECT_EQ(outcome.out, "");

@@ -71,7 +71,6 @@ bool loadTable(const std::string& path, korvane_table::TableRead& table) {
     return table.error.empty();
 }
 
-
 // A value as the changes list shows it: names quoted, so that blanks and leading zeros show.
 std::string shown(boots::BootField field, const std::string& text) {
     return field == boots::BootField::Nazwa ? "\"" + text + "\"" : text;
@@ -121,8 +120,8 @@ int exportTable(const std::string& binPath, const std::string& csvPath) {
     return 0;
 }
 
-int importTable(const std::string& csvPath, const std::string& binPath,
-                boots::CsvEncoding encoding, bool dryRun) {
+int importTable(const std::string& csvPath, const std::string& binPath, boots::CsvEncoding encoding,
+                bool dryRun) {
     fileops::FilePtr file;
     std::FILE* in = openInput(csvPath, file);
     if (!in)
@@ -201,8 +200,7 @@ int main(int argc, char** argv) {
                   "nothing is written unless every row is valid");
     importCommand->add_option("IN.csv", csvPath, "the CSV file to read, - for standard input")
         ->required();
-    importCommand
-        ->add_option("BOOTS.bin", binPath, "the table to replace, - for standard output")
+    importCommand->add_option("BOOTS.bin", binPath, "the table to replace, - for standard output")
         ->required();
     importCommand
         ->add_option("--encoding", encodingName, "read IN.csv in this encoding, not the one found")

@@ -59,7 +59,7 @@ bool pack(const std::vector<unsigned char>& table, std::FILE* out) {
 // fileops::replaceFile, refusing a read-only `target`: an empty result on success, otherwise what
 // failed.
 std::string replaceTarget(const std::string& target, const std::function<bool(std::FILE*)>& write,
-                        const std::function<bool(std::FILE*)>& check, fileops::Backup backup) {
+                          const std::function<bool(std::FILE*)>& check, fileops::Backup backup) {
     if (fileops::isReadOnly(target))
         return "cannot replace it: the file is read-only";
     const fileops::ReplaceResult result = fileops::replaceFile(target, write, check, backup);

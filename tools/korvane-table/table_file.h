@@ -38,7 +38,6 @@ std::string writePackedTable(std::FILE* out, const std::vector<boots::BootRecord
 
 // Replaces `target` with the CSV text of `records`, checked by reading it back; no backup.
 // Results as writePackedTable.
-std::string writeCsvFile(const std::string& target,
-                         const std::vector<boots::BootRecord>& records);
+std::string writeCsvFile(const std::string& target, const std::vector<boots::BootRecord>& records);
 
 } // namespace korvane_table
