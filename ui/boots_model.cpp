@@ -264,6 +264,8 @@ QString BootsModel::unstorable(const QString& name) {
 QVariant BootsModel::data(const QModelIndex& index, int role) const {
     if (index.isValid() && role == Qt::BackgroundRole && differs(index.row(), index.column()))
         return QColor(255, 236, 160);
+    if (index.isValid() && role == Qt::TextAlignmentRole && index.column() != Name)
+        return int(Qt::AlignCenter);
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     const BootRecord& b = boot(index.row());

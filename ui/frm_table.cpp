@@ -3,6 +3,7 @@
 #include "boots/qel_baza.h"
 #include "services/message_box.h"
 #include "ui/boots_model.h"
+#include "ui/boots_order.h"
 #include "ui/name_validator.h"
 #include "ui/txt_box.h"
 
@@ -15,100 +16,18 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRegularExpressionValidator>
-#include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <map>
-#include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
 using Cell = BootsModel::Cell;
-
-// The next character of the UTF-8 text at `at`, which moves past it.
-char32_t nextCharacter(const std::string& text, std::size_t& at) {
-    const auto lead = static_cast<unsigned char>(text[at++]);
-    if (lead < 0x80)
-        return lead;
-    const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
-    char32_t c = lead & (0x3F >> more);
-    for (int i = 0; i < more && at < text.size(); ++i)
-        c = (c << 6) | (static_cast<unsigned char>(text[at++]) & 0x3F);
-    return c;
-}
-
-// Where a character goes in name order: letters by their lower-case form, each Polish letter
-// right after its base letter; anything else by its code after every letter.
-std::uint32_t nameWeight(char32_t c) {
-    static const std::map<char32_t, std::uint32_t> polish = {
-        {U'ą', 'a'}, {U'ć', 'c'}, {U'ę', 'e'}, {U'ł', 'l'}, {U'ń', 'n'}, {U'ó', 'o'},
-        {U'ś', 's'}, {U'ź', 'z'}, {U'ż', 'z'}, {U'Ą', 'a'}, {U'Ć', 'c'}, {U'Ę', 'e'},
-        {U'Ł', 'l'}, {U'Ń', 'n'}, {U'Ó', 'o'}, {U'Ś', 's'}, {U'Ź', 'z'}, {U'Ż', 'z'}};
-    if (c >= 'A' && c <= 'Z')
-        c += 'a' - 'A';
-    if (c >= 'a' && c <= 'z')
-        return c * 4;
-    if (c < 0x80)
-        return c;
-    const auto letter = polish.find(c);
-    if (letter == polish.end())
-        return 0x1000 + c;
-    return letter->second * 4 + (c == U'ż' || c == U'Ż' ? 2 : 1);
-}
-
-// Names in the order a Polish reader expects: case aside, ą after a, ł after l, and so on.
-bool nameBefore(const std::string& a, const std::string& b) {
-    std::size_t i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        const std::uint32_t x = nameWeight(nextCharacter(a, i));
-        const std::uint32_t y = nameWeight(nextCharacter(b, j));
-        if (x != y)
-            return x < y;
-    }
-    return a.size() - i < b.size() - j;
-}
-
-// The view's order of the boots: sorted by a column, and only the boots whose name holds the
-// filter text. Compares the stored boots directly, with no copy of the table.
-class BootsOrder : public QSortFilterProxyModel {
-public:
-    BootsOrder(BootsModel* model, QObject* parent) : QSortFilterProxyModel(parent), Model(model) {
-        setSourceModel(model);
-    }
-    void setNameFilter(const QString& text) {
-        Name_Filter = text;
-        invalidateFilter();
-    }
-
-protected:
-    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
-        const boots::BootRecord& a = Model->boot(left.row());
-        const boots::BootRecord& b = Model->boot(right.row());
-        switch (left.column()) {
-        case BootsModel::Position:
-            return left.row() < right.row();
-        case BootsModel::Name:
-            return nameBefore(a.Nazwa, b.Nazwa);
-        default:
-            return BootsModel::fieldNumber(a, left.column()) <
-                   BootsModel::fieldNumber(b, left.column());
-        }
-    }
-    bool filterAcceptsRow(int row, const QModelIndex&) const override {
-        return Name_Filter.isEmpty() || QString::fromStdString(Model->boot(row).Nazwa)
-                                            .contains(Name_Filter, Qt::CaseInsensitive);
-    }
-
-private:
-    BootsModel* Model;
-    QString Name_Filter;
-};
 
 // Cell editors with the main window's limits: the name up to 60 characters the file can hold,
 // the group up to three digits, a stat one digit from 1 to 5. A stored value is shown whole.
@@ -200,9 +119,8 @@ FrmTable::FrmTable(BootsModel* model, QUndoStack* history, QWidget* parent)
     Filter->setObjectName(QStringLiteral("Filter"));
     Filter->setPlaceholderText(QStringLiteral("Szukaj w nazwach"));
     Filter->setClearButtonEnabled(true);
-    auto* order = new BootsOrder(model, this);
-    View_Order = order;
-    connect(Filter, &QLineEdit::textChanged, order, &BootsOrder::setNameFilter);
+    View_Order = new BootsOrder(model, this);
+    connect(Filter, &QLineEdit::textChanged, View_Order, &BootsOrder::setNameFilter);
 
     Grid = new QTableView(this);
     Grid->setObjectName(QStringLiteral("Grid"));
@@ -216,7 +134,10 @@ FrmTable::FrmTable(BootsModel* model, QUndoStack* history, QWidget* parent)
     Grid->verticalHeader()->setDefaultSectionSize(Grid->fontMetrics().height() + 6);
     Grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // the table's own order
     Grid->setSortingEnabled(true);
-    Grid->setColumnWidth(BootsModel::Name, 26 * Grid->fontMetrics().averageCharWidth());
+    for (int column = 0; column < BootsModel::ColumnCount; ++column)
+        Grid->setColumnWidth(column, column == BootsModel::Name
+                                         ? 26 * Grid->fontMetrics().averageCharWidth()
+                                         : Grid->horizontalHeader()->sectionSizeHint(column));
 
     Status = new QLabel(this);
     Status->setObjectName(QStringLiteral("Status"));
@@ -230,7 +151,7 @@ FrmTable::FrmTable(BootsModel* model, QUndoStack* history, QWidget* parent)
     layout->addLayout(filterRow);
     layout->addWidget(Grid);
     layout->addWidget(Status);
-    resize(900, 560);
+    resize(Grid->horizontalHeader()->length() + 60, 560);
 
     createActions(history);
     connect(model, &BootsModel::dataChanged, this, &FrmTable::Show_Differences);
@@ -242,6 +163,7 @@ FrmTable::FrmTable(BootsModel* model, QUndoStack* history, QWidget* parent)
             Grid->scrollTo(View_Order->mapFromSource(Model->index(row, BootsModel::Name)));
     });
     Show_Differences();
+    Grid->setFocus();
 }
 
 void FrmTable::createActions(QUndoStack* history) {
@@ -281,7 +203,7 @@ void FrmTable::createActions(QUndoStack* history) {
 }
 
 // The selected cells of `grid`, in view order, as cells of the model.
-static std::vector<Cell> selectedCells(const QTableView* grid, const QSortFilterProxyModel* order) {
+static std::vector<Cell> selectedCells(const QTableView* grid, const BootsOrder* order) {
     QModelIndexList selected = grid->selectionModel()->selectedIndexes();
     std::sort(selected.begin(), selected.end());
     std::vector<Cell> cells;

@@ -6,9 +6,9 @@
 #include <QWidget>
 
 class BootsModel;
+class BootsOrder;
 class QLabel;
 class QLineEdit;
-class QSortFilterProxyModel;
 class QTableView;
 class QUndoStack;
 
@@ -34,7 +34,7 @@ private:
     void Show_Differences();
 
     BootsModel* Model;
-    QSortFilterProxyModel* View_Order = nullptr;
+    BootsOrder* View_Order = nullptr;
     QLineEdit* Filter = nullptr;
     QTableView* Grid = nullptr;
     QLabel* Status = nullptr;
