@@ -4,6 +4,7 @@
 #include "services/message_box.h"
 #include "ui/boots_model.h"
 #include "ui/look.h"
+#include "ui/name_validator.h"
 #include "ui/twips.h"
 
 #include <QGroupBox>
@@ -11,13 +12,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QToolTip>
-#include <QValidator>
 
 #include <algorithm>
-#include <functional>
 #include <iterator>
-#include <utility>
 
 namespace {
 
@@ -45,32 +42,10 @@ const BoxRow Boxes[8] = {
     {"Swerve", true, {120, 3120, 5415, 615}, 5175, 1},
 };
 
-// What the name box says when it refuses a character.
-const QString Unstorable_Note =
-    QStringLiteral("Znaku „%1” nie można zapisać w pliku butów (kodowanie Windows-1250).");
-
 // The model column that each box shows and edits.
 constexpr int Box_Column[8] = {
     BootsModel::Id,           BootsModel::Group,        BootsModel::Name,     BootsModel::ShotPower,
     BootsModel::ShotAccuracy, BootsModel::Acceleration, BootsModel::TopSpeed, BootsModel::Swerve};
-
-// Refuses, when typed or pasted, a name holding a character that the boots file cannot hold, and
-// says which through `refused`.
-class StorableName : public QValidator {
-public:
-    StorableName(std::function<void(const QString&)> refused, QObject* parent)
-        : QValidator(parent), Refused(std::move(refused)) {}
-    State validate(QString& input, int&) const override {
-        const QString missing = BootsModel::unstorable(input);
-        if (missing.isEmpty())
-            return Acceptable;
-        Refused(missing);
-        return Invalid;
-    }
-
-private:
-    std::function<void(const QString&)> Refused;
-};
 
 // The code of the character a key types (Backspace is 8); 0 for keys that type nothing:
 // arrows, Home, End, and Delete and Tab, whose key events may carry a control character.
@@ -174,12 +149,7 @@ void BootEditor::createControls(QWidget* client) {
         place(Txt[i], {120, 240, row.boxWidth, 285});
     }
     Txt[0]->setReadOnly(true);
-    Txt[Name_Box]->setValidator(new StorableName(
-        [this](const QString& missing) {
-            QToolTip::showText(Txt[Name_Box]->mapToGlobal(QPoint(0, Txt[Name_Box]->height())),
-                               Unstorable_Note.arg(missing), Txt[Name_Box]);
-        },
-        Txt[Name_Box]));
+    new NameValidator(Txt[Name_Box]);
     Reset_Editor(); // the boxes' initial texts, the stats frame hidden
 
     // A file dropped on a box opens in the window instead of putting its name into the box.
