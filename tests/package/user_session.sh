@@ -7,6 +7,8 @@
 set -u
 program=$(realpath -s "$1")
 sample=$2
+steps=$(dirname "$(realpath "$0")")/user_steps.sh
+. "$steps"
 [ "$(id -u)" -eq 0 ] || { echo "skipped: needs root to run as another user"; exit 77; }
 for tool in runuser xvfb-run openbox wmctrl xdotool cmp; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool missing"; exit 77; }
@@ -22,7 +24,7 @@ chown -R nobody: "$home"
 session='
 set -u
 fail() { echo "FAIL: $*"; cat "$HOME/korvane.log"; kill $app 2>/dev/null; exit 1; }
-waitfor() { for _ in $(seq 150); do eval "$1" && return 0; sleep 0.1; done; return 1; }
+. "$STEPS"
 work=$HOME/.cache/Korvane/temp
 beside=$(dirname "$(readlink -f "$KORVANE")")/zlib/temp
 openbox >/dev/null 2>&1 & sleep 1
@@ -34,23 +36,11 @@ waitfor "[ -s $work/boots.bin.unzlib ]" || fail "the file named on the command l
 [ -n "$(find "$beside" -user nobody 2>/dev/null)" ] && fail "working files beside the program"
 echo "the file named on the command line opened, its working files in $work"
 
-main=$(xdotool search --name "Korvane version" | head -1)
-xdotool windowactivate --sync "$main"
-# The list, the second boot, then through the picture, ID and Group to the Name box.
-xdotool key --delay 150 Tab Down Down Tab Tab Tab Tab ctrl+a
-xdotool type --delay 50 "Zmieniony"
-xdotool key --delay 150 ctrl+s
-waitfor "wmctrl -l | grep -v \"Korvane version\" | grep -q Korvane" || fail "no message after save"
-xdotool key --delay 150 Return
-waitfor "[ -z \"\$(ls -A $work)\" ]" || fail "the working folder was not emptied by the save"
-
-wmctrl -c "Korvane version"
-waitfor "! kill -0 $app 2>/dev/null" || fail "closing the window left the program running"
-[ -e "$work.lock" ] && fail "the working folder is still claimed after the program ended"
-echo "saved, and the program ended when its window closed"
+rename_and_save "$work"
+close_and_end $app "$work"
 '
 runuser -u nobody -- env -i HOME="$home" XDG_RUNTIME_DIR="$home/runtime" PATH="$PATH" \
-  LANG=C.UTF-8 KORVANE="$program" \
+  LANG=C.UTF-8 KORVANE="$program" STEPS="$steps" \
   ASAN_OPTIONS=detect_leaks=0 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$session" || exit 1
 
 # The saved copy, unpacked by the program's own tool, differs from the sample only in the second
@@ -59,12 +49,4 @@ zlibtool=$(dirname "$(readlink -f "$program")")/zlib/zlibtool
 cp "$sample" "$home/before"
 cp "$home/games/boots.bin" "$home/after"
 "$zlibtool" "$home/before" -d && "$zlibtool" "$home/after" -d || { echo "FAIL: cannot unpack"; exit 1; }
-record=$((32 + 76))
-name=$(dd if="$home/after.unzlib" bs=1 skip=$record count=64 2>/dev/null | tr -d '\0')
-[ "$name" = Zmieniony ] || { echo "FAIL: the second boot is named \"$name\""; exit 1; }
-outside=$(cmp -l "$home/before.unzlib" "$home/after.unzlib" |
-  awk -v from=$record -v to=$((record + 64)) '$1 - 1 < from || $1 - 1 >= to' | wc -l)
-[ "$outside" -eq 0 ] || { echo "FAIL: $outside bytes changed outside the renamed boot's name"; exit 1; }
-[ "$(stat -c %s "$home/before.unzlib")" -eq "$(stat -c %s "$home/after.unzlib")" ] ||
-  { echo "FAIL: the table changed its length"; exit 1; }
-echo "the saved file holds the new name and nothing else changed"
+renamed_only "$home/before.unzlib" "$home/after.unzlib"
