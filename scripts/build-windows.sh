@@ -83,9 +83,9 @@ build_qt() {
     fetch_qt_source "$work/src.tmp" "$work/apt"
     mv "$work/src.tmp" "$work/src"
   fi
-  printf '%s' "$qt_toolchain" > "$work/toolchain.cmake"
   mkdir -p "$work/build"
   if [ ! -f "$work/build/build.ninja" ]; then
+    printf '%s' "$qt_toolchain" > "$work/toolchain.cmake"
     (cd "$work/build" && "$work/src/configure" -prefix "$qt_prefix" "${qt_options[@]}" -- -G Ninja \
       -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" -DQT_HOST_PATH_CMAKE_DIR="$qt_host_cmake")
   fi
@@ -99,39 +99,44 @@ build_qt() {
   echo "Qt for Windows built in $(((SECONDS - started) / 60)) min, $(du -sh "$qt_prefix" | cut -f1)"
 }
 
-if [ ! -d "$qt_prefix" ]; then
-  mkdir -p "$cache_root"
-  exec 9> "$qt_prefix.lock" # one build of this Qt at a time on this machine
-  flock 9
-  [ -d "$qt_prefix" ] || build_qt
-  exec 9>&-
-fi
-echo "Qt for Windows: $qt_prefix"
-if [ "${1:-}" = --qt-only ]; then
-  exit 0
-fi
+# Builds Qt unless it is there already (at most one build of it at a time on this machine).
+ensure_qt() {
+  if [ ! -d "$qt_prefix" ]; then
+    mkdir -p "$cache_root"
+    exec 9> "$qt_prefix.lock"
+    flock 9
+    [ -d "$qt_prefix" ] || build_qt
+    exec 9>&-
+  fi
+  echo "Qt for Windows: $qt_prefix"
+}
 
 # --- Korvane for Windows --------------------------------------------------------------------------
 
-# Qt's toolchain file loads the project's own; a build folder made with another toolchain is
-# configured afresh (a toolchain is only read on the first configure). The Wine prefix stays.
-toolchain=$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake
-if ! grep -qx "CMAKE_TOOLCHAIN_FILE:[A-Z]*=$toolchain" build-win/CMakeCache.txt 2>/dev/null; then
-  rm -rf build-win/CMakeCache.txt build-win/CMakeFiles
-fi
-cmake -S . -B build-win --toolchain "$toolchain" \
-  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DKORVANE_WERROR=ON -DKORVANE_BUILD_UI=ON -DKORVANE_BUILD_TESTS=ON -DKORVANE_BUILD_BENCH=OFF \
-  -DKORVANE_SANITIZE=OFF -DKORVANE_FUZZ=OFF
-cmake --build build-win -j"$jobs"
+# Configures and builds build-win with Qt's toolchain file, which loads the project's own; a build
+# folder made with another toolchain is configured afresh (a toolchain is only read on the first
+# configure). The Wine prefix there stays.
+build_korvane() {
+  local toolchain=$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake
+  if ! grep -qx "CMAKE_TOOLCHAIN_FILE:[A-Z]*=$toolchain" build-win/CMakeCache.txt 2>/dev/null; then
+    rm -rf build-win/CMakeCache.txt build-win/CMakeFiles
+  fi
+  cmake -S . -B build-win --toolchain "$toolchain" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKORVANE_WERROR=ON -DKORVANE_BUILD_UI=ON -DKORVANE_BUILD_TESTS=ON -DKORVANE_BUILD_BENCH=OFF \
+    -DKORVANE_SANITIZE=OFF -DKORVANE_FUZZ=OFF
+  cmake --build build-win -j"$jobs"
+}
 
-# The portable zip, and what it must hold.
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-win/CMakeCache.txt)
-zip=build-win/korvane-$version-win64.zip
-rm -f "$zip"
-(cd build-win && cpack -G ZIP > cpack.log)
-top=korvane-$version-win64
-expected="$top/LICENSE.txt
+# Packs the portable zip and checks what it holds.
+pack_zip() {
+  local version zip top expected listed
+  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-win/CMakeCache.txt)
+  zip=build-win/korvane-$version-win64.zip
+  top=korvane-$version-win64
+  rm -f "$zip"
+  (cd build-win && cpack -G ZIP > cpack.log)
+  expected="$top/LICENSE.txt
 $top/README.txt
 $top/boots.bin
 $top/korvane-table.exe
@@ -139,20 +144,32 @@ $top/korvane.exe
 $top/zlib/
 $top/zlib/temp/
 $top/zlib/zlibtool.exe"
-listed=$(cmake -E tar tf "$zip" | LC_ALL=C sort)
-if [ "$listed" != "$expected" ]; then
-  printf '%s holds:\n%s\nexpected:\n%s\n' "$zip" "$listed" "$expected" >&2
-  exit 1
-fi
-unpacked=$(mktemp -d)
-trap 'rm -rf "$unpacked"' EXIT
-zip_path=$PWD/$zip
-(cd "$unpacked" && cmake -E tar xf "$zip_path")
-for program in korvane.exe korvane-table.exe zlib/zlibtool.exe; do
-  if $triplet-objdump -h "$unpacked/$top/$program" | grep -q '[.]debug_'; then
-    echo "$program in $zip is not stripped" >&2
-    exit 1
+  listed=$(cmake -E tar tf "$zip" | LC_ALL=C sort)
+  if [ "$listed" != "$expected" ]; then
+    printf '%s holds:\n%s\nexpected:\n%s\n' "$zip" "$listed" "$expected" >&2
+    return 1
   fi
-done
-cmp examples/boots.bin "$unpacked/$top/boots.bin"
-echo "Portable zip: $zip ($(du -k "$zip" | cut -f1) KiB)"
+  unpacked=$(mktemp -d)
+  trap 'rm -rf "$unpacked"' EXIT
+  (cd "$unpacked" && cmake -E tar xf "$OLDPWD/$zip")
+  local program
+  for program in korvane.exe korvane-table.exe zlib/zlibtool.exe; do
+    if $triplet-objdump -h "$unpacked/$top/$program" | grep -q '[.]debug_'; then
+      echo "$program in $zip is not stripped" >&2
+      return 1
+    fi
+  done
+  cmp examples/boots.bin "$unpacked/$top/boots.bin"
+  echo "Portable zip: $zip ($(du -k "$zip" | cut -f1) KiB)"
+}
+
+main() {
+  ensure_qt
+  if [ "${1:-}" != --qt-only ]; then
+    build_korvane
+    pack_zip
+  fi
+}
+
+# Read whole before it runs, so that editing this file meanwhile cannot change what runs.
+main "$@"; exit
