@@ -1,0 +1,102 @@
+#include "ui/polish_texts.h"
+
+#include "boots/boots_csv.h"
+
+namespace {
+
+// A value from the file as a message quotes it: at most 20 characters.
+QString quoted(const std::string& value) {
+    const QString text = QString::fromStdString(value);
+    return text.size() > 20 ? text.left(20) + QStringLiteral("…") : text;
+}
+
+QString character(std::uint32_t codePoint) {
+    QString code = QStringLiteral("U+%1").arg(codePoint, 4, 16, QLatin1Char('0')).toUpper();
+    const auto c = static_cast<char32_t>(codePoint);
+    return QChar::isPrint(c) ? QStringLiteral("„%1”, %2").arg(QString::fromUcs4(&c, 1), code)
+                             : code;
+}
+
+QString problemText(const boots::CsvError& error) {
+    using boots::CsvProblem;
+    switch (error.problem) {
+    case CsvProblem::EmptyFile:
+        return QStringLiteral("plik jest pusty");
+    case CsvProblem::InvalidUtf16:
+        return QStringLiteral("niepoprawny tekst UTF-16");
+    case CsvProblem::NoSeparator:
+        return QStringLiteral("kolumny wiersza nagłówka nie są rozdzielone przecinkiem, średnikiem "
+                              "ani tabulatorem");
+    case CsvProblem::HeaderMismatch:
+        return QStringLiteral("w wierszu nagłówka musi tu być „%1”")
+            .arg(QString::fromStdString(error.columnName()));
+    case CsvProblem::HeaderColumnMissing:
+        return QStringLiteral("tej kolumny brakuje w wierszu nagłówka");
+    case CsvProblem::HeaderColumnExtra:
+        return QStringLiteral("nadmiarowa kolumna w wierszu nagłówka");
+    case CsvProblem::NoBoots:
+        return QStringLiteral("po wierszu nagłówka nie ma żadnego buta");
+    case CsvProblem::TooManyBoots:
+        return QStringLiteral("więcej butów, niż zmieści plik danych butów");
+    case CsvProblem::EmptyLine:
+        return QStringLiteral("pusty wiersz");
+    case CsvProblem::ColumnMissing:
+        return QStringLiteral("wiersz kończy się przed tą kolumną");
+    case CsvProblem::ColumnExtra:
+        return QStringLiteral("nadmiarowa kolumna (wiersz ma ich 9)");
+    case CsvProblem::UnclosedQuote:
+        return QStringLiteral("pole otwarte cudzysłowem nie ma cudzysłowu zamykającego");
+    case CsvProblem::QuoteInsideField:
+        return QStringLiteral("cudzysłów wewnątrz pola, które nie zaczyna się od cudzysłowu");
+    case CsvProblem::TextAfterQuote:
+        return QStringLiteral("tekst po cudzysłowie zamykającym pole");
+    case CsvProblem::LoneCarriageReturn:
+        return QStringLiteral("znak powrotu karetki (CR) bez znaku nowego wiersza (LF) po nim");
+    case CsvProblem::NumberEmpty:
+        return QStringLiteral("puste pole, a musi tu być liczba od 0 do 255");
+    case CsvProblem::NumberOutOfRange:
+        return QStringLiteral("liczba %1 jest spoza zakresu od 0 do 255").arg(quoted(error.value));
+    case CsvProblem::NotANumber:
+        return QStringLiteral("to nie jest liczba całkowita od 0 do 255");
+    case CsvProblem::PositionNotANumber:
+        return QStringLiteral("to nie jest liczba całkowita");
+    case CsvProblem::PositionOutOfOrder:
+        return QStringLiteral("jest %1 zamiast %2; wiersze muszą zachować kolejność tabeli")
+            .arg(quoted(error.value))
+            .arg(error.number);
+    case CsvProblem::NameInvalidUtf8:
+        return QStringLiteral("nazwa nie jest poprawnym tekstem UTF-8");
+    case CsvProblem::NameOutsideCodePage:
+        return QStringLiteral("znaku nr %1 nazwy (%2) nie ma w kodowaniu Windows-1250")
+            .arg(error.number)
+            .arg(character(error.codePoint));
+    case CsvProblem::NameHoldsNul:
+        return QStringLiteral("nazwa zawiera znak NUL, który by ją zakończył");
+    case CsvProblem::NameTooLong:
+        return QStringLiteral("nazwa ma %1, a pole nazwy mieści najwyżej %2")
+            .arg(countOf(error.number, QStringLiteral("znak"), QStringLiteral("znaki"),
+                         QStringLiteral("znaków")))
+            .arg(boots::kNameSize);
+    }
+    return QStringLiteral("nieznany błąd");
+}
+
+} // namespace
+
+QString countOf(std::size_t count, const QString& one, const QString& few, const QString& many) {
+    const std::size_t tens = count % 100, units = count % 10;
+    const QString& noun = count == 1                                             ? one
+                          : units >= 2 && units <= 4 && (tens < 12 || tens > 14) ? few
+                                                                                 : many;
+    return QString::number(count) + QLatin1Char(' ') + noun;
+}
+
+QString csvFaultText(const boots::CsvError& error) {
+    QString text = QStringLiteral("Wiersz %1").arg(error.line);
+    if (error.column) {
+        const QString name = QString::fromStdString(error.columnName());
+        text += *error.column <= boots::kBootFieldCount ? QStringLiteral(", kolumna „%1”").arg(name)
+                                                        : QStringLiteral(", kolumna %1").arg(name);
+    }
+    return text + QStringLiteral(": ") + problemText(error) + QLatin1Char('.');
+}
