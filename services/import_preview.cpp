@@ -43,6 +43,7 @@ bool confirmImport(QWidget* parent, const QString& summary, QAbstractItemModel& 
     view->setTextElideMode(Qt::ElideNone);
     view->setAlternatingRowColors(true);
     view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     view->resizeColumnsToContents(); // from the first thousand rows
     view->horizontalHeader()->setStretchLastSection(true);
 

@@ -70,8 +70,8 @@ public:
     korvane::SaveAnswer answer = korvane::SaveAnswer::Discard; // to the unsaved-changes question
     QStringList asked;                                         // the file names that question named
     bool importAnswer = true; // to the import preview: true for "Importuj"
-    QStringList preview; // what the last preview showed: its sentence, then each row's cells joined
-                         // by '|'
+    // What the last import preview showed: its sentence, then each row's cells joined by '|'.
+    QStringList preview;
     QStringList answers; // the file dialogs' next answers; an empty one, or none left: cancel
     int dialogs = 0;     // file dialogs asked, and what the last one showed
     QString dialogTitle, dialogFolder;
