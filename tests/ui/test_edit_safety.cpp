@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -64,6 +65,7 @@ private slots:
     void csvCommands();
     void countWords_data();
     void countWords();
+    void tableWindowBesideTheMainWindow();
 
 private:
     // Runs the File menu command whose dialog is answered with `file` (empty: cancelled).
@@ -508,29 +510,44 @@ void TestEditSafety::csvCommands() {
 }
 
 void TestEditSafety::countWords_data() {
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("words");
-    for (const auto& [count, words] :
-         std::initializer_list<std::pair<int, const char*>>{{0, "0 butów"},
-                                                            {1, "1 but"},
-                                                            {2, "2 buty"},
-                                                            {4, "4 buty"},
-                                                            {5, "5 butów"},
-                                                            {12, "12 butów"},
-                                                            {14, "14 butów"},
-                                                            {21, "21 butów"},
-                                                            {22, "22 buty"},
-                                                            {112, "112 butów"},
-                                                            {1024, "1024 buty"}})
-        QTest::addRow("%d", count) << count << QString::fromUtf8(words);
+    QTest::addColumn<QString>("words"); // the count, then the noun in its form for that count
+    for (const char* words : {"0 butów", "1 but", "2 buty", "4 buty", "5 butów", "12 butów",
+                              "14 butów", "21 butów", "22 buty", "112 butów", "1024 buty"})
+        QTest::newRow(words) << QString::fromUtf8(words);
 }
 
 void TestEditSafety::countWords() {
-    QFETCH(int, count);
     QFETCH(QString, words);
-    QCOMPARE(countOf(static_cast<std::size_t>(count), QStringLiteral("but"), QStringLiteral("buty"),
-                     QStringLiteral("butów")),
+    const auto count = words.section(QLatin1Char(' '), 0, 0).toULongLong();
+    QCOMPARE(countOf(count, QStringLiteral("but"), QStringLiteral("buty"), QStringLiteral("butów")),
              words);
+}
+
+void TestEditSafety::tableWindowBesideTheMainWindow() {
+    const auto tables = [] {
+        QList<QWidget*> found;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == QLatin1String("FrmTable") && top->isVisible())
+                found << top;
+        return found;
+    };
+    QVERIFY(action("MnuTable")->isEnabled());
+    QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+    action("MnuTable")->trigger();
+    QCOMPARE(tables().size(), 1);
+    QWidget* table = tables()[0];
+    QCOMPARE(table->windowTitle(), QStringLiteral("Tabela butów"));
+
+    auto* grid = table->findChild<QTableView*>(QStringLiteral("Grid"));
+    grid->model()->setData(grid->model()->index(0, 2), QStringLiteral("Zeta"));
+    QCOMPARE(list()->item(0)->text(), QStringLiteral("1:Zeta"));
+    QVERIFY(window->isWindowModified());
+    action("MnuUndo")->trigger(); // the main window's Undo takes back the table's change
+    QCOMPARE(grid->model()->index(0, 2).data().toString(), QStringLiteral("Alpha"));
+    QVERIFY(!window->isWindowModified());
+
+    window->close();
+    QTRY_VERIFY(tables().isEmpty());
 }
 
 QTEST_MAIN(TestEditSafety)
