@@ -4,14 +4,15 @@
 
 namespace {
 
-// A value from the file as a message quotes it: at most 20 characters.
-QString quoted(const std::string& value) {
+// A value from the file as a message shows it: at most 20 characters.
+QString shortened(const std::string& value) {
     const QString text = QString::fromStdString(value);
     return text.size() > 20 ? text.left(20) + QStringLiteral("…") : text;
 }
 
+// The character itself, when it can be shown, and its code: "„ф”, U+0444".
 QString character(std::uint32_t codePoint) {
-    QString code = QStringLiteral("U+%1").arg(codePoint, 4, 16, QLatin1Char('0')).toUpper();
+    const QString code = QStringLiteral("U+%1").arg(codePoint, 4, 16, QLatin1Char('0')).toUpper();
     const auto c = static_cast<char32_t>(codePoint);
     return QChar::isPrint(c) ? QStringLiteral("„%1”, %2").arg(QString::fromUcs4(&c, 1), code)
                              : code;
@@ -55,14 +56,15 @@ QString problemText(const boots::CsvError& error) {
     case CsvProblem::NumberEmpty:
         return QStringLiteral("puste pole, a musi tu być liczba od 0 do 255");
     case CsvProblem::NumberOutOfRange:
-        return QStringLiteral("liczba %1 jest spoza zakresu od 0 do 255").arg(quoted(error.value));
+        return QStringLiteral("liczba %1 jest spoza zakresu od 0 do 255")
+            .arg(shortened(error.value));
     case CsvProblem::NotANumber:
         return QStringLiteral("to nie jest liczba całkowita od 0 do 255");
     case CsvProblem::PositionNotANumber:
         return QStringLiteral("to nie jest liczba całkowita");
     case CsvProblem::PositionOutOfOrder:
         return QStringLiteral("jest %1 zamiast %2; wiersze muszą zachować kolejność tabeli")
-            .arg(quoted(error.value))
+            .arg(shortened(error.value))
             .arg(error.number);
     case CsvProblem::NameInvalidUtf8:
         return QStringLiteral("nazwa nie jest poprawnym tekstem UTF-8");

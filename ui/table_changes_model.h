@@ -16,6 +16,7 @@ public:
     // an added or removed boot by its name on the side that holds it.
     explicit TableChangesModel(boots::TableChanges changes, QObject* parent = nullptr);
 
+    // The changes the rows show.
     const boots::TableChanges& changes() const { return Changes; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
