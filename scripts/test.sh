@@ -57,8 +57,8 @@ echo "Tests passed: $(count build/ctest.log) on Linux, $(count build-win/ctest.l
 echo "== fuzzing, ${fuzz_seconds} s a target =="
 cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE_FUZZ=ON -DKORVANE_BUILD_UI=OFF -DKORVANE_BUILD_TESTS=OFF
-cmake --build build-fuzz -j"$jobs" --target fuzz_decode fuzz_unpack fuzz_csv
-for target in decode unpack csv; do
+cmake --build build-fuzz -j"$jobs" --target fuzz_decode fuzz_unpack fuzz_csv fuzz_patch
+for target in decode unpack csv patch; do
   work=$(mktemp -d)
   cp fuzz/corpus/$target/* "$work"/
   build-fuzz/fuzz/fuzz_$target -max_total_time="$fuzz_seconds" -print_final_stats=0 "$work" \
