@@ -67,11 +67,7 @@ std::FILE* openInput(const std::string& path, fileops::FilePtr& file) {
 // Reads the table of the .bin file at `path` (standard input for "-") into `table`; reports and
 // returns false on failure.
 bool loadTable(const std::string& path, tablefile::TableRead& table) {
-    fileops::FilePtr file;
-    std::FILE* in = openInput(path, file);
-    if (!in)
-        return false;
-    table = tablefile::readTable(in);
+    table = path == kStandardStream ? tablefile::readTable(stdin) : tablefile::readTableFile(path);
     if (!table.error.empty())
         report(nameOf(path, "standard input"), table.error);
     return table.error.empty();
@@ -303,7 +299,8 @@ int main(int argc, char** argv) {
     diffCommand->add_option("BASE", binPath, "the table before, - for standard input")->required();
     diffCommand->add_option("CHANGED", otherPath, "the table after, - for standard input")
         ->required();
-    diffCommand->add_option("-o", csvPath, "the patch file to write, standard output by default");
+    diffCommand->add_option("-o", csvPath, "the patch file to write, standard output by default")
+        ->type_name("PATCH");
     CLI::App* applyCommand = app.add_subcommand(
         "apply", "Give TARGET the changes of PATCH, packed, keeping TARGET.bak; nothing is "
                  "written when any field clashes");
@@ -311,8 +308,9 @@ int main(int argc, char** argv) {
         ->required();
     applyCommand->add_option("TARGET", binPath, "the table to change, - for standard input")
         ->required();
-    applyCommand->add_option("-o", outPath,
-                             "write the result here (- for standard output), not over TARGET");
+    applyCommand
+        ->add_option("-o", outPath, "write the result here (- for standard output), not over TARGET")
+        ->type_name("OUT");
     applyCommand
         ->add_option("--encoding", encodingName, "read PATCH in this encoding, not the one found")
         ->check(CLI::IsMember(kEncodings));
