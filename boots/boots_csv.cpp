@@ -70,8 +70,7 @@ std::string describe(const CsvError& error) {
     case CsvProblem::ColumnMissing:
         return "missing";
     case CsvProblem::ColumnExtra:
-        return "extra column (a row holds " + std::to_string(columnsOf(error.layout).count) +
-               ")";
+        return "extra column (a row holds " + std::to_string(columnsOf(error.layout).count) + ")";
     case CsvProblem::UnclosedQuote:
         return "the quoted field has no closing quote";
     case CsvProblem::QuoteInsideField:
@@ -120,7 +119,7 @@ std::string describe(const CsvError& error) {
         return error.value + " is not the row's id " + std::to_string(error.number);
     case CsvProblem::ValueNotEmpty:
         return error.column == kPatchBefore ? "must be empty, as the boot is added"
-                                  : "must be empty, as the boot is removed";
+                                            : "must be empty, as the boot is removed";
     case CsvProblem::BootIncomplete:
         return "the boot added or removed at position " + std::to_string(error.number) +
                " has no " + error.value + " row";

@@ -72,17 +72,17 @@ enum class CsvProblem {
     NameHoldsNul,        // a NUL character inside a name
     NameTooLong,         // more than 64 Windows-1250 bytes: `number` is the name's length
     // A patch only:
-    UnknownColumn,      // the column is not one of the boot's eight
-    PositionBackwards,  // a position below the row before's; `value` holds it, `number` that one
-    ColumnOutOfOrder,   // a column not after the one of the row before at the same position;
-                        // `number` is that one's BootField
-    IdDiffers,          // not the id of the boot's first row; `value` holds it, `number` that one
-    IdValueDiffers,     // the id column's value is not the row's id; `value` holds it, `number` that
-    ValueNotEmpty,      // a before of an added boot, or an after of a removed one, is not empty
-    BootIncomplete,     // an added or removed boot lacks a column's row; `value` names the column,
-                        // `number` is the position
-    BootOutOfPlace,     // an added or removed boot not past every changed one, not at the position
-                        // after the one before, or both kinds in one patch
+    UnknownColumn,     // the column is not one of the boot's eight
+    PositionBackwards, // a position below the row before's; `value` holds it, `number` that one
+    ColumnOutOfOrder,  // a column not after the one of the row before at the same position;
+                       // `number` is that one's BootField
+    IdDiffers,         // not the id of the boot's first row; `value` holds it, `number` that one
+    IdValueDiffers,    // the id column's value is not the row's id; `value` holds it, `number` that
+    ValueNotEmpty,     // a before of an added boot, or an after of a removed one, is not empty
+    BootIncomplete,    // an added or removed boot lacks a column's row; `value` names the column,
+                       // `number` is the position
+    BootOutOfPlace,    // an added or removed boot not past every changed one, not at the position
+                       // after the one before, or both kinds in one patch
 };
 
 // Where and why a CSV text was refused: the kind, the line and the column, and the details that

@@ -184,7 +184,8 @@ std::optional<CsvError> Reader::readRow() {
             ++line_;
             return std::nullopt;
         }
-        return error(line_, c == '\r' ? CsvProblem::LoneCarriageReturn : CsvProblem::TextAfterQuote);
+        return error(line_,
+                     c == '\r' ? CsvProblem::LoneCarriageReturn : CsvProblem::TextAfterQuote);
     }
 }
 

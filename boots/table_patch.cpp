@@ -76,8 +76,9 @@ public:
         const bool newBoot = rows_ == 0 || position != position_;
         if (newBoot) {
             if (rows_ > 0 && position < position_)
-                return fail(fault(CsvProblem::PositionBackwards, std::to_string(position), position_),
-                            kPatchPosition);
+                return fail(
+                    fault(CsvProblem::PositionBackwards, std::to_string(position), position_),
+                    kPatchPosition);
             if (std::optional<CsvError> incomplete = checkComplete(at(kPatchPosition)))
                 return incomplete;
             Kind kind = Kind::Change;
@@ -100,8 +101,8 @@ public:
         } else if (id != id_) {
             return fail(fault(CsvProblem::IdDiffers, std::to_string(id), id_), kPatchId);
         } else if (static_cast<std::size_t>(field) < next_) {
-            CsvError e = fault(CsvProblem::ColumnOutOfOrder, std::string(fieldName(field)),
-                               next_ - 1);
+            CsvError e =
+                fault(CsvProblem::ColumnOutOfOrder, std::string(fieldName(field)), next_ - 1);
             return fail(e, kPatchField);
         }
         ++rows_;
@@ -225,7 +226,8 @@ void applyChanges(const FieldChange* first, const FieldChange* last,
         if (has == change->before) {
             setFieldText(records[position], change->field, change->after);
         } else if (has != change->after) {
-            clashes.push_back({position, change->id, change->field, change->before, std::move(has)});
+            clashes.push_back(
+                {position, change->id, change->field, change->before, std::move(has)});
             if (change->field == BootField::ID)
                 return; // another boot: its other fields say nothing
         }
@@ -350,8 +352,8 @@ PatchResult applyPatch(const std::vector<BootRecord>& table, const TableChanges&
         const PositionedBoot& first = patch.removed.front();
         const std::size_t count = patch.removed.back().position + 1;
         if (table.size() > count) // boots after the removed ones, which the patch does not know
-            clashes.push_back({first.position, first.boot.ID, std::nullopt,
-                               std::to_string(count), std::to_string(table.size())});
+            clashes.push_back({first.position, first.boot.ID, std::nullopt, std::to_string(count),
+                               std::to_string(table.size())});
         for (const PositionedBoot& b : patch.removed) {
             if (b.position < table.size())
                 compareBoot(b.position, b.boot, table[b.position], false, clashes);

@@ -37,9 +37,8 @@ boots::TableChanges readBack(const std::string& text) {
     return patch.changes;
 }
 
-void expectApplied(const std::vector<boots::BootRecord>& table,
-                   const boots::TableChanges& changes, const std::vector<boots::BootRecord>& want,
-                   const char* what) {
+void expectApplied(const std::vector<boots::BootRecord>& table, const boots::TableChanges& changes,
+                   const std::vector<boots::BootRecord>& want, const char* what) {
     const boots::PatchResult result = boots::applyPatch(table, changes);
     if (!result.clashes.empty())
         fail(std::string(what) + " clashes: " + result.clashes.front().message());
@@ -67,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         records(data + 1 + boots::kRecordSize * first, all - first);
     if (base.empty() || changed.empty())
         return 0;
-    const boots::TableChanges changes = readBack(
-        boots::encodePatch(boots::compareTables(base, changed)));
+    const boots::TableChanges changes =
+        readBack(boots::encodePatch(boots::compareTables(base, changed)));
     expectApplied(base, changes, changed, "the patch applied to its base");
     expectApplied(changed, changes, changed, "the patch applied a second time");
     return 0;

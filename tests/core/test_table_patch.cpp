@@ -17,10 +17,12 @@ using Table = std::vector<BootRecord>;
 
 const std::string kHeader = "position,id,column,before,after";
 
-std::string lines(const std::vector<std::string>& rows) {
+// A patch text of the header row and `rows`, then `more`.
+std::string lines(const std::vector<std::string>& rows, const std::vector<std::string>& more = {}) {
     std::string text = "\xEF\xBB\xBF";
-    for (const std::string& row : rows)
-        text += row + "\r\n";
+    for (const auto* part : {&rows, &more})
+        for (const std::string& row : *part)
+            text += row + "\r\n";
     return text;
 }
 
@@ -30,6 +32,16 @@ BootRecord boot(std::uint8_t id, std::uint8_t group, std::string name,
 }
 
 const Table kBase = {boot(1, 1, "A"), boot(2, 2, "B"), boot(3, 3, "C")};
+
+// The rows that add boot(4, 0, "D") after kBase, and those that remove kBase's last boot.
+const std::vector<std::string> kAddD = {
+    "3,4,id,,4",         "3,4,group,,0",         "3,4,name,,D",
+    "3,4,shot_power,,1", "3,4,shot_accuracy,,2", "3,4,acceleration,,3",
+    "3,4,top_speed,,4",  "3,4,swerve,,5"};
+const std::vector<std::string> kRemoveC = {
+    "2,3,id,3,",         "2,3,group,3,",         "2,3,name,C,",
+    "2,3,shot_power,1,", "2,3,shot_accuracy,2,", "2,3,acceleration,3,",
+    "2,3,top_speed,4,",  "2,3,swerve,5,"};
 
 // kBase with the boot at `position` replaced.
 Table with(std::size_t position, const BootRecord& changed, Table table = kBase) {
@@ -100,112 +112,91 @@ TEST(PatchTest, DiffThenApplyGivesTheChangedTable) {
 TEST(PatchTest, AppliesToOtherCopiesFieldByField) {
     const struct {
         const char* name;
-        std::vector<std::string> patch;
+        std::string patch;
         Table target;
         Table result;
     } rows[] = {
-        {"another_modders_changes_kept",
-         {kHeader, "0,1,shot_power,1,9"},
+        {"another_modders_changes_kept", lines({kHeader, "0,1,shot_power,1,9"}),
          with(2, boot(3, 3, "Mine")),
          with(0, boot(1, 1, "A", {9, 2, 3, 4, 5}), with(2, boot(3, 3, "Mine")))},
-        {"half_applied",
-         {kHeader, "1,2,group,2,7", "1,2,name,B,Bee"},
-         with(1, boot(2, 7, "B")),
-         with(1, boot(2, 7, "Bee"))},
-        {"identifier_changed_already",
-         {kHeader, "0,1,id,1,7", "0,1,group,1,4"},
-         with(0, boot(7, 1, "A")),
-         with(0, boot(7, 4, "A"))},
+        {"half_applied", lines({kHeader, "1,2,group,2,7", "1,2,name,B,Bee"}),
+         with(1, boot(2, 7, "B")), with(1, boot(2, 7, "Bee"))},
+        {"identifier_changed_already", lines({kHeader, "0,1,id,1,7", "0,1,group,1,4"}),
+         with(0, boot(7, 1, "A")), with(0, boot(7, 4, "A"))},
         {"added_to_a_longer_table_already_holding_it",
-         {kHeader, "3,4,id,,4", "3,4,group,,0", "3,4,name,,D", "3,4,shot_power,,1",
-          "3,4,shot_accuracy,,2", "3,4,acceleration,,3", "3,4,top_speed,,4", "3,4,swerve,,5"},
+         lines({kHeader}, kAddD),
          {kBase[0], kBase[1], kBase[2], boot(4, 0, "D"), boot(5, 0, "E")},
          {kBase[0], kBase[1], kBase[2], boot(4, 0, "D"), boot(5, 0, "E")}},
         {"read_with_semicolons_lf_and_leading_zeros",
-         {"position;id;column;before;after\n0;001;group;01;2\n"},
-         kBase,
-         with(0, boot(1, 2, "A"))},
+         "position;id;column;before;after\n0;001;group;01;2\n", kBase, with(0, boot(1, 2, "A"))},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const std::string text = row.patch.size() == 1 ? row.patch[0] : lines(row.patch);
-        const boots::PatchResult result = boots::applyPatch(row.target, decoded(text));
+        const boots::PatchResult result = boots::applyPatch(row.target, decoded(row.patch));
         EXPECT_EQ(messages(result), std::vector<std::string>{});
         EXPECT_EQ(result.records, row.result);
     }
 }
 
 TEST(PatchTest, EveryClashIsNamedAndNothingApplied) {
-    const std::vector<std::string> addD = {
-        kHeader,         "3,4,id,,4",           "3,4,group,,0",        "3,4,name,,D",
-        "3,4,shot_power,,1", "3,4,shot_accuracy,,2", "3,4,acceleration,,3", "3,4,top_speed,,4",
-        "3,4,swerve,,5"};
-    std::vector<std::string> removeC = {kHeader};
-    for (const char* row : {"2,3,id,3,", "2,3,group,3,", "2,3,name,C,", "2,3,shot_power,1,",
-                            "2,3,shot_accuracy,2,", "2,3,acceleration,3,", "2,3,top_speed,4,",
-                            "2,3,swerve,5,"})
-        removeC.push_back(row);
     const struct {
         const char* name;
-        std::vector<std::string> patch;
+        std::string patch;
         Table target;
         std::vector<std::string> clashes;
     } rows[] = {
         {"field_changed_otherwise",
-         {kHeader, "1,2,name,B,Bee", "1,2,swerve,5,1"},
+         lines({kHeader, "1,2,name,B,Bee", "1,2,swerve,5,1"}),
          with(1, boot(2, 2, "Bob", {1, 2, 3, 4, 9})),
          {"position 1 (ID 2), column name: the patch expects \"B\", the file has \"Bob\"",
           "position 1 (ID 2), column swerve: the patch expects 5, the file has 9"}},
         {"another_boot_at_the_position",
-         {kHeader, "1,2,name,B,Bee", "2,3,group,3,4"},
+         lines({kHeader, "1,2,name,B,Bee", "2,3,group,3,4"}),
          with(1, boot(9, 2, "B")),
          {"position 1 (ID 2), column id: the patch expects 2, the file has 9"}},
         {"identifier_changed_otherwise",
-         {kHeader, "0,1,id,1,7", "0,1,name,A,X"},
+         lines({kHeader, "0,1,id,1,7", "0,1,name,A,X"}),
          with(0, boot(5, 1, "A")),
          {"position 0 (ID 1), column id: the patch expects 1, the file has 5"}},
         {"position_missing",
-         {kHeader, "5,6,group,1,2"},
+         lines({kHeader, "5,6,group,1,2"}),
          kBase,
          {"position 5 (ID 6), column id: the patch expects 6, the file has no boot"}},
         {"added_where_the_table_holds_another",
-         addD,
+         lines({kHeader}, kAddD),
          {kBase[0], kBase[1], kBase[2], boot(4, 0, "Z", {1, 2, 3, 4, 0})},
          {"position 3 (ID 4), column name: the patch expects no boot, the file has \"Z\"",
           "position 3 (ID 4), column swerve: the patch expects no boot, the file has 0"}},
         {"added_after_a_gap",
-         addD,
+         lines({kHeader}, kAddD),
          {kBase[0], kBase[1]},
          {"position 3 (ID 4), column *: the patch expects 3 boots, the file has 2 boots"}},
         {"removed_boot_changed",
-         removeC,
+         lines({kHeader}, kRemoveC),
          with(2, boot(3, 3, "C", {1, 7, 3, 4, 5})),
          {"position 2 (ID 3), column shot_accuracy: the patch expects 2, the file has 7"}},
         {"removed_boot_followed_by_more",
-         removeC,
+         lines({kHeader}, kRemoveC),
          {kBase[0], kBase[1], kBase[2], boot(4, 0, "D")},
          {"position 2 (ID 3), column *: the patch expects 3 boots, the file has 4 boots"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const boots::PatchResult result = boots::applyPatch(row.target, decoded(lines(row.patch)));
+        const boots::PatchResult result = boots::applyPatch(row.target, decoded(row.patch));
         EXPECT_EQ(messages(result), row.clashes);
         EXPECT_TRUE(result.records.empty());
     }
 }
 
 TEST(PatchTest, MalformedPatchIsRefusedAtItsLineAndColumn) {
-    const auto patch = [](const std::vector<std::string>& rows) {
+    const auto patch = [](const std::vector<std::string>& rows,
+                          const std::vector<std::string>& more = {}) {
         std::vector<std::string> all = {kHeader};
         all.insert(all.end(), rows.begin(), rows.end());
-        return lines(all);
+        return lines(all, more);
     };
-    const std::vector<std::string> added = {"3,4,id,,4",           "3,4,group,,0",
-                                            "3,4,name,,D",         "3,4,shot_power,,1",
-                                            "3,4,shot_accuracy,,2", "3,4,acceleration,,3",
-                                            "3,4,top_speed,,4",    "3,4,swerve,,5"};
-    const auto addedWith = [&added](std::size_t at, const std::string& row) {
-        std::vector<std::string> rows = added;
+    const auto addedWith = [](std::size_t at, const std::string& row) {
+        std::vector<std::string> rows = kAddD;
         rows[at] = row;
         return rows;
     };
@@ -235,7 +226,8 @@ TEST(PatchTest, MalformedPatchIsRefusedAtItsLineAndColumn) {
          "column once"},
         {"ids_differ_within_a_boot", patch({"0,1,group,1,2", "0,2,name,A,B"}),
          "line 3, column id: 2, expected 1: every row of a boot carries the same id"},
-        {"id_row_disagrees", patch({"0,1,id,2,7"}), "line 2, column before: 2 is not the row's id 1"},
+        {"id_row_disagrees", patch({"0,1,id,2,7"}),
+         "line 2, column before: 2 is not the row's id 1"},
         {"value_out_of_range", patch({"0,1,group,1,256"}),
          "line 2, column after: 256 is outside 0 to 255"},
         {"empty_number_in_a_change", patch({"0,1,group,,2"}),
@@ -248,23 +240,14 @@ TEST(PatchTest, MalformedPatchIsRefusedAtItsLineAndColumn) {
          "line 3, column after: must be empty, as the boot is removed"},
         {"added_boot_skips_a_column", patch(addedWith(1, "3,4,name,,D")),
          "line 3: the boot added or removed at position 3 has no group row"},
-        {"added_boot_cut_short",
-         patch(std::vector<std::string>(added.begin(), added.begin() + 7)),
+        {"added_boot_cut_short", patch(std::vector<std::string>(kAddD.begin(), kAddD.begin() + 7)),
          "line 9: the boot added or removed at position 3 has no swerve row"},
-        {"added_boot_cut_short_by_the_next", patch({added[0], "4,5,id,,5"}),
+        {"added_boot_cut_short_by_the_next", patch({kAddD[0], "4,5,id,,5"}),
          "line 3: the boot added or removed at position 3 has no group row"},
-        {"change_after_an_added_boot", [&] {
-             std::vector<std::string> rows = added;
-             rows.push_back("5,6,group,1,2");
-             return patch(rows);
-         }(),
+        {"change_after_an_added_boot", patch(kAddD, {"5,6,group,1,2"}),
          "line 10, column position: added or removed boots follow every changed one, one "
          "position after another, and a patch does not both add and remove"},
-        {"added_boots_not_one_after_another", [&] {
-             std::vector<std::string> rows = added;
-             rows.push_back("5,6,id,,6");
-             return patch(rows);
-         }(),
+        {"added_boots_not_one_after_another", patch(kAddD, {"5,6,id,,6"}),
          "line 10, column position: added or removed boots follow every changed one, one "
          "position after another, and a patch does not both add and remove"},
         {"line_counted_inside_quotes", patch({"0,1,name,\"two\r\nlines\",B", "0,1,swerve,5,x"}),

@@ -181,7 +181,8 @@ TEST_F(KorvaneTable, PatchesCarryChangesBetweenCopies) {
     EXPECT_EQ(diffA.err, "");
     EXPECT_EQ(diffA.out, patchA);
     writeFile(dir_ / "a.patch", diffA.out);
-    const Outcome diffB = runTable({"diff", path("original.bin"), path("b.bin"), "-o", path("b.patch")});
+    const Outcome diffB =
+        runTable({"diff", path("original.bin"), path("b.bin"), "-o", path("b.patch")});
     EXPECT_EQ(diffB.exitCode, 0);
     EXPECT_EQ(diffB.out + diffB.err, "");
     EXPECT_EQ(readFile(dir_ / "b.patch"),
@@ -204,7 +205,8 @@ TEST_F(KorvaneTable, PatchesCarryChangesBetweenCopies) {
     EXPECT_EQ(applyA.exitCode, 0);
     EXPECT_EQ(applyA.out + applyA.err, "");
     EXPECT_EQ(readFile(dir_ / "b.bin.bak"), oldB);
-    EXPECT_EQ(runTable({"apply", "-", path("modder Ą.bin")}, readFile(dir_ / "b.patch")).exitCode, 0);
+    EXPECT_EQ(runTable({"apply", "-", path("modder Ą.bin")}, readFile(dir_ / "b.patch")).exitCode,
+              0);
     std::string both = csvB;
     both.replace(both.find("Vortex Strike"), 13, "Vortex Strike II");
     EXPECT_EQ(runTable({"export", path("b.bin")}).out, both);
@@ -216,9 +218,9 @@ TEST_F(KorvaneTable, PatchesCarryChangesBetweenCopies) {
     EXPECT_EQ(again.out + again.err, "");
     EXPECT_EQ(snapshot(dir_), applied) << "applied twice, the second time writes nothing";
 
-    EXPECT_EQ(runTable({"apply", path("a.patch"), path("original.bin"), "-o", path("out.bin")})
-                  .exitCode,
-              0);
+    EXPECT_EQ(
+        runTable({"apply", path("a.patch"), path("original.bin"), "-o", path("out.bin")}).exitCode,
+        0);
     EXPECT_EQ(readFile(dir_ / "original.bin"), readFile(SAMPLE_PATH));
     EXPECT_EQ(runTable({"export", path("out.bin")}).out, csvA);
 }

@@ -159,9 +159,8 @@ int exportTable(const std::string& binPath, const std::string& csvPath) {
     tablefile::TableRead table;
     if (!loadTable(binPath, table))
         return kExitFailure;
-    return writeEncoded(csvPath, [&table](const auto& write) {
-        return boots::encodeCsv(table.records, write);
-    });
+    return writeEncoded(
+        csvPath, [&table](const auto& write) { return boots::encodeCsv(table.records, write); });
 }
 
 int importTable(const std::string& csvPath, const std::string& binPath, boots::CsvEncoding encoding,
@@ -191,8 +190,8 @@ int diffTables(const std::string& basePath, const std::string& changedPath,
     if (!loadTable(basePath, base) || !loadTable(changedPath, changed))
         return kExitFailure;
     const boots::TableChanges changes = boots::compareTables(base.records, changed.records);
-    return writeEncoded(patchPath,
-                        [&changes](const auto& write) { return boots::encodePatch(changes, write); });
+    return writeEncoded(
+        patchPath, [&changes](const auto& write) { return boots::encodePatch(changes, write); });
 }
 
 // Applies the patch at `patchPath` to the table at `targetPath` and writes the result to `outPath`
@@ -309,7 +308,8 @@ int main(int argc, char** argv) {
     applyCommand->add_option("TARGET", binPath, "the table to change, - for standard input")
         ->required();
     applyCommand
-        ->add_option("-o", outPath, "write the result here (- for standard output), not over TARGET")
+        ->add_option("-o", outPath,
+                     "write the result here (- for standard output), not over TARGET")
         ->type_name("OUT");
     applyCommand
         ->add_option("--encoding", encodingName, "read PATCH in this encoding, not the one found")
