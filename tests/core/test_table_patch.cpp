@@ -17,7 +17,7 @@ using Table = std::vector<BootRecord>;
 
 const std::string kHeader = "position,id,column,before,after";
 
-// A patch text of the header row and `rows`, then `more`.
+// A byte-order mark, then `rows` and `more`, each ended by CRLF.
 std::string lines(const std::vector<std::string>& rows, const std::vector<std::string>& more = {}) {
     std::string text = "\xEF\xBB\xBF";
     for (const auto* part : {&rows, &more})
