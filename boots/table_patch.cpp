@@ -36,8 +36,15 @@ void appendRow(std::string& out, std::size_t position, std::uint8_t id, BootFiel
     out += "\r\n";
 }
 
+// `error` placed at `column` of the row that `reader` has just read.
+CsvError placed(const Reader& reader, CsvError error, std::size_t column) {
+    error.line = reader.field(column).line;
+    error.column = column;
+    return error;
+}
+
 // Reads a patch's rows one at a time into `changes`, checking their order and what each position
-// stands for.
+// stands for: changed fields, or an added or a removed boot.
 class PatchReader {
 public:
     explicit PatchReader(TableChanges& changes) : changes_(changes) {}
@@ -46,102 +53,18 @@ public:
     std::optional<CsvError> take(const Reader& reader) {
         if (reader.emptyRow())
             return errorAt(CsvProblem::EmptyLine, reader.field(0).line);
-        std::size_t position = 0;
-        std::uint8_t id = 0;
-        BootField field = BootField::ID;
-        std::optional<CsvError> error = checkRow(
-            reader, kColumns, CsvProblem::ColumnMissing, CsvProblem::ColumnExtra,
-            [&](std::size_t i, std::string_view text) -> std::optional<CsvError> {
-                if (i == kPatchPosition)
-                    return readPosition(text, position);
-                if (i == kPatchId) {
-                    std::optional<CsvError> wrong = readValue(text, BootField::ID, scratch_);
-                    id = scratch_.ID;
-                    return wrong;
-                }
-                if (i == kPatchField)
-                    return readField(text, field);
-                return std::nullopt; // the values once it is known what the position stands for
-            });
-        if (error)
-            return error;
-        const auto at = [&reader](std::size_t column) { return reader.field(column).line; };
-        const auto fail = [&](CsvError e, std::size_t column) {
-            e.line = at(column);
-            e.column = column;
-            return e;
-        };
-        const std::string_view before = reader.field(kPatchBefore).text();
-        const std::string_view after = reader.field(kPatchAfter).text();
-        const bool newBoot = rows_ == 0 || position != position_;
-        if (newBoot) {
-            if (rows_ > 0 && position < position_)
-                return fail(
-                    fault(CsvProblem::PositionBackwards, std::to_string(position), position_),
-                    kPatchPosition);
-            if (std::optional<CsvError> incomplete = checkComplete(at(kPatchPosition)))
-                return incomplete;
-            Kind kind = Kind::Change;
-            if (field == BootField::ID && before.empty())
-                kind = Kind::Added;
-            else if (field == BootField::ID && after.empty())
-                kind = Kind::Removed;
-            if (!fitsAfter(kind, position))
-                return fail(fault(CsvProblem::BootOutOfPlace), kPatchPosition);
-            kind_ = kind;
-            position_ = position;
-            id_ = id;
-            next_ = 0;
-            if (kind == Kind::Added)
-                changes_.added.push_back({position, {}});
-            else if (kind == Kind::Removed)
-                changes_.removed.push_back({position, {}});
-            else
-                ++changes_.changedBoots;
-        } else if (id != id_) {
-            return fail(fault(CsvProblem::IdDiffers, std::to_string(id), id_), kPatchId);
-        } else if (static_cast<std::size_t>(field) < next_) {
-            CsvError e =
-                fault(CsvProblem::ColumnOutOfOrder, std::string(fieldName(field)), next_ - 1);
-            return fail(e, kPatchField);
-        }
-        ++rows_;
-        if (kind_ != Kind::Change && static_cast<std::size_t>(field) != next_) {
-            CsvError e = errorAt(CsvProblem::BootIncomplete, at(kPatchPosition));
-            e.value = fieldName(static_cast<BootField>(next_));
-            e.number = position;
-            return e;
-        }
-        next_ = static_cast<std::size_t>(field) + 1;
-
-        std::optional<std::string> was;
-        std::optional<std::string> is;
-        if (kind_ == Kind::Added && !before.empty())
-            return fail(fault(CsvProblem::ValueNotEmpty), kPatchBefore);
-        if (kind_ != Kind::Added && (error = readText(before, field, was)))
-            return fail(*error, kPatchBefore);
-        if (kind_ == Kind::Removed && !after.empty())
-            return fail(fault(CsvProblem::ValueNotEmpty), kPatchAfter);
-        if (kind_ != Kind::Removed && (error = readText(after, field, is)))
-            return fail(*error, kPatchAfter);
-        if (field == BootField::ID) {
-            const std::string& value = kind_ == Kind::Added ? *is : *was;
-            if (value != std::to_string(id))
-                return fail(fault(CsvProblem::IdValueDiffers, value, id),
-                            kind_ == Kind::Added ? kPatchAfter : kPatchBefore);
-        }
-        if (kind_ == Kind::Added)
-            setFieldText(changes_.added.back().boot, field, *is);
-        else if (kind_ == Kind::Removed)
-            setFieldText(changes_.removed.back().boot, field, *was);
-        else
-            changes_.changed.push_back({position, id, field, std::move(*was), std::move(*is)});
-        return std::nullopt;
+        Row row;
+        std::optional<CsvError> error = readKey(reader, row);
+        if (!error)
+            error = place(reader, row);
+        if (!error)
+            error = takeValues(reader, row);
+        return error;
     }
 
     // The error when the last boot is added or removed and lacks a row, placed at `line`.
     std::optional<CsvError> checkComplete(std::size_t line) const {
-        if (rows_ == 0 || kind_ == Kind::Change || next_ == kBootFieldCount)
+        if (!started_ || kind_ == Kind::Change || next_ == kBootFieldCount)
             return std::nullopt;
         CsvError error = errorAt(CsvProblem::BootIncomplete, line);
         error.value = fieldName(static_cast<BootField>(next_));
@@ -150,6 +73,114 @@ public:
     }
 
 private:
+    struct Row {
+        std::size_t position = 0;
+        std::uint8_t id = 0;
+        BootField field = BootField::ID;
+    };
+
+    // Reads the position, the id and the column, and checks that the row has five columns.
+    std::optional<CsvError> readKey(const Reader& reader, Row& row) {
+        return checkRow(reader, kColumns, CsvProblem::ColumnMissing, CsvProblem::ColumnExtra,
+                        [&](std::size_t i, std::string_view text) -> std::optional<CsvError> {
+                            if (i == kPatchPosition)
+                                return readPosition(text, row.position);
+                            if (i == kPatchId) {
+                                std::optional<CsvError> wrong =
+                                    readValue(text, BootField::ID, scratch_);
+                                row.id = scratch_.ID;
+                                return wrong;
+                            }
+                            if (i == kPatchField)
+                                return readField(text, row.field);
+                            return std::nullopt; // the values come once the row is placed
+                        });
+    }
+
+    // Checks the row's place after the rows before it; a row at a new position starts a boot,
+    // added when its id row has no before, removed when it has no after.
+    std::optional<CsvError> place(const Reader& reader, const Row& row) {
+        const auto column = static_cast<std::size_t>(row.field);
+        if (started_ && row.position == position_) {
+            if (row.id != id_)
+                return placed(reader, fault(CsvProblem::IdDiffers, std::to_string(row.id), id_),
+                              kPatchId);
+            if (column < next_)
+                return placed(reader,
+                              fault(CsvProblem::ColumnOutOfOrder, std::string(fieldName(row.field)),
+                                    next_ - 1),
+                              kPatchField);
+        } else {
+            if (started_ && row.position < position_)
+                return placed(
+                    reader,
+                    fault(CsvProblem::PositionBackwards, std::to_string(row.position), position_),
+                    kPatchPosition);
+            if (std::optional<CsvError> incomplete = checkComplete(reader.field(0).line))
+                return incomplete;
+            Kind kind = Kind::Change;
+            if (row.field == BootField::ID && reader.field(kPatchBefore).text().empty())
+                kind = Kind::Added;
+            else if (row.field == BootField::ID && reader.field(kPatchAfter).text().empty())
+                kind = Kind::Removed;
+            // Added or removed boots end the patch, one position after another, of one kind.
+            if (started_ && kind_ != Kind::Change &&
+                (kind != kind_ || row.position != position_ + 1))
+                return placed(reader, fault(CsvProblem::BootOutOfPlace), kPatchPosition);
+            started_ = true;
+            kind_ = kind;
+            position_ = row.position;
+            id_ = row.id;
+            next_ = 0;
+            if (kind == Kind::Added)
+                changes_.added.push_back({row.position, {}});
+            else if (kind == Kind::Removed)
+                changes_.removed.push_back({row.position, {}});
+            else
+                ++changes_.changedBoots;
+        }
+        if (kind_ != Kind::Change && column != next_) {
+            CsvError error = errorAt(CsvProblem::BootIncomplete, reader.field(0).line);
+            error.value = fieldName(static_cast<BootField>(next_));
+            error.number = row.position;
+            return error;
+        }
+        next_ = column + 1;
+        return std::nullopt;
+    }
+
+    // Reads before and after as the boot that the row belongs to needs them.
+    std::optional<CsvError> takeValues(const Reader& reader, const Row& row) {
+        const std::string_view before = reader.field(kPatchBefore).text();
+        const std::string_view after = reader.field(kPatchAfter).text();
+        std::optional<std::string> was;
+        std::optional<std::string> is;
+        std::optional<CsvError> error;
+        if (kind_ == Kind::Added && !before.empty())
+            return placed(reader, fault(CsvProblem::ValueNotEmpty), kPatchBefore);
+        if (kind_ != Kind::Added && (error = readText(before, row.field, was)))
+            return placed(reader, *error, kPatchBefore);
+        if (kind_ == Kind::Removed && !after.empty())
+            return placed(reader, fault(CsvProblem::ValueNotEmpty), kPatchAfter);
+        if (kind_ != Kind::Removed && (error = readText(after, row.field, is)))
+            return placed(reader, *error, kPatchAfter);
+        if (row.field == BootField::ID) {
+            // The id row of a changed or removed boot starts from its id, an added one ends there.
+            const std::string& value = kind_ == Kind::Added ? *is : *was;
+            if (value != std::to_string(row.id))
+                return placed(reader, fault(CsvProblem::IdValueDiffers, value, row.id),
+                              kind_ == Kind::Added ? kPatchAfter : kPatchBefore);
+        }
+        if (kind_ == Kind::Added)
+            setFieldText(changes_.added.back().boot, row.field, *is);
+        else if (kind_ == Kind::Removed)
+            setFieldText(changes_.removed.back().boot, row.field, *was);
+        else
+            changes_.changed.push_back(
+                {row.position, row.id, row.field, std::move(*was), std::move(*is)});
+        return std::nullopt;
+    }
+
     static std::optional<CsvError> readPosition(std::string_view text, std::size_t& position) {
         const char* end = text.data() + text.size();
         const auto result = std::from_chars(text.data(), end, position);
@@ -177,20 +208,13 @@ private:
         return std::nullopt;
     }
 
-    // True when a boot of `kind` may stand at `position` after the boots read so far.
-    bool fitsAfter(Kind kind, std::size_t position) const {
-        if (rows_ == 0 || kind_ == Kind::Change)
-            return true;
-        return kind == kind_ && position == position_ + 1;
-    }
-
     TableChanges& changes_;
     BootRecord scratch_;
-    std::size_t rows_ = 0;
-    Kind kind_ = Kind::Change; // of the last position read
-    std::size_t position_ = 0;
-    std::uint8_t id_ = 0;
-    std::size_t next_ = 0; // the first column that may follow at the last position
+    bool started_ = false;     // whether a row has been taken
+    Kind kind_ = Kind::Change; // what the last position stands for
+    std::size_t position_ = 0; // the last row's
+    std::uint8_t id_ = 0;      // the last position's
+    std::size_t next_ = 0;     // the first column that may follow at the last position
 };
 
 CsvPatch failure(CsvError error) {
