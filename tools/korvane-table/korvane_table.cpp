@@ -4,8 +4,8 @@
 //   korvane-table check BOOTS.bin              the number of boots, or why it is not a table
 //   korvane-table diff BASE CHANGED [-o PATCH] the patch from one table to another
 //   korvane-table apply PATCH TARGET [-o OUT]  TARGET (or OUT) given the patch's changes
-// "-" names standard input or output. Exit codes: 0 success, 1 bad input or an I/O failure
-// (reported on standard error, every file left as it was), 2 wrong arguments.
+// "-" names standard input or output. Exit codes: 0 success, 1 bad input, a patch that clashes or
+// an I/O failure (reported on standard error, every file left as it was), 2 wrong arguments.
 #include "boots/boots_csv.h"
 #include "boots/file_ops.h"
 #include "boots/table_diff.h"
@@ -261,8 +261,8 @@ int main(int argc, char** argv) {
         "position,id,column,before,after, one row per changed field; apply changes a field that "
         "holds before to after, leaves one that holds after, and refuses the whole patch, naming "
         "every clash, when a field holds anything else. - stands for standard input or output.\n"
-        "Exit codes: 0 success, 1 bad input or an I/O failure (every file left as it was), 2 "
-        "wrong arguments.\n");
+        "Exit codes: 0 success, 1 bad input, a patch that clashes or an I/O failure (every file "
+        "left as it was), 2 wrong arguments.\n");
 
     std::string binPath;
     std::string csvPath = kStandardStream;
