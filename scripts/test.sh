@@ -61,7 +61,7 @@ configure build-asan -DCMAKE_BUILD_TYPE=Debug -DKORVANE_SANITIZE=ON
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_ctest build-asan
 
-# ---- Windows: cross build (mingw-w64) and its tests under Wine -----------------------------------
+# ---- Windows: cross build (mingw-w64) and its tests under Wine ---------------------------------
 echo "== Windows cross build (mingw-w64), tests under Wine =="
 # Everything that does not need Qt: the core, the tools and their tests.
 configure build-win --toolchain cmake/mingw-w64.cmake -DKORVANE_BUILD_UI=OFF
@@ -80,7 +80,8 @@ fi
 # would wait for them to end: start them first, detached, from a program that waits for its input
 # until the tests are done, and that says when it runs by making a file.
 rm -f build-win/wine-session-up
-(echo 'type nul > build-win\wine-session-up'; exec sleep 3600) > >("$wine" "$prefix" cmd.exe >/dev/null 2>&1) &
+(echo 'type nul > build-win\wine-session-up'; exec sleep 3600) \
+  > >("$wine" "$prefix" cmd.exe >/dev/null 2>&1) &
 wine_session=$!
 for _ in $(seq 240); do [ -e build-win/wine-session-up ] && break; sleep 0.5; done
 [ -e build-win/wine-session-up ] || { echo "Wine's session did not start"; exit 1; }
@@ -88,7 +89,7 @@ run_ctest build-win
 kill "$wine_session"
 wine_session=""
 "$wine" "$prefix" wineserver -w
-# ---- end of the Windows stage ---------------------------------------------------------------------
+# ---- end of the Windows stage ----------------------------------------------------------------
 
 echo "== fuzzing, ${fuzz_seconds} s a target =="
 configure build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DKORVANE_FUZZ=ON \
