@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -42,16 +43,22 @@ bool writeBootsFileOver(const std::string& target, const std::vector<boots::Boot
 
 } // namespace
 
+Qel_Baza::Qel_Baza(std::vector<boots::BootRecord> records, std::string Str_Path)
+    : Path_(std::move(Str_Path)), Is_Loaded(true), Boots(std::move(records)) {}
+
 std::uint8_t Qel_Baza::Dodaj_Nowy() {
+    boots::BootRecord added;
+    added.ID = Nastepne_ID();
+    if (added.ID != 0)
+        Boots.push_back(added);
+    return added.ID;
+}
+
+std::uint8_t Qel_Baza::Nastepne_ID() const {
     if (Count() <= 0 || !Is_Loaded || Boots.size() >= Max_Boots)
         return 0;
     const std::int32_t lastId = Get_ID(static_cast<std::uint8_t>(Boots.size() - 1));
-    if (lastId >= 255)
-        return 0;
-    boots::BootRecord added;
-    added.ID = static_cast<std::uint8_t>(lastId + 1);
-    Boots.push_back(added);
-    return added.ID;
+    return lastId >= Last_ID ? 0 : static_cast<std::uint8_t>(lastId + 1);
 }
 
 bool Qel_Baza::Zmien_Dane(std::uint8_t Index, const std::string& Nazwa, std::uint8_t Grupa,
@@ -63,8 +70,8 @@ bool Qel_Baza::Zmien_Dane(std::uint8_t Index, const std::string& Nazwa, std::uin
     if (position < 0)
         return false;
     boots::BootRecord& r = Boots[static_cast<std::size_t>(position)];
-    r.Nazwa = boots::utf8Left(Nazwa, Name_Limit);
-    r.Grupa = Grupa == 0 ? 1 : Grupa;
+    r.Nazwa = Clamp_Name(Nazwa);
+    r.Grupa = Clamp_Group(Grupa);
     r.Sila = Clamp_Stat(Sila);
     r.Precyzja = Clamp_Stat(Precyzja);
     r.Przyspieszenie = Clamp_Stat(Przyspieszenie);
@@ -171,10 +178,18 @@ bool Qel_Baza::Zastap(std::vector<boots::BootRecord> records) {
     return true;
 }
 
+std::uint8_t Qel_Baza::Clamp_Group(std::uint8_t value) {
+    return value < Group_Lowest ? static_cast<std::uint8_t>(Group_Lowest) : value;
+}
+
 std::uint8_t Qel_Baza::Clamp_Stat(std::uint8_t value) {
-    if (value < 1)
-        return 1;
-    return value > 5 ? 5 : value;
+    if (value < Stat_Lowest)
+        return static_cast<std::uint8_t>(Stat_Lowest);
+    return value > Stat_Highest ? static_cast<std::uint8_t>(Stat_Highest) : value;
+}
+
+std::string Qel_Baza::Clamp_Name(const std::string& name) {
+    return boots::utf8Left(name, Name_Limit);
 }
 
 std::int32_t Qel_Baza::Clamp_Index(std::uint8_t Index) const {
@@ -194,7 +209,7 @@ boots::BootRecord Qel_Baza::Get_Boot(std::uint8_t Index) const {
     return r ? *r : boots::BootRecord();
 }
 
-bool Qel_Baza::Set_Boot(std::uint8_t Index, const boots::BootRecord& Boot) {
+bool Qel_Baza::Set_Boot(std::size_t Index, const boots::BootRecord& Boot) {
     if (!Is_Loaded || Index >= Boots.size())
         return false;
     Boots[Index] = Boot;

@@ -10,12 +10,31 @@
 
 class Qel_Baza {
 public:
-    static constexpr int Name_Limit = 60; // characters of a name that a change keeps
-    static constexpr int Max_Boots = 256; // positions an 8-bit Index reaches
+    static constexpr int Name_Limit = 60;  // characters of a name that a change keeps
+    static constexpr int Max_Boots = 256;  // positions an 8-bit Index reaches
+    static constexpr int Last_ID = 255;    // no boot is added after a boot with this ID
+    static constexpr int Group_Lowest = 1; // a change stores a group from 1 to 255
+    static constexpr int Group_Highest = 255;
+    static constexpr int Stat_Lowest = 1; // and each stat from 1 to 5
+    static constexpr int Stat_Highest = 5;
+
+    // The values a change stores for what was asked: the group 0 becomes 1, stats are clamped to
+    // 1..5, a name keeps its first 60 characters.
+    static std::uint8_t Clamp_Group(std::uint8_t value);
+    static std::uint8_t Clamp_Stat(std::uint8_t value);
+    static std::string Clamp_Name(const std::string& name);
+
+    // An empty table with no file loaded.
+    Qel_Baza() = default;
+    // A table holding `records` as given, as if loaded from the file at Str_Path.
+    explicit Qel_Baza(std::vector<boots::BootRecord> records, std::string Str_Path = {});
 
     // Appends a blank boot whose ID follows the last boot's. Returns the new ID, or 0 when no
     // table is loaded, the last ID is 255 or the table already holds 256 boots.
     std::uint8_t Dodaj_Nowy();
+
+    // The ID that Dodaj_Nowy would give the boot it appends now; 0 when it would refuse.
+    std::uint8_t Nastepne_ID() const;
 
     // Stores the name (first 60 characters), the group (0 becomes 1) and the five stats
     // (clamped to 1..5) at position Index (past the last boot means the last). The ID stays.
@@ -61,7 +80,6 @@ public:
     bool Zastap(std::vector<boots::BootRecord> records);
 
 private:
-    static std::uint8_t Clamp_Stat(std::uint8_t value);
     std::int32_t Clamp_Index(std::uint8_t Index) const;
     const boots::BootRecord* At(std::uint8_t Index) const; // null when no boot can be addressed
 
@@ -76,9 +94,10 @@ public:
     // when no boot can be addressed.
     boots::BootRecord Get_Boot(std::uint8_t Index) const;
 
-    // Stores Boot at position Index as given, ID included, without clamping. Returns false and
-    // changes nothing when no table is loaded or Index is past the last boot.
-    bool Set_Boot(std::uint8_t Index, const boots::BootRecord& Boot);
+    // Stores Boot at position Index as given, ID included, without clamping; any position, past
+    // the 256 that an 8-bit Index reaches too. Returns false and changes nothing when no table is
+    // loaded or Index is past the last boot.
+    bool Set_Boot(std::size_t Index, const boots::BootRecord& Boot);
 
     // Removes the last boot. Returns false and changes nothing when no table is loaded or it
     // holds a single boot: the table is never left empty.

@@ -1,23 +1,16 @@
-// The main window: the boots list, the stats editor, the open and save commands around the
-// compression tool, and the table's export to CSV and import from it.
+// The main window: the boots editor, the open and save commands around the compression tool,
+// and the table's export to CSV and import from it.
 #pragma once
-
-#include "ui/txt_box.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <array>
-#include <cstdint>
 #include <memory>
-#include <vector>
 
+class BootEditor;
+class BootsModel;
 class QAction;
-class QFrame;
-class QGroupBox;
-class QLineEdit;
-class QListWidget;
 class QMenu;
 class QPushButton;
 class QUndoStack;
@@ -25,9 +18,6 @@ class Qel_Baza;
 class Qel_Process;
 class FrmHelp;
 class WorkFolder;
-namespace boots {
-struct BootRecord;
-}
 
 class FrmMain : public QMainWindow {
     Q_OBJECT
@@ -38,8 +28,8 @@ public:
     explicit FrmMain(const QString& appFolder = QString(), QWidget* parent = nullptr);
     ~FrmMain() override;
 
-    // The boots table shown and edited (never null after construction).
-    const Qel_Baza& Baza() const { return *Table; }
+    // The boots table shown and edited.
+    const Qel_Baza& Baza() const;
 
     // The user's compressed file that Save replaces; empty before the first Open.
     const QString& Chosen() const { return Chosen_File; }
@@ -60,7 +50,6 @@ protected:
     // A single local file dropped on the window is opened with Open_File.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Construction (frm_main.cpp).
@@ -94,43 +83,14 @@ private:
     void MnuExportCsv_Click();
     void MnuImportCsv_Click();
 
-    // The boots list and the stats editor (frm_main_editor.cpp).
-    void List1_Click();
-    void Txt_Change(int Index);
-    void Txt_KeyPress(int Index, int& KeyAscii);
-    void Cmd_Dodaj_Click();
-    // Selects list row Row alone (-1: none); the list then raises List1_Click.
-    void Select_Row(int Row);
-    // Appends a blank boot to the table and the list and selects it; false when refused.
-    bool Add_Boot();
-    // Selects list row `row` and shows its boot in the boxes, as a click on it does.
-    void Select_Boot(int row);
     void MnuUndo_Click();
     void MnuRedo_Click();
-    // The editor as at start, and after each successful Open: nothing selected, the stats frame
-    // hidden, the boxes at their initial texts, nothing written back.
-    void Reset_Editor();
-    // Lists the table's first 256 boots, enables "Add BootS" by the last one listed, and resets
-    // the editor: after Open, and after an import or its undo.
-    void Fill_List();
-    // Replaces the whole table with `records` as one undo step, then lists it as Fill_List does.
-    // False, with nothing changed, when the table refuses them.
-    bool Replace_Table(std::vector<boots::BootRecord> records);
 
     // Help (frm_main.cpp).
     void Help_Click();
 
     // Controls, named as their objectName.
-    QPushButton* Cmd_Dodaj = nullptr;
     QPushButton* Cmd_Zapisz = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    std::array<QGroupBox*, 8> Frame3{};
-    QFrame* Picture1 = nullptr;
-    QListWidget* List1 = nullptr;
-    std::array<TxtBox*, 8> Txt{};      // showWhole shows the program's text whole, past the limit
-    static constexpr int Name_Box = 2; // the index of the name box in Txt
     QMenu* MnuFile = nullptr;
     QAction* MnuFileOpen = nullptr;
     QAction* mnuSep1 = nullptr;
@@ -145,16 +105,12 @@ private:
     QAction* Help = nullptr;
 
     // Window state.
-    std::unique_ptr<Qel_Baza> Table;
+    QUndoStack* Undo_Stack = nullptr; // clean: the table as last opened or saved
+    BootsModel* Boots = nullptr;
+    BootEditor* Editor = nullptr;
     QString App_Folder; // ends with a separator
     std::unique_ptr<WorkFolder> Work;
     QString Chosen_File;
-    std::uint8_t Last_ID = 0;
-    std::uint8_t Current_Index = 0;
-    bool Filling_Boxes = false;
-    bool Boot_Shown = false;            // a boot has been selected since the last Open
     QPointer<Qel_Process> Running_Tool; // the tool being waited for, if any
     QPointer<FrmHelp> Help_Form;
-    QUndoStack* Undo_Stack = nullptr; // clean: the table as last opened or saved
-    unsigned Edit_Run = 0;            // changes when another boot or box is chosen: ends a merge
 };

@@ -4,6 +4,7 @@
 #include "boots/qel_baza.h"
 #include "services/message_box.h"
 #include "services/qel_common_dialog.h"
+#include "ui/boots_model.h"
 #include "ui/frm_main.h"
 
 #include <QFile>
@@ -14,13 +15,13 @@
 
 namespace {
 
-using Boots = std::vector<boots::BootRecord>;
+using Records = std::vector<boots::BootRecord>;
 
 const QString kCsvFilter = QStringLiteral("CSV (*.csv)|*.csv");
 
 // Reads and decodes the CSV file at `path` into `records`. Returns the reason when it cannot be
 // read or decoded (records then untouched), else an empty text.
-QString readCsv(const QString& path, Boots& records) {
+QString readCsv(const QString& path, Records& records) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
@@ -52,7 +53,7 @@ void FrmMain::MnuExportCsv_Click() {
                static_cast<qint64>(piece.size());
     };
     // Flush before commit(): commit() renames even when its own final flush fails (Qt 6.4).
-    if (!file.open(QIODevice::WriteOnly) || !boots::encodeCsv(Table->Boots_All(), write) ||
+    if (!file.open(QIODevice::WriteOnly) || !boots::encodeCsv(Baza().Boots_All(), write) ||
         !file.flush() || !file.commit())
         korvane::showFailure(this);
 }
@@ -65,7 +66,7 @@ void FrmMain::MnuImportCsv_Click() {
                                              QFileInfo(Chosen_File).absolutePath(), kCsvFilter);
     if (path == QLatin1String("-1") || Busy())
         return;
-    Boots records;
+    Records records;
     const QString problem = readCsv(path, records);
     if (!problem.isEmpty()) {
         korvane::showMessage(this,
@@ -73,6 +74,6 @@ void FrmMain::MnuImportCsv_Click() {
                               QStringLiteral("Import CSV"), korvane::MessageIcon::Information});
         return;
     }
-    if (!Replace_Table(std::move(records)))
+    if (!Boots->replaceAll(std::move(records)))
         korvane::showFailure(this);
 }

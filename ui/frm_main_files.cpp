@@ -4,6 +4,8 @@
 #include "services/packed_file.h"
 #include "services/qel_common_dialog.h"
 #include "services/qel_process.h"
+#include "ui/boot_editor.h"
+#include "ui/boots_model.h"
 #include "ui/frm_help.h"
 #include "ui/frm_main.h"
 #include "ui/work_folder.h"
@@ -14,9 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QMimeData>
-#include <QPushButton>
 #include <QSaveFile>
 #include <QSettings>
 #include <QUndoStack>
@@ -80,7 +80,6 @@ public:
 } // namespace
 
 void FrmMain::Form_Load(const QString& appFolder) {
-    Table = std::make_unique<Qel_Baza>();
     App_Folder = QDir::fromNativeSeparators(
         appFolder.isEmpty() ? QCoreApplication::applicationDirPath() : appFolder);
     if (!App_Folder.endsWith(QLatin1Char('/')))
@@ -143,7 +142,9 @@ bool FrmMain::Run_Tool(const QStringList& arguments) {
     {
         const WaitCursor waiting; // gone before any message
         Running_Tool = &tool;
+        Editor->setBusy(true);
         tool.Run_Process(program, arguments, 0);
+        Editor->setBusy(false);
         Running_Tool = nullptr;
     }
     if (!tool.Succeeded() && !tool.Stopped())
@@ -194,24 +195,23 @@ void FrmMain::Open_File(const QString& path) {
         korvane::showFailure(this);
         return;
     }
-    Table = std::move(loaded);
     Chosen_File = path;
     if (!Work->portable())
         settings().setValue(kLastFolder, QFileInfo(path).absolutePath());
     for (QAction* command : {MnuSaveFile, MnuExportCsv, MnuImportCsv})
         command->setEnabled(true);
-    Fill_List();
+    Boots->setTable(std::move(loaded));
     Undo_Stack->clear();
 }
 
 void FrmMain::Cmd_Zapisz_Click() {
     if (Busy())
         return;
-    if (!Table->Zapisz()) {
+    if (!Baza().Zapisz()) {
         korvane::showFailure(this);
         return;
     }
-    const QString unpacked = QString::fromStdString(Table->Path());
+    const QString unpacked = QString::fromStdString(Baza().Path());
     const QString packed = unpacked + QStringLiteral(".zlib");
     if (!removeStale(packed)) {
         korvane::showFailure(this);

@@ -1,10 +1,13 @@
 #include "ui/look.h"
 
+#include "ui/twips.h"
+
 #include <QApplication>
 #include <QGroupBox>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QStringList>
 #include <QStyleOptionGroupBox>
 
@@ -75,4 +78,30 @@ void applyWindowLook(QWidget* window) {
     }();
     for (QGroupBox* frame : window->findChildren<QGroupBox*>())
         frame->setStyle(frames);
+}
+
+void place(QWidget* control, const Twips& twips) {
+    const auto* box = qobject_cast<const QFrame*>(control->parentWidget());
+    const int border = box ? box->frameWidth() : 0;
+    control->setGeometry(toPixels(twips).translated(border, border));
+}
+
+QGroupBox* makeFrame(QWidget* container, const QString& name, const QString& caption,
+                     const Twips& twips) {
+    auto* frame = new QGroupBox(caption, container);
+    frame->setObjectName(name);
+    place(frame, twips);
+    return frame;
+}
+
+QPushButton* makeButton(QWidget* container, const QString& name, const QString& caption,
+                        const Twips& twips) {
+    auto* button = new QPushButton(caption, container);
+    button->setObjectName(name);
+    button->setFont(makeFont(QStringLiteral("TrashHand"), 20.25));
+    QPalette face = button->palette();
+    face.setColor(QPalette::Button, Qt::white);
+    button->setPalette(face);
+    place(button, twips);
+    return button;
 }

@@ -4,6 +4,10 @@
 
 #include <QFont>
 
+struct Twips;
+class QGroupBox;
+class QPushButton;
+class QString;
 class QWidget;
 
 // A font of the given face, point size and weight, not italic, underlined or struck out. Faces
@@ -17,3 +21,15 @@ QFont windowFont();
 // Gives a top-level window the shared look: white background, the default font, and frames
 // drawn as a plain line. Call it once the window's frames exist.
 void applyWindowLook(QWidget* window);
+
+// Places a control at `twips`, measured from its container's client area: inside the border of a
+// picture box, from the corner of a frame or the window.
+void place(QWidget* control, const Twips& twips);
+
+// A captioned frame named `name` in `container`, placed at `twips`.
+QGroupBox* makeFrame(QWidget* container, const QString& name, const QString& caption,
+                     const Twips& twips);
+
+// A command button of the main window: white, captioned in "TrashHand", placed at `twips`.
+QPushButton* makeButton(QWidget* container, const QString& name, const QString& caption,
+                        const Twips& twips);

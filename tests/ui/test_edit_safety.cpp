@@ -28,7 +28,6 @@
 #include <zlib.h>
 
 using boots::BootRecord;
-using Boots = std::vector<BootRecord>;
 
 Q_DECLARE_METATYPE(korvane::SaveAnswer)
 
@@ -41,15 +40,9 @@ const Boots Sample = {
     {3, 25, "Gamma", 5, 4, 3, 2, 1},
 };
 
-QByteArray encoded(const Boots& boots) {
-    const auto bytes = boots::encodeFile(boots);
-    return QByteArray(reinterpret_cast<const char*>(bytes->data()),
-                      static_cast<qsizetype>(bytes->size()));
-}
-
 } // namespace
 
-class TestEditSafety : public QObject {
+class TestEditSafety : public QObject, public WindowControls {
     Q_OBJECT
 
 private slots:
@@ -78,17 +71,13 @@ private:
     // The table, the list, the selection, the boxes and the stats frame, as one text. `stored`:
     // the boxes as selecting the boot fills them, from the table, rather than as they are.
     QString shown(bool stored = false) const;
-    QAction* action(const char* name) const;
-    QLineEdit* box(int index) const;
-    QListWidget* list() const;
+    QWidget* controlled() const override { return window.get(); }
 
     std::unique_ptr<AppFolder> app;
     std::unique_ptr<QTemporaryDir> user;
     std::unique_ptr<FrmMain> window;
     QString path; // the user's file
-    QList<korvane::Message> messages;
-    QStringList asked; // the file names the unsaved-changes question named
-    korvane::SaveAnswer answer = korvane::SaveAnswer::Discard;
+    std::unique_ptr<Hooks> hooks;
 };
 
 void TestEditSafety::initTestCase() {
@@ -98,14 +87,7 @@ void TestEditSafety::initTestCase() {
 void TestEditSafety::init() {
     app = std::make_unique<AppFolder>();
     user = std::make_unique<QTemporaryDir>();
-    messages.clear();
-    asked.clear();
-    answer = korvane::SaveAnswer::Discard;
-    korvane::setMessageRecorder([this](const korvane::Message& message) { messages << message; });
-    korvane::setSaveAnswerer([this](const QString& name) {
-        asked << name;
-        return answer;
-    });
+    hooks = std::make_unique<Hooks>();
     window = std::make_unique<FrmMain>(app->path());
     window->show();
     window->activateWindow();
@@ -118,14 +100,12 @@ void TestEditSafety::init() {
 
 void TestEditSafety::cleanup() {
     window.reset();
-    Qel_Common_Dialog::Set_Answerer({});
-    korvane::setMessageRecorder({});
-    korvane::setSaveAnswerer({});
+    hooks.reset();
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
 void TestEditSafety::choose(const QString& file, const char* command) {
-    Qel_Common_Dialog::Set_Answerer([file](auto&&...) { return file; });
+    hooks->answers = QStringList{file};
     action(command)->trigger();
 }
 
@@ -144,8 +124,10 @@ void TestEditSafety::act(const QString& step) {
             else
                 QTest::keyClicks(target, QString(key));
         }
-    } else if (auto* button = window->findChild<QPushButton*>(verb)) {
-        button->click();
+    } else if (auto* pressed = button(verb.toLatin1().constData())) {
+        pressed->click();
+    } else if (verb == QLatin1String("MnuFileOpen")) {
+        choose(path);
     } else {
         action(verb.toLatin1().constData())->trigger();
     }
@@ -177,18 +159,6 @@ QString TestEditSafety::shown(bool stored) const {
           << QStringLiteral("boxes ") + boxes.join(QLatin1Char('|'))
           << QStringLiteral("frame %1").arg(frame);
     return lines.join(QLatin1Char('\n'));
-}
-
-QAction* TestEditSafety::action(const char* name) const {
-    return window->findChild<QAction*>(QLatin1String(name));
-}
-
-QLineEdit* TestEditSafety::box(int index) const {
-    return window->findChild<QLineEdit*>(QStringLiteral("Txt_%1").arg(index));
-}
-
-QListWidget* TestEditSafety::list() const {
-    return window->findChild<QListWidget*>(QStringLiteral("List1"));
 }
 
 void TestEditSafety::modifiedAfterEachStep_data() {
@@ -244,7 +214,7 @@ void TestEditSafety::questionBeforeDropping() {
     QFETCH(QString, command);
     QFETCH(korvane::SaveAnswer, answer);
     QFETCH(bool, saveFails);
-    this->answer = answer;
+    hooks->answer = answer;
     const QByteArray original = readFile(path);
     const QString next = user->filePath(QStringLiteral("b.bin"));
     QVERIFY(writePacked(next, encoded({{9, 1, "Next", 1, 1, 1, 1, 1}})));
@@ -272,12 +242,12 @@ void TestEditSafety::questionBeforeDropping() {
 
     const bool saved = answer == korvane::SaveAnswer::Save && !saveFails;
     const bool goesOn = answer == korvane::SaveAnswer::Discard || saved;
-    QCOMPARE(asked, QStringList{"a.bin"});
+    QCOMPARE(hooks->asked, QStringList{"a.bin"});
     if (saved)
         QCOMPARE(unpacked(path), encoded(edited));
     else
         QCOMPARE(readFile(path), original);
-    QCOMPARE(messages.size(), answer == korvane::SaveAnswer::Save ? 1 : 0);
+    QCOMPARE(hooks->messages.size(), answer == korvane::SaveAnswer::Save ? 1 : 0);
     if (command == QLatin1String("MnuFileOpen")) {
         QCOMPARE(list()->item(0)->text(), goesOn ? QStringLiteral("9:Next") : "1:Alphax");
         QCOMPARE(window->isWindowModified(), !goesOn);
@@ -392,7 +362,10 @@ void TestEditSafety::failedBackupStopsTheSave() {
             setrlimit(RLIMIT_FSIZE, &fileSize);
         });
         act(QStringLiteral("MnuSaveFile"));
-        _exit(messages.size() == 1 && messages[0].text == QStringLiteral("Wystąpił błąd") ? 0 : 1);
+        _exit(hooks->messages.size() == 1 &&
+                      hooks->messages[0].text == QStringLiteral("Wystąpił błąd")
+                  ? 0
+                  : 1);
     }
     int status = 0;
     QCOMPARE(waitpid(child, &status, 0), child);
@@ -451,9 +424,9 @@ void TestEditSafety::csvCommands() {
     choose(file.isEmpty() ? QString() : user->filePath(file), command.toLatin1().constData());
     QCOMPARE(readFile(in), csv);
     QCOMPARE(readFile(path), original); // only a save reaches the user's file
-    QCOMPARE(messages.size(), message.isEmpty() ? 0 : 1);
+    QCOMPARE(hooks->messages.size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty())
-        QCOMPARE(messages[0].text, message);
+        QCOMPARE(hooks->messages[0].text, message);
     if (imported.empty()) {
         QCOMPARE(shown(), before);
         QCOMPARE(window->isWindowModified(), exporting); // an export is not a save

@@ -24,21 +24,6 @@
 #include <vector>
 
 using boots::BootRecord;
-using Boots = std::vector<BootRecord>;
-
-namespace boots {
-char* toString(const BootRecord& boot) {
-    return QTest::toString(QStringLiteral("{%1, %2, \"%3\", %4, %5, %6, %7, %8}")
-                               .arg(boot.ID)
-                               .arg(boot.Grupa)
-                               .arg(QString::fromStdString(boot.Nazwa))
-                               .arg(boot.Sila)
-                               .arg(boot.Precyzja)
-                               .arg(boot.Przyspieszenie)
-                               .arg(boot.Szybkosc)
-                               .arg(boot.Podkrecanie));
-}
-} // namespace boots
 
 namespace {
 
@@ -50,25 +35,6 @@ const Boots Sample = {
     {2, 200, "Beta:Two", 5, 4, 3, 2, 1},
     {7, 12, LongName, 2, 3, 4, 5, 1},
 };
-
-QStringList itemTexts(const Boots& boots) {
-    QStringList texts;
-    for (const BootRecord& boot : boots)
-        texts << QString::number(boot.ID) + QLatin1Char(':') + QString::fromStdString(boot.Nazwa);
-    return texts;
-}
-
-Boots records(const Qel_Baza& table) {
-    Boots boots;
-    for (int i = 0; i < table.Count(); ++i) {
-        const auto at = static_cast<std::uint8_t>(i);
-        boots.push_back({static_cast<std::uint8_t>(table.Get_ID(at)),
-                         static_cast<std::uint8_t>(table.Get_Grupa(at)), table.Get_Nazwa(at),
-                         table.Get_Sila(at), table.Get_Precyzja(at), table.Get_Przyspieszenie(at),
-                         table.Get_Szybkosc(at), table.Get_Podkrecanie(at)});
-    }
-    return boots;
-}
 
 // Boots 1 to `count`, named after their identifiers, all in group `group`.
 Boots numbered(int count, std::uint8_t group) {
@@ -121,7 +87,7 @@ void press(QWidget* target, const Keys& keys) {
 
 Q_DECLARE_METATYPE(Keys)
 
-class TestEditor : public QObject {
+class TestEditor : public QObject, public WindowControls {
     Q_OBJECT
 
 private slots:
@@ -150,9 +116,7 @@ private slots:
 private:
     QString makeBin(const QString& name, const Boots& boots);
     bool openFile(const QString& path);
-    QLineEdit* box(int index) const;
-    QListWidget* list() const;
-    QStringList listTexts() const;
+    QWidget* controlled() const override { return window.get(); }
     QStringList boxTexts() const;
     void clearBox(QLineEdit* target);
     void clickList(int row, Qt::KeyboardModifiers modifiers = {});
@@ -161,16 +125,13 @@ private:
     std::unique_ptr<QTemporaryDir> files;
     std::unique_ptr<AppFolder> app;
     std::unique_ptr<FrmMain> window;
-    QList<korvane::Message> messages;
+    std::unique_ptr<Hooks> hooks; // opening another file drops unsaved edits without a question
 };
 
 void TestEditor::init() {
     files = std::make_unique<QTemporaryDir>();
     app = std::make_unique<AppFolder>();
-    messages.clear();
-    korvane::setMessageRecorder([this](const korvane::Message& message) { messages << message; });
-    // Opening another file drops unsaved edits without a question.
-    korvane::setSaveAnswerer([](const QString&) { return korvane::SaveAnswer::Discard; });
+    hooks = std::make_unique<Hooks>();
     window = std::make_unique<FrmMain>(app->path());
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -180,46 +141,22 @@ void TestEditor::cleanup() {
     window.reset();
     app.reset();
     files.reset();
-    korvane::setMessageRecorder(nullptr);
-    korvane::setSaveAnswerer(nullptr);
-    Qel_Common_Dialog::Set_Answerer(nullptr);
+    hooks.reset();
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
 // Writes `boots` as a packed boots file NAME.bin and returns its path.
 QString TestEditor::makeBin(const QString& name, const Boots& boots) {
-    const QString unpacked = files->filePath(name);
-    const auto bytes = boots::encodeFile(boots);
     const QString packed = files->filePath(name + QStringLiteral(".bin"));
-    if (!bytes ||
-        !writeFile(unpacked, QByteArray(reinterpret_cast<const char*>(bytes->data()),
-                                        static_cast<qsizetype>(bytes->size()))) ||
-        runZlibtool({unpacked}) != 0 || !QFile::rename(unpacked + QStringLiteral(".zlib"), packed))
-        return QString();
-    return packed;
+    return writePacked(packed, encoded(boots)) ? packed : QString();
 }
 
 // Opens `path` through File, Open with the dialog answered; true when its boots are listed.
 bool TestEditor::openFile(const QString& path) {
-    Qel_Common_Dialog::Set_Answerer([path](auto&&...) { return path; });
-    window->findChild<QAction*>(QStringLiteral("MnuFileOpen"))->trigger();
+    hooks->answers << path;
+    action("MnuFileOpen")->trigger();
     return !path.isEmpty() && window->Baza().Count() > 0 &&
-           list()->count() == window->Baza().Count() && messages.isEmpty();
-}
-
-QLineEdit* TestEditor::box(int index) const {
-    return window->findChild<QLineEdit*>(QStringLiteral("Txt_%1").arg(index));
-}
-
-QListWidget* TestEditor::list() const {
-    return window->findChild<QListWidget*>(QStringLiteral("List1"));
-}
-
-QStringList TestEditor::listTexts() const {
-    QStringList texts;
-    for (int i = 0; i < list()->count(); ++i)
-        texts << list()->item(i)->text();
-    return texts;
+           list()->count() == window->Baza().Count() && hooks->messages.isEmpty();
 }
 
 QStringList TestEditor::boxTexts() const {
@@ -245,7 +182,7 @@ void TestEditor::clickList(int row, Qt::KeyboardModifiers modifiers) {
 }
 
 void TestEditor::pressAdd() {
-    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Cmd_Dodaj")), Qt::LeftButton);
+    QTest::mouseClick(button("Cmd_Dodaj"), Qt::LeftButton);
 }
 
 void TestEditor::selectionShowsBoot_data() {
@@ -284,7 +221,7 @@ void TestEditor::selectionShowsBoot() {
                           QString::fromStdString(boot.Nazwa), QString::number(boot.Sila),
                           QString::number(boot.Precyzja), QString::number(boot.Przyspieszenie),
                           QString::number(boot.Szybkosc), QString::number(boot.Podkrecanie)}));
-    QCOMPARE(records(window->Baza()), Sample);
+    QCOMPARE(window->Baza().Boots_All(), Sample);
     QCOMPARE(listTexts(), itemTexts(Sample));
 }
 
@@ -304,7 +241,7 @@ void TestEditor::highlightIsTheEditedBoot() {
     QFETCH(QStringList, steps);
     QFETCH(int, edited);
     QVERIFY(openFile(makeBin(QStringLiteral("boots"), Sample)));
-    auto* save = window->findChild<QPushButton*>(QStringLiteral("Cmd_Zapisz"));
+    auto* save = button("Cmd_Zapisz");
     for (const QString& step : steps) {
         if (step == QLatin1String("tab")) {
             save->setFocus();
@@ -365,7 +302,7 @@ void TestEditor::typedNameFollowsEachKey() {
     }
     Boots expected = Sample;
     expected[at].Nazwa = text.toStdString();
-    QCOMPARE(records(window->Baza()), expected);
+    QCOMPARE(window->Baza().Boots_All(), expected);
     QCOMPARE(listTexts(), itemTexts(expected));
 }
 
@@ -461,7 +398,7 @@ void TestEditor::storedValue() {
     QCOMPARE(target->text(), text);
     Boots expected = Sample;
     field(expected[0], index) = static_cast<std::uint8_t>(stored);
-    QCOMPARE(records(window->Baza()), expected);
+    QCOMPARE(window->Baza().Boots_All(), expected);
     QCOMPARE(itemChanges.count(), 0);
 }
 
@@ -469,7 +406,7 @@ void TestEditor::longNameCutAtFirstChange() {
     QVERIFY(openFile(makeBin(QStringLiteral("boots"), Sample)));
     list()->setCurrentRow(2);
     QCOMPARE(box(2)->text(), QString::fromStdString(LongName));
-    QCOMPARE(records(window->Baza()), Sample);
+    QCOMPARE(window->Baza().Boots_All(), Sample);
 
     box(3)->setFocus();
     QTest::keyClick(box(3), Qt::Key_Backspace);
@@ -487,10 +424,10 @@ void TestEditor::addBeforeAnyFile() {
     QVERIFY(!frame->isVisible());
     pressAdd();
     QVERIFY(frame->isVisible());
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].text, QStringLiteral("Nie Można dodać nowych butów"));
-    QCOMPARE(messages[0].title, QStringLiteral("Dodawanie butów"));
-    QCOMPARE(messages[0].icon, korvane::MessageIcon::Information);
+    QCOMPARE(hooks->messages.size(), 1);
+    QCOMPARE(hooks->messages[0].text, QStringLiteral("Nie Można dodać nowych butów"));
+    QCOMPARE(hooks->messages[0].title, QStringLiteral("Dodawanie butów"));
+    QCOMPARE(hooks->messages[0].icon, korvane::MessageIcon::Information);
     QCOMPARE(list()->count(), 0);
     QCOMPARE(window->Baza().Count(), 0);
 }
@@ -506,15 +443,15 @@ void TestEditor::addAfterFile() {
     QCOMPARE(boxTexts(), (QStringList{"8", "0", "", "0", "0", "0", "0", "0"}));
     Boots expected = Sample;
     expected.push_back({8, 0, "", 0, 0, 0, 0, 0});
-    QCOMPARE(records(window->Baza()), expected);
-    QVERIFY(messages.isEmpty());
+    QCOMPARE(window->Baza().Boots_All(), expected);
+    QVERIFY(hooks->messages.isEmpty());
 
     // The first change, even one that leaves the name empty, lists the boot the regular way.
     box(7)->setFocus();
     QTest::keyClick(box(7), Qt::Key_Backspace);
     QCOMPARE(list()->item(3)->text(), QStringLiteral("8:"));
     expected[3] = {8, 1, "", 1, 1, 1, 1, 1};
-    QCOMPARE(records(window->Baza()), expected);
+    QCOMPARE(window->Baza().Boots_All(), expected);
     QTest::keyClicks(box(2), QStringLiteral("N"));
     QCOMPARE(list()->item(3)->text(), QStringLiteral("8:N"));
 }
@@ -526,11 +463,11 @@ void TestEditor::addUpTo255ThenRefused() {
     QCOMPARE(listTexts(), (QStringList{"253:High", "254: -", "255: -"}));
     QCOMPARE(list()->currentRow(), 2);
     QCOMPARE(box(0)->text(), QStringLiteral("255"));
-    QVERIFY(messages.isEmpty());
+    QVERIFY(hooks->messages.isEmpty());
 
     pressAdd();
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].text, QStringLiteral("Nie Można dodać nowych butów"));
+    QCOMPARE(hooks->messages.size(), 1);
+    QCOMPARE(hooks->messages[0].text, QStringLiteral("Nie Można dodać nowych butów"));
     QCOMPARE(listTexts(), (QStringList{"253:High", "254: -", "255: -"}));
     QCOMPARE(list()->currentRow(), 2);
     QCOMPARE(window->Baza().Count(), 3);
@@ -556,7 +493,7 @@ void TestEditor::noWriteBackWithoutShownBoot() {
         QCOMPARE(window->Baza().Get_Grupa(59), 34);
         QTRY_VERIFY(list()->verticalScrollBar()->value() > 0);
     }
-    messages.clear();
+    hooks->messages.clear();
     QVERIFY(openFile(makeBin(QStringLiteral("other"), other)));
 
     QVERIFY(!window->findChild<QGroupBox*>(QStringLiteral("Frame2"))->isVisible());
@@ -567,7 +504,7 @@ void TestEditor::noWriteBackWithoutShownBoot() {
     QCOMPARE(boxTexts(), (QStringList{"0", "0", "", "0", "0", "0", "0", "0"}));
     for (int i = 1; i < 8; ++i)
         box(i)->setText(QStringLiteral("3"));
-    QCOMPARE(records(window->Baza()), other);
+    QCOMPARE(window->Baza().Boots_All(), other);
     QCOMPARE(listTexts(), itemTexts(other));
 }
 
@@ -607,16 +544,15 @@ void TestEditor::busyToolBlocksEditing() {
         writeFile(go, QByteArray());
     });
     whileBusy.start(10);
-    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Cmd_Zapisz")),
-                      Qt::LeftButton);
+    QTest::mouseClick(button("Cmd_Zapisz"), Qt::LeftButton);
 
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].text, QStringLiteral("Zapisano plik"));
+    QCOMPARE(hooks->messages.size(), 1);
+    QCOMPARE(hooks->messages[0].text, QStringLiteral("Zapisano plik"));
     QCOMPARE(busyCursor, Qt::WaitCursor);
     QVERIFY(!QApplication::overrideCursor());
     QCOMPARE(list()->selectedItems(), QList<QListWidgetItem*>{list()->item(1)});
     QCOMPARE(boxTexts(), shown);
-    QCOMPARE(records(window->Baza()), Sample);
+    QCOMPARE(window->Baza().Boots_All(), Sample);
     QCOMPARE(listTexts(), itemTexts(Sample));
 }
 
@@ -624,7 +560,7 @@ void TestEditor::editSaveReopen() {
     const QString path = files->filePath(QStringLiteral("sample.bin"));
     QVERIFY(QFile::copy(QStringLiteral(KORVANE_SAMPLE), path));
     QVERIFY(openFile(path));
-    Boots expected = records(window->Baza());
+    Boots expected = window->Baza().Boots_All();
     const int last = list()->count() - 1;
 
     const QRect rect = list()->visualItemRect(list()->item(1));
@@ -641,21 +577,20 @@ void TestEditor::editSaveReopen() {
     QTest::keyClicks(box(2), QStringLiteral("Added"));
     expected.push_back(
         {static_cast<std::uint8_t>(expected.back().ID + 1), 1, "Added", 1, 1, 1, 1, 1});
-    QCOMPARE(records(window->Baza()), expected);
+    QCOMPARE(window->Baza().Boots_All(), expected);
     QCOMPARE(list()->item(1)->text(),
              QString::number(expected[1].ID) + QStringLiteral(":Nowa Łódka"));
     QCOMPARE(list()->item(last + 1)->text(),
              QString::number(expected.back().ID) + QStringLiteral(":Added"));
 
-    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Cmd_Zapisz")),
-                      Qt::LeftButton);
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].text, QStringLiteral("Zapisano plik"));
-    messages.clear();
+    QTest::mouseClick(button("Cmd_Zapisz"), Qt::LeftButton);
+    QCOMPARE(hooks->messages.size(), 1);
+    QCOMPARE(hooks->messages[0].text, QStringLiteral("Zapisano plik"));
+    hooks->messages.clear();
 
     window = std::make_unique<FrmMain>(app->path());
     QVERIFY(openFile(path));
-    QCOMPARE(records(window->Baza()), expected);
+    QCOMPARE(window->Baza().Boots_All(), expected);
 }
 
 QTEST_MAIN(TestEditor)

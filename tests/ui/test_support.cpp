@@ -1,11 +1,18 @@
 #include "test_support.h"
 
+#include "services/qel_common_dialog.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <QtTest>
 
 AppFolder::AppFolder(bool withTool) {
     QDir root(dir.path());
@@ -82,3 +89,83 @@ void answerNextModal(std::function<void(QWidget*)> answer) {
     });
     timer->start();
 }
+
+QByteArray encoded(const Boots& boots) {
+    const auto bytes = boots::encodeFile(boots);
+    return bytes ? QByteArray(reinterpret_cast<const char*>(bytes->data()),
+                              static_cast<qsizetype>(bytes->size()))
+                 : QByteArray();
+}
+
+Boots decoded(const QByteArray& raw) {
+    const auto boots = boots::decodeFile(reinterpret_cast<const unsigned char*>(raw.constData()),
+                                         static_cast<std::size_t>(raw.size()));
+    return boots ? *boots : Boots();
+}
+
+QStringList itemTexts(const Boots& boots, std::size_t limit) {
+    QStringList items;
+    for (std::size_t i = 0; i < std::min(boots.size(), limit); ++i)
+        items << QString::number(boots[i].ID) + QLatin1Char(':') +
+                     QString::fromStdString(boots[i].Nazwa);
+    return items;
+}
+
+Hooks::Hooks() {
+    korvane::setMessageRecorder([this](const korvane::Message& message) { messages << message; });
+    korvane::setSaveAnswerer([this](const QString& name) {
+        asked << name;
+        return answer;
+    });
+    Qel_Common_Dialog::Set_Answerer(
+        [this](const QString& title, const QString& folder, const QStringList& filters) {
+            ++dialogs;
+            dialogTitle = title;
+            dialogFolder = folder;
+            dialogFilters = filters;
+            return answers.isEmpty() ? QString() : answers.takeFirst();
+        });
+}
+
+Hooks::~Hooks() {
+    korvane::setMessageRecorder({});
+    korvane::setSaveAnswerer({});
+    Qel_Common_Dialog::Set_Answerer({});
+}
+
+QLineEdit* WindowControls::box(int index) const {
+    return controlled()->findChild<QLineEdit*>(QStringLiteral("Txt_%1").arg(index));
+}
+
+QListWidget* WindowControls::list() const {
+    return controlled()->findChild<QListWidget*>(QStringLiteral("List1"));
+}
+
+QStringList WindowControls::listTexts() const {
+    QStringList texts;
+    for (int i = 0; i < list()->count(); ++i)
+        texts << list()->item(i)->text();
+    return texts;
+}
+
+QAction* WindowControls::action(const char* name) const {
+    return controlled()->findChild<QAction*>(QLatin1String(name));
+}
+
+QPushButton* WindowControls::button(const char* name) const {
+    return controlled()->findChild<QPushButton*>(QLatin1String(name));
+}
+
+namespace boots {
+char* toString(const BootRecord& boot) {
+    return QTest::toString(QStringLiteral("{%1, %2, \"%3\", %4, %5, %6, %7, %8}")
+                               .arg(boot.ID)
+                               .arg(boot.Grupa)
+                               .arg(QString::fromStdString(boot.Nazwa))
+                               .arg(boot.Sila)
+                               .arg(boot.Precyzja)
+                               .arg(boot.Przyspieszenie)
+                               .arg(boot.Szybkosc)
+                               .arg(boot.Podkrecanie));
+}
+} // namespace boots

@@ -1,12 +1,24 @@
 // Shared helpers for the window tests.
 #pragma once
 
+#include "boots/boots_format.h"
+#include "services/message_box.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <vector>
 
+class QAction;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
 class QWidget;
+
+using Boots = std::vector<boots::BootRecord>;
 
 // A temporary program folder laid out as the build lays it out: zlib/zlibtool and zlib/temp/.
 class AppFolder {
@@ -36,3 +48,49 @@ bool writeFile(const QString& path, const QByteArray& bytes);
 // Waits, from a timer, for the next visible modal dialog and hands it to `answer` through a queued
 // call, so that `answer` may close it and then meet the next modal dialog the same way.
 void answerNextModal(std::function<void(QWidget*)> answer);
+
+// `boots` as the bytes of an unpacked boots data file; empty when no such file holds them.
+QByteArray encoded(const Boots& boots);
+// The boots of an unpacked boots data file; none when `raw` is not one.
+Boots decoded(const QByteArray& raw);
+// The list items that show `boots`, at most `limit` of them.
+QStringList itemTexts(const Boots& boots, std::size_t limit = 256);
+
+// The test hooks of a window test, set while it lives and reset when it goes: messages are
+// recorded instead of shown, and the unsaved-changes question and the file dialogs take their
+// answers from here.
+class Hooks {
+public:
+    Hooks();
+    ~Hooks();
+    Hooks(const Hooks&) = delete;
+    Hooks& operator=(const Hooks&) = delete;
+
+    QList<korvane::Message> messages;
+    korvane::SaveAnswer answer = korvane::SaveAnswer::Discard; // to the unsaved-changes question
+    QStringList asked;                                         // the file names that question named
+    QStringList answers; // the file dialogs' next answers; an empty one, or none left: cancel
+    int dialogs = 0;     // file dialogs asked, and what the last one showed
+    QString dialogTitle, dialogFolder;
+    QStringList dialogFilters;
+};
+
+// The controls of the main window a test drives, by their object names.
+class WindowControls {
+public:
+    virtual ~WindowControls() = default;
+    QLineEdit* box(int index) const;
+    QListWidget* list() const;
+    QStringList listTexts() const;
+    QAction* action(const char* name) const;
+    QPushButton* button(const char* name) const;
+
+protected:
+    // The window whose controls these are.
+    virtual QWidget* controlled() const = 0;
+};
+
+namespace boots {
+// How QCOMPARE prints a boot.
+char* toString(const BootRecord& boot);
+} // namespace boots

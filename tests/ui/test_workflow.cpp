@@ -27,7 +27,6 @@
 #include <unistd.h>
 
 using boots::BootRecord;
-using Table = std::vector<BootRecord>;
 
 namespace {
 
@@ -49,26 +48,11 @@ BootRecord boot(int id, const std::string& name) {
 }
 
 // A table of `count` boots with IDs first, first + 1, ... (kept in a byte).
-Table table(int count, int first = 1, const std::string& prefix = "But") {
-    Table boots;
+Boots table(int count, int first = 1, const std::string& prefix = "But") {
+    Boots boots;
     for (int i = 0; i < count; ++i)
         boots.push_back(boot((first + i) % 256, prefix + " " + std::to_string(i)));
     return boots;
-}
-
-QByteArray encoded(const Table& boots) {
-    const auto bytes = boots::encodeFile(boots);
-    return bytes ? QByteArray(reinterpret_cast<const char*>(bytes->data()),
-                              static_cast<qsizetype>(bytes->size()))
-                 : QByteArray();
-}
-
-QStringList itemsOf(const Table& boots, std::size_t limit = 256) {
-    QStringList items;
-    for (std::size_t i = 0; i < std::min(boots.size(), limit); ++i)
-        items << QString::number(boots[i].ID) + QLatin1Char(':') +
-                     QString::fromStdString(boots[i].Nazwa);
-    return items;
 }
 
 // Every file of `folder` with its bytes.
@@ -85,15 +69,9 @@ bool processEnded(const QString& pid) {
     return stat.isEmpty() || stat.mid(stat.lastIndexOf(')') + 2, 1) == "Z";
 }
 
-Table decoded(const QByteArray& raw) {
-    const auto boots = boots::decodeFile(reinterpret_cast<const unsigned char*>(raw.constData()),
-                                         static_cast<std::size_t>(raw.size()));
-    return boots ? *boots : Table();
-}
-
 } // namespace
 
-class TestWorkflow : public QObject {
+class TestWorkflow : public QObject, public WindowControls {
     Q_OBJECT
 
 private slots:
@@ -133,9 +111,7 @@ private:
     void open(const QString& path);
     // Opens a three-boot file, shows the window and opens the help window beside it.
     QPointer<FrmHelp> openWithHelp();
-    QStringList listed() const;
-    QAction* action(const char* name) const;
-    QPushButton* button(const char* name) const;
+    QWidget* controlled() const override { return window.get(); }
     // Drags `urls` onto the window and drops them; true when the window took the drag.
     bool drop(const QList<QUrl>& urls);
 
@@ -143,11 +119,7 @@ private:
     std::unique_ptr<AppFolder> app;
     std::unique_ptr<QTemporaryDir> user;
     std::unique_ptr<FrmMain> window;
-    QStringList answers; // the dialog's next answers, "" for cancel
-    int asked = 0;
-    QString askedTitle, askedFolder;
-    QStringList askedFilters;
-    QList<korvane::Message> messages;
+    std::unique_ptr<Hooks> hooks;
 };
 
 void TestWorkflow::initTestCase() {
@@ -159,30 +131,18 @@ void TestWorkflow::initTestCase() {
 void TestWorkflow::init() {
     app = std::make_unique<AppFolder>();
     user = std::make_unique<QTemporaryDir>();
-    answers.clear();
-    asked = 0;
-    messages.clear();
-    Qel_Common_Dialog::Set_Answerer(
-        [this](const QString& title, const QString& folder, const QStringList& filters) {
-            ++asked;
-            askedTitle = title;
-            askedFolder = folder;
-            askedFilters = filters;
-            return answers.isEmpty() ? QString() : answers.takeFirst();
-        });
-    korvane::setMessageRecorder([this](const korvane::Message& message) { messages << message; });
+    hooks = std::make_unique<Hooks>();
     window = std::make_unique<FrmMain>(app->path());
 }
 
 void TestWorkflow::cleanup() {
     window.reset();
-    Qel_Common_Dialog::Set_Answerer({});
-    korvane::setMessageRecorder({});
+    hooks.reset();
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
 void TestWorkflow::open(const QString& path) {
-    answers << path;
+    hooks->answers << path;
     action("MnuFileOpen")->trigger();
 }
 
@@ -194,22 +154,6 @@ QPointer<FrmHelp> TestWorkflow::openWithHelp() {
     window->show();
     action("Help")->trigger();
     return window->Help_Window();
-}
-
-QStringList TestWorkflow::listed() const {
-    QStringList items;
-    auto* list = window->findChild<QListWidget*>(QStringLiteral("List1"));
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
-    return items;
-}
-
-QAction* TestWorkflow::action(const char* name) const {
-    return window->findChild<QAction*>(QLatin1String(name));
-}
-
-QPushButton* TestWorkflow::button(const char* name) const {
-    return window->findChild<QPushButton*>(QLatin1String(name));
 }
 
 bool TestWorkflow::drop(const QList<QUrl>& urls) {
@@ -227,16 +171,16 @@ void TestWorkflow::openListsEveryBoot() {
     QVERIFY(QFile::copy(QStringLiteral(KORVANE_SAMPLE), path));
     open(path);
 
-    QVERIFY(messages.isEmpty());
-    const Table sample = decoded(unpacked(path));
+    QVERIFY(hooks->messages.isEmpty());
+    const Boots sample = decoded(unpacked(path));
     QVERIFY(!sample.empty());
-    QCOMPARE(listed(), itemsOf(sample));
+    QCOMPARE(listTexts(), itemTexts(sample));
     QCOMPARE(window->findChild<QListWidget*>(QStringLiteral("List1"))->selectedItems().size(), 0);
     QCOMPARE(window->Chosen(), path);
     QVERIFY(action("MnuSaveFile")->isEnabled());
-    QCOMPARE(askedTitle, QStringLiteral("Otwórz plik buttów"));
-    QCOMPARE(askedFolder, app->path());
-    QCOMPARE(askedFilters,
+    QCOMPARE(hooks->dialogTitle, QStringLiteral("Otwórz plik buttów"));
+    QCOMPARE(hooks->dialogFolder, app->path());
+    QCOMPARE(hooks->dialogFilters,
              (QStringList{"Pliki buttów (*.bin) (*.bin)", "Wszystkie pliki (*.*) (*)"}));
     QCOMPARE(QDir::currentPath() + QLatin1Char('/'), app->path());
 }
@@ -260,18 +204,18 @@ void TestWorkflow::secondOpenReplacesListAndAddButton() {
     QVERIFY(!button("Cmd_Dodaj")->isEnabled());
     open(other);
     QCOMPARE(button("Cmd_Dodaj")->isEnabled(), enabled);
-    QCOMPARE(listed(), itemsOf(table(2, lastId - 1)));
+    QCOMPARE(listTexts(), itemTexts(table(2, lastId - 1)));
     QCOMPARE(window->Chosen(), other);
 }
 
 void TestWorkflow::longTableListsItsFirst256AndSavesAll() {
-    const Table boots = table(300, 0);
+    const Boots boots = table(300, 0);
     const QString path = user->filePath(QStringLiteral("long.bin"));
     QVERIFY(writePacked(path, encoded(boots)));
     open(path);
-    QCOMPARE(listed(), itemsOf(boots, 256));
+    QCOMPARE(listTexts(), itemTexts(boots, 256));
     button("Cmd_Zapisz")->click();
-    QCOMPARE(messages.size(), 1);
+    QCOMPARE(hooks->messages.size(), 1);
     QCOMPARE(unpacked(path), encoded(boots));
 }
 
@@ -294,18 +238,18 @@ void TestWorkflow::saveWritesTheTableIntoTheUsersFile() {
     QVERIFY(QDir(user->path()).mkpath(folder.isEmpty() ? QStringLiteral(".") : folder));
     const QString path = QDir(user->filePath(folder)).filePath(name);
     // Junk in the fields a save rewrites shows that the file really went through the table.
-    const Table boots = table(7, 10, "Łódź \"7\"");
+    const Boots boots = table(7, 10, "Łódź \"7\"");
     QByteArray raw = encoded(boots);
     raw[32 + 66] = 9;
     raw[32 + 73] = 9;
     QVERIFY(writePacked(path, raw));
     open(path);
-    QCOMPARE(listed(), itemsOf(boots));
+    QCOMPARE(listTexts(), itemTexts(boots));
 
     for (int i = 0; i < saves; ++i)
         button("Cmd_Zapisz")->click();
-    QCOMPARE(messages.size(), saves);
-    for (const korvane::Message& message : messages) {
+    QCOMPARE(hooks->messages.size(), saves);
+    for (const korvane::Message& message : hooks->messages) {
         QCOMPARE(message.text, kSaved);
         QVERIFY(message.title.isEmpty());
         QVERIFY(message.icon == korvane::MessageIcon::None);
@@ -322,9 +266,9 @@ void TestWorkflow::cancelChangesNothing() {
     open(path);
     const QStringList temp = app->tempFiles();
     open(QString());
-    QCOMPARE(asked, 2);
-    QVERIFY(messages.isEmpty());
-    QCOMPARE(listed(), itemsOf(table(3)));
+    QCOMPARE(hooks->dialogs, 2);
+    QVERIFY(hooks->messages.isEmpty());
+    QCOMPARE(listTexts(), itemTexts(table(3)));
     QCOMPARE(window->Chosen(), path);
     QCOMPARE(app->tempFiles(), temp);
 }
@@ -347,12 +291,12 @@ void TestWorkflow::failedOpenChangesNothing_data() {
 void TestWorkflow::failedOpenChangesNothing() {
     QFETCH(QString, fault);
     QFETCH(QString, message);
-    const Table good = table(4, 1, "Dobry");
+    const Boots good = table(4, 1, "Dobry");
     const QString goodPath = user->filePath(QStringLiteral("good/boots.bin"));
     QVERIFY(QDir(user->path()).mkpath(QStringLiteral("good")));
     QVERIFY(writePacked(goodPath, encoded(good)));
     open(goodPath);
-    QCOMPARE(listed(), itemsOf(good));
+    QCOMPARE(listTexts(), itemTexts(good));
 
     QString bad = user->filePath(fault == QLatin1String("same name") ? QStringLiteral("boots.bin")
                                                                      : QStringLiteral("bad.bin"));
@@ -386,16 +330,16 @@ void TestWorkflow::failedOpenChangesNothing() {
     const bool badExists = QFileInfo::exists(bad);
 
     open(bad);
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].text, message);
+    QCOMPARE(hooks->messages.size(), 1);
+    QCOMPARE(hooks->messages[0].text, message);
     if (message == kNotChosen) {
-        QCOMPARE(messages[0].title, QStringLiteral("Błąd wczytywania pliku"));
-        QVERIFY(messages[0].icon == korvane::MessageIcon::Information);
+        QCOMPARE(hooks->messages[0].title, QStringLiteral("Błąd wczytywania pliku"));
+        QVERIFY(hooks->messages[0].icon == korvane::MessageIcon::Information);
     } else {
-        QVERIFY(messages[0].title.isEmpty());
-        QVERIFY(messages[0].icon == korvane::MessageIcon::None);
+        QVERIFY(hooks->messages[0].title.isEmpty());
+        QVERIFY(hooks->messages[0].icon == korvane::MessageIcon::None);
     }
-    QCOMPARE(listed(), itemsOf(good));
+    QCOMPARE(listTexts(), itemTexts(good));
     QCOMPARE(window->Chosen(), goodPath);
     QCOMPARE(readFile(bad), badBytes);
     QCOMPARE(QFileInfo::exists(bad), badExists);
@@ -406,10 +350,10 @@ void TestWorkflow::failedOpenChangesNothing() {
     if (fault == QLatin1String("missing tool"))
         QVERIFY(QFile::rename(user->filePath(QStringLiteral("zlibtool")),
                               app->path() + QStringLiteral("zlib/zlibtool")));
-    messages.clear();
+    hooks->messages.clear();
     button("Cmd_Zapisz")->click();
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].text, kSaved);
+    QCOMPARE(hooks->messages.size(), 1);
+    QCOMPARE(hooks->messages[0].text, kSaved);
     QCOMPARE(unpacked(goodPath), encoded(good));
     // The working folder is emptied on save.
     if (fault != QLatin1String("in working folder") && fault != QLatin1String("link"))
@@ -418,8 +362,8 @@ void TestWorkflow::failedOpenChangesNothing() {
 
 void TestWorkflow::saveBeforeAnyOpenFails() {
     button("Cmd_Zapisz")->click();
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].text, kFailed);
+    QCOMPARE(hooks->messages.size(), 1);
+    QCOMPARE(hooks->messages[0].text, kFailed);
     QVERIFY(!action("MnuSaveFile")->isEnabled());
 }
 
@@ -453,8 +397,8 @@ void TestWorkflow::saveFailuresLeaveTheUsersFile() {
     }
 
     action("MnuSaveFile")->trigger();
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].text, kFailed);
+    QCOMPARE(hooks->messages.size(), 1);
+    QCOMPARE(hooks->messages[0].text, kFailed);
     QCOMPARE(readFile(fault == QLatin1String("folder is a file")
                           ? moved + QStringLiteral("/boots.bin")
                           : path),
@@ -483,7 +427,7 @@ void TestWorkflow::fileThatCannotBeReplacedStaysIntact() {
         // The packed file is still there: the tool ran unlimited and only the replace failed.
         const bool packed =
             QFileInfo::exists(app->tempDir() + QStringLiteral("boots.bin.unzlib.zlib"));
-        _exit(packed && messages.size() == 1 && messages[0].text == kFailed ? 0 : 1);
+        _exit(packed && hooks->messages.size() == 1 && hooks->messages[0].text == kFailed ? 0 : 1);
     }
     int status = 0;
     QCOMPARE(waitpid(child, &status, 0), child);
@@ -540,7 +484,7 @@ void TestWorkflow::misbehavingToolsLeaveTheUsersFiles() {
     QFETCH(bool, stale);
     QFETCH(QString, message);
     // Junk in a field the save rewrites: the user's file differs from any pack of the table.
-    const Table boots = table(3);
+    const Boots boots = table(3);
     QByteArray raw = encoded(boots);
     raw[32 + 66] = 9;
     const QString path = user->filePath(QStringLiteral("boots.bin"));
@@ -548,7 +492,7 @@ void TestWorkflow::misbehavingToolsLeaveTheUsersFiles() {
     QVERIFY(writePacked(path, raw));
     QVERIFY(writePacked(other, encoded(table(5))));
     open(path);
-    QCOMPARE(listed(), itemsOf(boots));
+    QCOMPARE(listTexts(), itemTexts(boots));
     if (stale) // what the save will write, packed: only its removal stops it being copied over
         QVERIFY(
             writePacked(app->tempDir() + QStringLiteral("boots.bin.unzlib.zlib"), encoded(boots)));
@@ -562,7 +506,7 @@ void TestWorkflow::misbehavingToolsLeaveTheUsersFiles() {
             .arg(QStringLiteral(KORVANE_ZLIBTOOL), pids, body)
             .toUtf8()));
     const QMap<QString, QByteArray> before = filesOf(user->path());
-    messages.clear();
+    hooks->messages.clear();
 
     QTimer closer; // closes the window once the hanging tool has started its child
     connect(&closer, &QTimer::timeout, window.get(), [&] {
@@ -577,11 +521,11 @@ void TestWorkflow::misbehavingToolsLeaveTheUsersFiles() {
         button("Cmd_Zapisz")->click();
     closer.stop();
 
-    QCOMPARE(messages.size(), message.isEmpty() ? 0 : 1);
+    QCOMPARE(hooks->messages.size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty())
-        QCOMPARE(messages[0].text, message);
+        QCOMPARE(hooks->messages[0].text, message);
     QCOMPARE(filesOf(user->path()), before);
-    QCOMPARE(listed(), itemsOf(boots));
+    QCOMPARE(listTexts(), itemTexts(boots));
     QCOMPARE(window->Chosen(), path);
     window->close();
     QCOMPARE(app->tempFiles(), QStringList());
@@ -602,7 +546,7 @@ void TestWorkflow::closingWhileTheToolRunsStopsIt() {
     const QString earlier = user->filePath(QStringLiteral("a.bin"));
     QVERIFY(writePacked(earlier, encoded(table(3))));
     open(earlier);
-    messages.clear();
+    hooks->messages.clear();
 
     // A tool that leaves a partial output behind and never ends.
     QVERIFY(app->standInTool("#!/bin/sh\n: > \"$1.part\"; : > \"$(dirname \"$1\")/.partial\"\n"
@@ -616,15 +560,15 @@ void TestWorkflow::closingWhileTheToolRunsStopsIt() {
         QTimer::singleShot(0, window.get(), [&] {
             QTRY_VERIFY(QFileInfo::exists(app->tempDir() + QStringLiteral(".partial")));
             // While the tool runs, no command starts new work.
-            answers << next;
+            hooks->answers << next;
             QVERIFY(!drop({QUrl::fromLocalFile(next)}));
             action("MnuFileOpen")->trigger();
             action("MnuSaveFile")->trigger();
             action("MnuExportCsv")->trigger();
             action("MnuImportCsv")->trigger();
             button("Cmd_Zapisz")->click();
-            QCOMPARE(asked, 2);
-            QVERIFY(messages.isEmpty());
+            QCOMPARE(hooks->dialogs, 2);
+            QVERIFY(hooks->messages.isEmpty());
             if (how == QLatin1String("exit"))
                 action("mnuQuit")->trigger();
             else
@@ -638,8 +582,8 @@ void TestWorkflow::closingWhileTheToolRunsStopsIt() {
     QCoreApplication::exec();
     QVERIFY(openReturned);
     QVERIFY(!window->isVisible());
-    QVERIFY(messages.isEmpty());
-    QCOMPARE(listed(), itemsOf(table(3)));
+    QVERIFY(hooks->messages.isEmpty());
+    QCOMPARE(listTexts(), itemTexts(table(3)));
     QCOMPARE(window->Chosen(), earlier);
     QCOMPARE(app->tempFiles(), QStringList());
 }
@@ -676,8 +620,7 @@ void TestWorkflow::closeBoxWithHelpOpenLeavesItRunning() {
 }
 
 void TestWorkflow::endToEndWithRealDialogs() {
-    Qel_Common_Dialog::Set_Answerer({});
-    korvane::setMessageRecorder({});
+    hooks.reset(); // the real dialogs and message boxes
     const QString path = user->filePath(QStringLiteral("moje buty.bin"));
     QVERIFY(QFile::copy(QStringLiteral(KORVANE_SAMPLE), path));
     window->show();
@@ -711,12 +654,12 @@ void TestWorkflow::endToEndWithRealDialogs() {
     QCOMPARE(missing.text, kNotChosen);
     QCOMPARE(missing.title, QStringLiteral("Błąd wczytywania pliku"));
     QCOMPARE(missing.icon, int(QMessageBox::Information));
-    QVERIFY(listed().isEmpty());
+    QVERIFY(listTexts().isEmpty());
 
     answerDialogs(path, nullptr);
     action("MnuFileOpen")->trigger();
     const QByteArray before = unpacked(path);
-    QCOMPARE(listed(), itemsOf(decoded(before)));
+    QCOMPARE(listTexts(), itemTexts(decoded(before)));
 
     Seen saved;
     answerNextModal([&saved](QWidget* modal) {
@@ -757,12 +700,12 @@ void TestWorkflow::droppedFileOpens() {
 
     QCOMPARE(drop(urls), taken);
     const bool opens = taken && message.isEmpty();
-    QCOMPARE(listed(), opens ? itemsOf(table(3)) : QStringList());
+    QCOMPARE(listTexts(), opens ? itemTexts(table(3)) : QStringList());
     QCOMPARE(window->Chosen(), opens ? path : QString());
-    QCOMPARE(messages.size(), message.isEmpty() ? 0 : 1);
+    QCOMPARE(hooks->messages.size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty())
-        QCOMPARE(messages[0].text, message);
-    QCOMPARE(asked, 0);
+        QCOMPARE(hooks->messages[0].text, message);
+    QCOMPARE(hooks->dialogs, 0);
 }
 
 void TestWorkflow::secondWindowKeepsToItsOwnWorkingFolder() {
@@ -778,7 +721,7 @@ void TestWorkflow::secondWindowKeepsToItsOwnWorkingFolder() {
     const QString otherDir = other->Temp_Dir();
     QVERIFY(otherDir != app->tempDir());
     QVERIFY(otherDir.startsWith(home.filePath(QStringLiteral("cache/Korvane/"))));
-    answers << second;
+    hooks->answers << second;
     other->findChild<QAction*>(QStringLiteral("MnuFileOpen"))->trigger();
     QVERIFY(QFileInfo::exists(otherDir + QStringLiteral("second.bin.unzlib")));
     other->findChild<QPushButton*>(QStringLiteral("Cmd_Zapisz"))->click();
@@ -789,8 +732,8 @@ void TestWorkflow::secondWindowKeepsToItsOwnWorkingFolder() {
     QCOMPARE(app->tempFiles(), working);
 
     button("Cmd_Zapisz")->click();
-    QCOMPARE(messages.size(), 2);
-    QCOMPARE(messages[1].text, kSaved);
+    QCOMPARE(hooks->messages.size(), 2);
+    QCOMPARE(hooks->messages[1].text, kSaved);
     QCOMPARE(unpacked(first), encoded(table(3)));
 }
 
@@ -833,18 +776,18 @@ void TestWorkflow::withoutAFolderBesideTheProgramEachUserHasOne() {
     QCOMPARE(window->Temp_Dir(), cache);
 
     open(path);
-    QCOMPARE(askedFolder, QDir::homePath());
+    QCOMPARE(hooks->dialogFolder, QDir::homePath());
     QVERIFY(QFileInfo::exists(cache + QStringLiteral("boots.bin.unzlib")));
     button("Cmd_Zapisz")->click();
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].text, kSaved);
+    QCOMPARE(hooks->messages.size(), 1);
+    QCOMPARE(hooks->messages[0].text, kSaved);
     QCOMPARE(QDir(cache).entryList(QDir::Files | QDir::Hidden), QStringList());
     QVERIFY(!QFileInfo::exists(app->tempDir()));
 
     // The next start opens the dialog where the last file came from.
     window = std::make_unique<FrmMain>(app->path());
     open(QString());
-    QCOMPARE(askedFolder, user->filePath(QStringLiteral("gry")));
+    QCOMPARE(hooks->dialogFolder, user->filePath(QStringLiteral("gry")));
 }
 
 QTEST_MAIN(TestWorkflow)

@@ -1,0 +1,310 @@
+#include "ui/boot_editor.h"
+
+#include "boots/qel_baza.h"
+#include "services/message_box.h"
+#include "ui/boots_model.h"
+#include "ui/look.h"
+#include "ui/twips.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr int kGroupBox = 1;
+constexpr int kFirstStatBox = 3; // boxes 3 to 7
+
+// The editing boxes by index, each in its captioned frame.
+struct BoxRow {
+    const char* caption;
+    bool inStats; // inside Frame4, else directly on Picture1
+    Twips frame;
+    int boxWidth; // twips; every box sits at (120, 240) in its frame, 285 high
+    int maxLength;
+};
+
+const BoxRow Boxes[8] = {
+    {"ID", false, {120, 120, 735, 615}, 495, 3},
+    {"Group", false, {960, 120, 735, 615}, 495, 3},
+    {"Name", false, {120, 840, 5655, 615}, 5415, Qel_Baza::Name_Limit},
+    {"Shot power", true, {120, 240, 5415, 615}, 5175, 1},
+    {"Shot accuracy", true, {120, 960, 5415, 615}, 5175, 1},
+    {"Acceleration", true, {120, 1680, 5415, 615}, 5175, 1},
+    {"Top speed", true, {120, 2400, 5415, 615}, 5175, 1},
+    {"Swerve", true, {120, 3120, 5415, 615}, 5175, 1},
+};
+
+// The value a group or stat box stands for: a number (digits with an optional sign, blanks
+// around and decimal fraction) rounded half to even and capped at `limit`. A text that is not
+// a number, and a number below 0, give 1.
+std::uint8_t boxValue(const QString& text, double limit) {
+    static const QRegularExpression number(QStringLiteral("^ *[+-]?[0-9]+([.,][0-9]*)? *$"));
+    if (!number.match(text).hasMatch())
+        return 1;
+    const double value =
+        std::nearbyint(QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
+    return value < 0 ? 1 : static_cast<std::uint8_t>(std::min(value, limit));
+}
+
+// The code of the character a key types (Backspace is 8); 0 for keys that type nothing:
+// arrows, Home, End, and Delete and Tab, whose key events may carry a control character.
+int typedCode(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Backspace:
+        return kBackspace;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return 0;
+    default:
+        return key.text().isEmpty() ? 0 : key.text().at(0).unicode();
+    }
+}
+
+} // namespace
+
+BootEditor::BootEditor(BootsModel* model, QWidget* client) : QObject(client), Model(model) {
+    createControls(client);
+    connect(Cmd_Dodaj, &QPushButton::clicked, this, &BootEditor::Cmd_Dodaj_Click);
+    connect(List1, &QListWidget::itemSelectionChanged, this, &BootEditor::List1_Click);
+    List1->installEventFilter(this);
+    for (int i = 0; i < static_cast<int>(Txt.size()); ++i) {
+        connect(Txt[i], &QLineEdit::textChanged, this, [this, i] { Txt_Change(i); });
+        Txt[i]->installEventFilter(this);
+    }
+
+    connect(Model, &BootsModel::modelReset, this, &BootEditor::Fill_List);
+    connect(Model, &BootsModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last) {
+                Update_Items(first.row(), last.row());
+            });
+    connect(Model, &BootsModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) {
+                for (int row = first; row <= last && row < Qel_Baza::Max_Boots; ++row)
+                    List1->insertItem(row, Item_Text(row));
+            });
+    connect(Model, &BootsModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
+        for (int row = std::min(last, List1->count() - 1); row >= first; --row)
+            delete List1->takeItem(row);
+    });
+    connect(Model, &BootsModel::stepShown, this, &BootEditor::Select_Boot);
+}
+
+void BootEditor::setHistoryKeys(const QList<QKeySequence>& keys) {
+    History_Keys = keys;
+}
+
+void BootEditor::setBusy(bool busy) {
+    Busy = busy;
+}
+
+QWidget* BootEditor::firstControl() const {
+    return List1;
+}
+
+QWidget* BootEditor::lastControl() const {
+    return Cmd_Dodaj;
+}
+
+void BootEditor::createControls(QWidget* client) {
+    Cmd_Dodaj = makeButton(client, QStringLiteral("Cmd_Dodaj"), QStringLiteral("Add BootS"),
+                           {120, 6120, 2175, 495});
+    Frame1 =
+        makeFrame(client, QStringLiteral("Frame1"), QStringLiteral("Buty"), {120, 120, 5295, 5895});
+    List1 = new QListWidget(Frame1);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    place(List1, {120, 240, 5055, 5520});
+
+    Frame2 = makeFrame(client, QStringLiteral("Frame2"), QStringLiteral("Stats"),
+                       {5520, 120, 6135, 5895});
+    Picture1 = new QFrame(Frame2);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setLineWidth(2);
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    place(Picture1, {120, 240, 5895, 5535});
+    Frame4 = makeFrame(Picture1, QStringLiteral("Frame4"), QStringLiteral("Stats"),
+                       {120, 1560, 5655, 3855});
+
+    const QFont captionFont = makeFont(QStringLiteral("MS Sans Serif"), 8.25, QFont::Bold);
+    for (int i = 0; i < static_cast<int>(std::size(Boxes)); ++i) {
+        const BoxRow& row = Boxes[i];
+        Frame3[i] = makeFrame(row.inStats ? static_cast<QWidget*>(Frame4) : Picture1,
+                              QStringLiteral("Frame3_%1").arg(i), QString::fromLatin1(row.caption),
+                              row.frame);
+        Frame3[i]->setFont(captionFont);
+        Txt[i] = new TxtBox(row.maxLength, Frame3[i]);
+        Txt[i]->setObjectName(QStringLiteral("Txt_%1").arg(i));
+        Txt[i]->setFont(windowFont()); // not the frame's bold caption font
+        Txt[i]->setAlignment(i == Name_Box ? Qt::AlignLeft : Qt::AlignHCenter);
+        place(Txt[i], {120, 240, row.boxWidth, 285});
+    }
+    Txt[0]->setReadOnly(true);
+    Reset_Editor(); // the boxes' initial texts, the stats frame hidden
+
+    // A file dropped on a box opens in the window instead of putting its name into the box.
+    for (TxtBox* box : Txt)
+        box->setAcceptDrops(false);
+
+    QWidget* tabOrder[] = {List1,  Picture1, Txt[0], Txt[1], Txt[2],   Txt[3],
+                           Txt[4], Txt[5],   Txt[6], Txt[7], Cmd_Dodaj};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void BootEditor::List1_Click() {
+    const QList<QListWidgetItem*> selected = List1->selectedItems();
+    const int row = selected.isEmpty() ? -1 : List1->row(selected.constFirst());
+    // The highlight stays on the boot the boxes edit: while busy, and when a click leaves
+    // nothing selected.
+    if (Busy || row < 0) {
+        const QSignalBlocker shownAlready(List1);
+        Select_Row(Boot_Shown ? Current_Index : -1);
+        return;
+    }
+    Frame2->show();
+    Current_Index = static_cast<std::uint8_t>(row);
+    Boot_Shown = true;
+    ++Edit_Run;
+    Filling_Boxes = true;
+    const boots::BootRecord& boot = Model->boot(Current_Index);
+    const QString texts[8] = {
+        QString::number(boot.ID),           QString::number(boot.Grupa),
+        QString::fromStdString(boot.Nazwa), QString::number(boot.Sila),
+        QString::number(boot.Precyzja),     QString::number(boot.Przyspieszenie),
+        QString::number(boot.Szybkosc),     QString::number(boot.Podkrecanie)};
+    for (std::size_t box = 0; box < Txt.size(); ++box)
+        Txt[box]->showWhole(texts[box]);
+    Filling_Boxes = false;
+}
+
+void BootEditor::Txt_Change(int Index) {
+    if (Filling_Boxes || !Boot_Shown)
+        return;
+    boots::BootRecord boot = Model->boot(Current_Index);
+    boot.Nazwa = Qel_Baza::Clamp_Name(Txt[Name_Box]->text().toStdString());
+    boot.Grupa = Qel_Baza::Clamp_Group(boxValue(Txt[kGroupBox]->text(), Qel_Baza::Group_Highest));
+    std::uint8_t* stats[] = {&boot.Sila, &boot.Precyzja, &boot.Przyspieszenie, &boot.Szybkosc,
+                             &boot.Podkrecanie};
+    for (int k = 0; k < 5; ++k)
+        *stats[k] =
+            Qel_Baza::Clamp_Stat(boxValue(Txt[kFirstStatBox + k]->text(), Qel_Baza::Stat_Highest));
+    Model->changeBoot(Current_Index, boot, Edit_Run * 8 + Index);
+}
+
+void BootEditor::Txt_KeyPress(int Index, int& KeyAscii) {
+    const bool digits = Index == kGroupBox || Index >= kFirstStatBox;
+    if (!digits || KeyAscii == kBackspace)
+        return;
+    const int lowest = Index == kGroupBox ? '0' : '0' + Qel_Baza::Stat_Lowest;
+    const int highest = Index == kGroupBox ? '9' : '0' + Qel_Baza::Stat_Highest;
+    if (KeyAscii < lowest || KeyAscii > highest)
+        KeyAscii = 0;
+}
+
+void BootEditor::Cmd_Dodaj_Click() {
+    if (Busy)
+        return;
+    Frame2->show();
+    if (Model->addBoot(Boot_Shown ? Current_Index : -1) == 0) {
+        korvane::showMessage(List1->window(), {QStringLiteral("Nie Można dodać nowych butów"),
+                                               QStringLiteral("Dodawanie butów"),
+                                               korvane::MessageIcon::Information});
+        return;
+    }
+    Select_Row(List1->count() - 1);
+}
+
+void BootEditor::Select_Row(int Row) {
+    List1->setCurrentRow(Row); // a single-selection list selects its current row
+}
+
+void BootEditor::Select_Boot(int row) {
+    if (row < 0) {
+        Reset_Editor();
+        return;
+    }
+    if (row >= List1->count())
+        return;
+    const QSignalBlocker quiet(List1);
+    Select_Row(row);
+    List1_Click();
+}
+
+void BootEditor::Reset_Editor() {
+    Boot_Shown = false;
+    Select_Row(-1);
+    List1->scrollToTop();
+    Frame2->hide();
+    Current_Index = 0;
+    for (int box = 0; box < static_cast<int>(Txt.size()); ++box)
+        Txt[box]->showWhole(box == Name_Box ? QString() : QStringLiteral("0"));
+}
+
+void BootEditor::Fill_List() {
+    QStringList items;
+    const int listed = std::min(Model->rowCount(), Qel_Baza::Max_Boots);
+    for (int row = 0; row < listed; ++row)
+        items << Item_Text(row);
+    List1->clear();
+    List1->addItems(items);
+    Last_ID = listed > 0 ? Model->boot(listed - 1).ID : 0;
+    Cmd_Dodaj->setEnabled(Last_ID != Qel_Baza::Last_ID);
+    Reset_Editor();
+}
+
+QString BootEditor::Item_Text(int row) const {
+    const boots::BootRecord& boot = Model->boot(row);
+    return QString::number(boot.ID) + (Model->isFresh(row)
+                                           ? QStringLiteral(": -")
+                                           : QLatin1Char(':') + QString::fromStdString(boot.Nazwa));
+}
+
+void BootEditor::Update_Items(int first, int last) {
+    for (int row = first; row <= last && row < List1->count(); ++row) {
+        const QString text = Item_Text(row);
+        if (List1->item(row)->text() != text)
+            List1->item(row)->setText(text);
+    }
+}
+
+bool BootEditor::eventFilter(QObject* watched, QEvent* event) {
+    // Where nothing is selected, the first Down selects the first boot and Up the last (the list
+    // itself would move on from the row that took the focus).
+    if (watched == List1 && event->type() == QEvent::KeyPress && List1->selectedItems().isEmpty()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Up) {
+            Select_Row(key == Qt::Key_Down ? 0 : List1->count() - 1);
+            return true;
+        }
+    }
+    const auto box = std::find(Txt.begin(), Txt.end(), watched);
+    if (box == Txt.end())
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn) // another box chosen: typing starts a new undo step
+        ++Edit_Run;
+    // Undo and redo keys reach the window's history, not the box's own.
+    if (event->type() == QEvent::ShortcutOverride &&
+        History_Keys.contains(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination())))
+        return true;
+    // While busy the boxes take no input, so nothing is typed that is not stored.
+    if (Busy)
+        return event->isInputEvent() || event->type() == QEvent::Drop;
+    const int code =
+        event->type() == QEvent::KeyPress ? typedCode(*static_cast<QKeyEvent*>(event)) : 0;
+    if (code == 0)
+        return false;
+    int KeyAscii = code;
+    Txt_KeyPress(static_cast<int>(box - Txt.begin()), KeyAscii);
+    return KeyAscii == 0;
+}
