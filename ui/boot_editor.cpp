@@ -107,6 +107,11 @@ void BootEditor::setBusy(bool busy) {
     Busy = busy;
 }
 
+void BootEditor::showStored() {
+    if (Boot_Shown)
+        Select_Boot(Current_Index);
+}
+
 QWidget* BootEditor::firstControl() const {
     return List1;
 }

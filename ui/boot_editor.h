@@ -32,6 +32,10 @@ public:
     // boxes edit.
     void setBusy(bool busy);
 
+    // Every box of the boot shown shows its stored value again, whatever was typed (a box is
+    // left, or the table is about to be saved).
+    void showStored();
+
     // The first and last control in the tab order.
     QWidget* firstControl() const;
     QWidget* lastControl() const;
