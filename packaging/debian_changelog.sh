@@ -1,8 +1,9 @@
 #!/bin/sh
 # debian_changelog.sh CHANGELOG PACKAGE MAINTAINER OUT: writes the Markdown changelog CHANGELOG in
-# Debian's changelog format into OUT, compressed as Debian's policy asks (gzip -9n). Each dated version ("## [1.1.0] - 2026-12-08")
-# becomes an entry; its "### Added" (Changed, Fixed) lists become starred groups of items,
-# rewrapped to fit Debian's 80 columns. Undated sections ("## [Unreleased]") are left out.
+# Debian's changelog format into OUT, compressed as Debian's policy asks (gzip -9n). Each dated
+# version ("## [1.1.0] - 2026-12-08") becomes an entry; its "### Added" (Changed, Fixed) lists
+# become starred groups of items, rewrapped to fit Debian's 80 columns. Undated sections
+# ("## [Unreleased]") are left out.
 set -eu
 awk -v package="$2" -v maintainer="$3" '
 function wrap(text,   words, n, i, line) {
