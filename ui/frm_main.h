@@ -10,6 +10,7 @@
 
 class BootEditor;
 class BootsModel;
+class FrmTable;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -85,6 +86,8 @@ private:
 
     void MnuUndo_Click();
     void MnuRedo_Click();
+    // Opens the table window, or brings the open one to the front.
+    void MnuTable_Click();
 
     // Help (frm_main.cpp).
     void Help_Click();
@@ -102,6 +105,7 @@ private:
     QMenu* MnuEdit = nullptr;
     QAction* MnuUndo = nullptr;
     QAction* MnuRedo = nullptr;
+    QAction* MnuTable = nullptr;
     QAction* Help = nullptr;
 
     // Window state.
@@ -113,4 +117,5 @@ private:
     QString Chosen_File;
     QPointer<Qel_Process> Running_Tool; // the tool being waited for, if any
     QPointer<FrmHelp> Help_Form;
+    QPointer<FrmTable> Table_Form;
 };

@@ -7,6 +7,7 @@
 #include "ui/boot_editor.h"
 #include "ui/boots_model.h"
 #include "ui/frm_help.h"
+#include "ui/frm_table.h"
 #include "ui/frm_main.h"
 #include "ui/work_folder.h"
 
@@ -102,6 +103,8 @@ QString FrmMain::Open_Folder() const {
 void FrmMain::Form_Unload() {
     if (Running_Tool)
         Running_Tool->Stop();
+    if (Table_Form)
+        Table_Form->close();
     Clear_Temp();
 }
 
@@ -143,8 +146,12 @@ bool FrmMain::Run_Tool(const QStringList& arguments) {
         const WaitCursor waiting; // gone before any message
         Running_Tool = &tool;
         Editor->setBusy(true);
+        if (Table_Form)
+            Table_Form->setEnabled(false);
         tool.Run_Process(program, arguments, 0);
         Editor->setBusy(false);
+        if (Table_Form)
+            Table_Form->setEnabled(true);
         Running_Tool = nullptr;
     }
     if (!tool.Succeeded() && !tool.Stopped())
@@ -198,7 +205,7 @@ void FrmMain::Open_File(const QString& path) {
     Chosen_File = path;
     if (!Work->portable())
         settings().setValue(kLastFolder, QFileInfo(path).absolutePath());
-    for (QAction* command : {MnuSaveFile, MnuExportCsv, MnuImportCsv})
+    for (QAction* command : {MnuSaveFile, MnuExportCsv, MnuImportCsv, MnuTable})
         command->setEnabled(true);
     Boots->setTable(std::move(loaded));
     Undo_Stack->clear();
@@ -227,6 +234,7 @@ void FrmMain::Cmd_Zapisz_Click() {
     }
     Clear_Temp();
     Undo_Stack->setClean();
+    Boots->markSaved();
     korvane::showMessage(this, {QStringLiteral("Zapisano plik"), {}, korvane::MessageIcon::None});
 }
 
