@@ -49,16 +49,6 @@ template <typename Boot> auto statField(Boot& boot, int column) -> decltype(&boo
     }
 }
 
-// The value of the field `column` stands for, as a number (the name column: none).
-int numberOf(const BootRecord& boot, int column) {
-    if (column == BootsModel::Group)
-        return boot.Grupa;
-    if (column == BootsModel::Id)
-        return boot.ID;
-    const std::uint8_t* stat = statField(boot, column);
-    return stat ? *stat : -1;
-}
-
 // The range the editor gives the field of `column`; {0, 0} for a column it does not edit as a
 // number.
 std::pair<int, int> rangeOf(int column) {
@@ -245,7 +235,12 @@ QString BootsModel::visibleName(const std::string& name) {
 }
 
 int BootsModel::fieldNumber(const BootRecord& boot, int column) {
-    return numberOf(boot, column);
+    if (column == Group)
+        return boot.Grupa;
+    if (column == Id)
+        return boot.ID;
+    const std::uint8_t* stat = statField(boot, column);
+    return stat ? *stat : -1;
 }
 
 QString BootsModel::unstorable(const QString& name) {
@@ -354,7 +349,7 @@ bool BootsModel::stepCells(const std::vector<Cell>& cells, int step) {
     return changeBoots(changedBoots(*this, cells, [step](BootRecord& boot, int column) {
         const auto [lowest, highest] = rangeOf(column);
         if (highest != 0)
-            setNumber(boot, column, std::clamp(numberOf(boot, column) + step, lowest, highest));
+            setNumber(boot, column, std::clamp(fieldNumber(boot, column) + step, lowest, highest));
     }));
 }
 
@@ -386,7 +381,7 @@ bool BootsModel::differs(int row, int column) const {
         return false;
     const BootRecord& now = boot(row);
     return column == Name ? now.Nazwa != saved->second.Nazwa
-                          : numberOf(now, column) != numberOf(saved->second, column);
+                          : fieldNumber(now, column) != fieldNumber(saved->second, column);
 }
 
 int BootsModel::differingBoots() const {

@@ -65,6 +65,7 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
 
 FrmMain::~FrmMain() {
     delete Help_Form; // a window of its own, left open when this one closed by its close box
+    delete Table_Form; // shows this window's model
 }
 
 const Qel_Baza& FrmMain::Baza() const {

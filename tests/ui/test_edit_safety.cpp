@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -61,6 +62,7 @@ private slots:
     void failedBackupStopsTheSave();
     void csvCommands_data();
     void csvCommands();
+    void tableWindowBesideTheMainWindow();
 
 private:
     // Runs the File menu command whose dialog is answered with `file` (empty: cancelled).
@@ -448,6 +450,33 @@ void TestEditSafety::csvCommands() {
     QVERIFY(window->isWindowModified());
     choose(user->filePath(QStringLiteral("out.csv")), "MnuExportCsv"); // every boot, as read
     QCOMPARE(readFile(user->filePath(QStringLiteral("out.csv"))), csv);
+}
+
+void TestEditSafety::tableWindowBesideTheMainWindow() {
+    const auto tables = [] {
+        QList<QWidget*> found;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == QLatin1String("FrmTable") && top->isVisible())
+                found << top;
+        return found;
+    };
+    QVERIFY(action("MnuTable")->isEnabled());
+    QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+    action("MnuTable")->trigger();
+    QCOMPARE(tables().size(), 1);
+    QWidget* table = tables()[0];
+    QCOMPARE(table->windowTitle(), QStringLiteral("Tabela butów"));
+
+    auto* grid = table->findChild<QTableView*>(QStringLiteral("Grid"));
+    grid->model()->setData(grid->model()->index(0, 2), QStringLiteral("Zeta"));
+    QCOMPARE(list()->item(0)->text(), QStringLiteral("1:Zeta"));
+    QVERIFY(window->isWindowModified());
+    action("MnuUndo")->trigger(); // the main window's Undo takes back the table's change
+    QCOMPARE(grid->model()->index(0, 2).data().toString(), QStringLiteral("Alpha"));
+    QVERIFY(!window->isWindowModified());
+
+    window->close();
+    QTRY_VERIFY(tables().isEmpty());
 }
 
 QTEST_MAIN(TestEditSafety)
