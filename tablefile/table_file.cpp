@@ -1,6 +1,5 @@
-#include "tools/korvane-table/table_file.h"
+#include "tablefile/table_file.h"
 
-#include "boots/boots_csv.h"
 #include "boots/file_ops.h"
 #include "zstream/zstream.h"
 
@@ -14,7 +13,7 @@ using boots::BootRecord;
 using boots::kHeaderSize;
 using boots::kRecordSize;
 
-namespace korvane_table {
+namespace tablefile {
 namespace {
 
 constexpr std::size_t kChunk = 1u << 16;
@@ -143,6 +142,13 @@ TableRead readTable(std::FILE* file) {
     return {std::move(*records), {}};
 }
 
+TableRead readTableFile(const std::string& path) {
+    const fileops::FilePtr file(fileops::openFile(path, "rb"));
+    if (!file)
+        return {{}, withError("cannot open", errno)};
+    return readTable(file.get());
+}
+
 bool readAll(std::FILE* file, std::string& text) {
     char chunk[kChunk];
     for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
@@ -177,21 +183,21 @@ std::string writePackedTable(std::FILE* out, const std::vector<BootRecord>& reco
     return {};
 }
 
-std::string writeCsvFile(const std::string& target, const std::vector<BootRecord>& records) {
-    const auto write = [&records](std::FILE* out) {
-        return boots::encodeCsv(records, [out](std::string_view piece) {
+std::string writeTextFile(const std::string& target, const TextEncoder& encode) {
+    const auto write = [&encode](std::FILE* out) {
+        return encode([out](std::string_view piece) {
             return std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
         });
     };
-    const auto check = [&records](std::FILE* in) {
+    const auto check = [&encode](std::FILE* in) {
         std::string back;
         const auto same = [&](std::string_view piece) {
             back.resize(piece.size());
             return std::fread(back.data(), 1, back.size(), in) == back.size() && back == piece;
         };
-        return boots::encodeCsv(records, same) && std::fgetc(in) == EOF && !std::ferror(in);
+        return encode(same) && std::fgetc(in) == EOF && !std::ferror(in);
     };
     return replaceTarget(target, write, check, fileops::Backup::None);
 }
 
-} // namespace korvane_table
+} // namespace tablefile
