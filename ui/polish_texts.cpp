@@ -2,6 +2,8 @@
 
 #include "boots/boots_csv.h"
 
+#include <algorithm>
+
 namespace {
 
 // A value from the file as a message shows it: at most 20 characters.
@@ -44,7 +46,7 @@ QString problemText(const boots::CsvError& error) {
     case CsvProblem::ColumnMissing:
         return QStringLiteral("wiersz kończy się przed tą kolumną");
     case CsvProblem::ColumnExtra:
-        return QStringLiteral("nadmiarowa kolumna (wiersz ma ich 9)");
+        return QStringLiteral("nadmiarowa kolumna za ostatnią");
     case CsvProblem::UnclosedQuote:
         return QStringLiteral("pole otwarte cudzysłowem nie ma cudzysłowu zamykającego");
     case CsvProblem::QuoteInsideField:
@@ -79,6 +81,37 @@ QString problemText(const boots::CsvError& error) {
             .arg(countOf(error.number, QStringLiteral("znak"), QStringLiteral("znaki"),
                          QStringLiteral("znaków")))
             .arg(boots::kNameSize);
+    case CsvProblem::UnknownColumn:
+        return QStringLiteral("„%1” to nie jest nazwa żadnej kolumny buta")
+            .arg(shortened(error.value));
+    case CsvProblem::PositionBackwards:
+        return QStringLiteral("pozycja %1 po %2; wiersze muszą iść według pozycji")
+            .arg(shortened(error.value))
+            .arg(error.number);
+    case CsvProblem::ColumnOutOfOrder:
+        return QStringLiteral("„%1” po „%2”; wiersze jednego buta muszą iść w kolejności kolumn, "
+                              "każda kolumna raz")
+            .arg(shortened(error.value), QString::fromLatin1(boots::fieldName(
+                                             static_cast<boots::BootField>(error.number))));
+    case CsvProblem::IdDiffers:
+        return QStringLiteral("jest %1 zamiast %2; wszystkie wiersze buta mają to samo id")
+            .arg(shortened(error.value))
+            .arg(error.number);
+    case CsvProblem::IdValueDiffers:
+        return QStringLiteral("jest %1, a id wiersza to %2")
+            .arg(shortened(error.value))
+            .arg(error.number);
+    case CsvProblem::ValueNotEmpty:
+        return error.columnName() == "before"
+                   ? QStringLiteral("musi być puste, bo but jest dodawany")
+                   : QStringLiteral("musi być puste, bo but jest usuwany");
+    case CsvProblem::BootIncomplete:
+        return QStringLiteral("but dodawany lub usuwany na pozycji %1 nie ma wiersza kolumny „%2”")
+            .arg(error.number)
+            .arg(shortened(error.value));
+    case CsvProblem::BootOutOfPlace:
+        return QStringLiteral("buty dodawane lub usuwane idą po wszystkich zmienianych, pozycja po "
+                              "pozycji, a jedna łatka nie może zarazem dodawać i usuwać");
     }
     return QStringLiteral("nieznany błąd");
 }
@@ -96,9 +129,12 @@ QString countOf(std::size_t count, const QString& one, const QString& few, const
 QString csvFaultText(const boots::CsvError& error) {
     QString text = QStringLiteral("Wiersz %1").arg(error.line);
     if (error.column) {
-        const QString name = QString::fromStdString(error.columnName());
-        text += *error.column <= boots::kBootFieldCount ? QStringLiteral(", kolumna „%1”").arg(name)
-                                                        : QStringLiteral(", kolumna %1").arg(name);
+        // A column past the last has no name, only its number.
+        const std::string name = error.columnName();
+        const bool numbered =
+            std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
+        text += (numbered ? QStringLiteral(", kolumna %1") : QStringLiteral(", kolumna „%1”"))
+                    .arg(QString::fromStdString(name));
     }
     return text + QStringLiteral(": ") + problemText(error) + QLatin1Char('.');
 }

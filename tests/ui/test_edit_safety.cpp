@@ -445,7 +445,7 @@ void TestEditSafety::csvCommands_data() {
         {"name too long", header + "0,1,1," + QByteArray(72, 'x') + ",1,1,1,1,1\r\n",
          "Wiersz 2, kolumna „name”: nazwa ma 72 znaki, a pole nazwy mieści najwyżej 64."},
         {"tenth column", header + "0,1,1,A,1,1,1,1,1,1\r\n",
-         "Wiersz 2, kolumna 10: nadmiarowa kolumna (wiersz ma ich 9)."},
+         "Wiersz 2, kolumna 10: nadmiarowa kolumna za ostatnią."},
         {"empty line between rows", header + boot + "\r\n" + boot, "Wiersz 3: pusty wiersz."},
     };
     for (const auto& fault : faults)
