@@ -66,8 +66,7 @@ QString problemText(const boots::CsvError& error) {
         return QStringLiteral("to nie jest liczba całkowita");
     case CsvProblem::PositionOutOfOrder:
         return QStringLiteral("jest %1 zamiast %2; wiersze muszą zachować kolejność tabeli")
-            .arg(shortened(error.value))
-            .arg(error.number);
+            .arg(shortened(error.value), QString::number(error.number));
     case CsvProblem::NameInvalidUtf8:
         return QStringLiteral("nazwa nie jest poprawnym tekstem UTF-8");
     case CsvProblem::NameOutsideCodePage:
@@ -86,8 +85,7 @@ QString problemText(const boots::CsvError& error) {
             .arg(shortened(error.value));
     case CsvProblem::PositionBackwards:
         return QStringLiteral("pozycja %1 po %2; wiersze muszą iść według pozycji")
-            .arg(shortened(error.value))
-            .arg(error.number);
+            .arg(shortened(error.value), QString::number(error.number));
     case CsvProblem::ColumnOutOfOrder:
         return QStringLiteral("„%1” po „%2”; wiersze jednego buta muszą iść w kolejności kolumn, "
                               "każda kolumna raz")
@@ -95,12 +93,10 @@ QString problemText(const boots::CsvError& error) {
                                              static_cast<boots::BootField>(error.number))));
     case CsvProblem::IdDiffers:
         return QStringLiteral("jest %1 zamiast %2; wszystkie wiersze buta mają to samo id")
-            .arg(shortened(error.value))
-            .arg(error.number);
+            .arg(shortened(error.value), QString::number(error.number));
     case CsvProblem::IdValueDiffers:
         return QStringLiteral("jest %1, a id wiersza to %2")
-            .arg(shortened(error.value))
-            .arg(error.number);
+            .arg(shortened(error.value), QString::number(error.number));
     case CsvProblem::ValueNotEmpty:
         return error.columnName() == "before"
                    ? QStringLiteral("musi być puste, bo but jest dodawany")
