@@ -12,10 +12,22 @@
 
 namespace tablefile {
 
+// Why a table could not be read.
+enum class TableProblem {
+    None,
+    CannotOpen, // with systemError
+    ReadError,  // with systemError
+    NotATable,  // neither a boots data file nor one packed by zlib, or its header is not one
+    Truncated,  // it ends before its last boot
+    Damaged,    // a packed file whose stream is damaged
+};
+
 // A table read from a file, or why it could not be: `error` is empty on success.
 struct TableRead {
     std::vector<boots::BootRecord> records;
     std::string error;
+    TableProblem problem = TableProblem::None;
+    int systemError = 0; // errno, where the problem comes from the system
 };
 
 // Reads the table in `file`, told apart by its first bytes: a boots data file header means an

@@ -3,6 +3,8 @@
 // CSV and its import, shown before it happens, as one undoable step.
 #include "boots/boots_csv.h"
 #include "boots/boots_format.h"
+#include "boots/table_diff.h"
+#include "boots/table_patch.h"
 #include "boots/qel_baza.h"
 #include "services/message_box.h"
 #include "services/qel_common_dialog.h"
@@ -15,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -66,6 +69,8 @@ private slots:
     void countWords_data();
     void countWords();
     void tableWindowBesideTheMainWindow();
+    void patchCommands_data();
+    void patchCommands();
 
 private:
     // Runs the File menu command whose dialog is answered with `file` (empty: cancelled).
@@ -548,6 +553,71 @@ void TestEditSafety::tableWindowBesideTheMainWindow() {
 
     window->close();
     QTRY_VERIFY(tables().isEmpty());
+}
+
+void TestEditSafety::patchCommands_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("file"); // b.bin, the file the command chooses
+    QTest::addColumn<Boots>("table");     // the table afterwards
+    QTest::addColumn<QString>("message"); // a part of the one message shown
+    const auto patch = [](const Boots& from, const Boots& to) {
+        return QByteArray::fromStdString(boots::encodePatch(boots::compareTables(from, to)));
+    };
+    Boots regrouped = Sample, renamed = Sample, renamedAgain = Sample, longer = Sample;
+    regrouped[2].Grupa = 7;
+    renamed[1].Nazwa = "Zeta";
+    renamedAgain[1].Nazwa = "Omega";
+    longer.push_back({4, 1, "Delta", 1, 1, 1, 1, 1});
+    QTest::newRow("export after an edit") << "MnuExportPatch" << QByteArray() << Boots()
+                                          << "w pliku b.bin (zmienione pola: 1)";
+    QTest::newRow("apply, fits") << "MnuApplyPatch" << patch(Sample, regrouped) << regrouped << "";
+    QTest::newRow("apply, clashes")
+        << "MnuApplyPatch" << patch(renamed, renamedAgain) << Boots()
+        << "pozycja 1 (ID 2), kolumna name: zmiany zakładają „Zeta”, a plik ma „Beta”";
+    QTest::newRow("apply, malformed")
+        << "MnuApplyPatch" << QByteArray("position,id,column,before,after\r\n0,1,nope,a,b\r\n")
+        << Boots() << "Plik b.bin nie jest plikiem zmian: line 2";
+    QTest::newRow("compare") << "MnuCompare" << encoded(longer) << Boots()
+                             << "Porównanie z plikiem b.bin: różne buty: 2, różne pola: 9";
+}
+
+void TestEditSafety::patchCommands() {
+    QFETCH(QString, command);
+    QFETCH(QByteArray, file);
+    QFETCH(Boots, table);
+    QFETCH(QString, message);
+    const QString chosen = user->filePath(QStringLiteral("b.bin"));
+    QVERIFY(command == QLatin1String("MnuCompare") ? writePacked(chosen, file)
+                                                    : writeFile(chosen, file));
+    act(QStringLiteral("select 0"));
+    act(QStringLiteral("type 2 x")); // an unsaved change
+    Boots edited = Sample;
+    edited[0].Nazwa = "Alphax";
+    choose(chosen, command.toLatin1().constData());
+
+    if (command == QLatin1String("MnuExportPatch")) {
+        QCOMPARE(readFile(chosen),
+                 QByteArray::fromStdString(boots::encodePatch(boots::compareTables(Sample, edited))));
+    } else if (command == QLatin1String("MnuCompare")) {
+        QLabel* status = nullptr; // the table window's: the edited boot and the added one differ
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == QLatin1String("FrmTable"))
+                status = top->findChild<QLabel*>(QStringLiteral("Status"));
+        QVERIFY(status);
+        QCOMPARE(status->text(), message);
+        return;
+    }
+    if (!table.empty()) { // one undo step on top of the edit
+        table[0].Nazwa = "Alphax";
+        QCOMPARE(window->Baza().Boots_All(), table);
+        QVERIFY(hooks->messages.isEmpty());
+        action("MnuUndo")->trigger();
+        QCOMPARE(window->Baza().Boots_All(), edited);
+        return;
+    }
+    QCOMPARE(window->Baza().Boots_All(), edited);
+    QCOMPARE(hooks->messages.size(), 1);
+    QVERIFY2(hooks->messages[0].text.contains(message), qPrintable(hooks->messages[0].text));
 }
 
 QTEST_MAIN(TestEditSafety)
