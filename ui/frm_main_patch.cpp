@@ -9,6 +9,7 @@
 #include "tablefile/table_file.h"
 #include "ui/boots_model.h"
 #include "ui/frm_main.h"
+#include "ui/polish_texts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -131,8 +132,8 @@ void FrmMain::MnuApplyPatch_Click() {
     const boots::CsvPatch patch =
         boots::decodePatch(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (patch.error)
-        return refuse(QStringLiteral("Plik %1 nie jest plikiem zmian: %2.")
-                          .arg(name, QString::fromStdString(patch.error->message())));
+        return refuse(QStringLiteral("Plik %1 nie jest plikiem zmian:\n%2")
+                          .arg(name, csvFaultText(*patch.error)));
     boots::PatchResult result = boots::applyPatch(Baza().Boots_All(), patch.changes);
     if (!result.clashes.empty()) {
         QStringList lines;

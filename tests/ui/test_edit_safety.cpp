@@ -576,7 +576,9 @@ void TestEditSafety::patchCommands_data() {
         << "pozycja 1 (ID 2), kolumna name: zmiany zakładają „Zeta”, a plik ma „Beta”";
     QTest::newRow("apply, malformed")
         << "MnuApplyPatch" << QByteArray("position,id,column,before,after\r\n0,1,nope,a,b\r\n")
-        << Boots() << "Plik b.bin nie jest plikiem zmian: line 2";
+        << Boots()
+        << "Plik b.bin nie jest plikiem zmian:\nWiersz 2, kolumna „column”: „nope” to nie jest "
+           "nazwa żadnej kolumny buta.";
     QTest::newRow("compare") << "MnuCompare" << encoded(longer) << Boots()
                              << "Porównanie z plikiem b.bin: różne buty: 2, różne pola: 9";
 }
