@@ -202,6 +202,8 @@ void BootsModel::setTable(std::unique_ptr<Qel_Baza> table) {
     Fresh.assign(Table->Boots_All().size(), false);
     Saved.clear();
     Saved_Count = rowCount();
+    Compared.clear();
+    Compared_Name.clear();
     endResetModel();
 }
 
@@ -373,27 +375,84 @@ QString BootsModel::putCells(const std::vector<std::pair<Cell, QString>>& values
     return problem;
 }
 
-bool BootsModel::differs(int row, int column) const {
+const BootRecord* BootsModel::baseline(int row) const {
+    if (!Compared_Name.isEmpty())
+        return row < static_cast<int>(Compared.size()) ? &Compared[static_cast<std::size_t>(row)]
+                                                       : nullptr;
     if (row >= Saved_Count)
-        return true;
+        return nullptr;
     const auto saved = Saved.find(row);
-    if (saved == Saved.end() || column == Position)
-        return false;
+    return saved == Saved.end() ? &boot(row) : &saved->second;
+}
+
+bool BootsModel::differs(int row, int column) const {
+    const BootRecord* then = baseline(row);
+    if (!then)
+        return true;
     const BootRecord& now = boot(row);
-    return column == Name ? now.Nazwa != saved->second.Nazwa
-                          : fieldNumber(now, column) != fieldNumber(saved->second, column);
+    if (column == Position)
+        return false;
+    return column == Name ? now.Nazwa != then->Nazwa
+                          : fieldNumber(now, column) != fieldNumber(*then, column);
 }
 
 int BootsModel::differingBoots() const {
-    int count = std::abs(rowCount() - Saved_Count);
-    for (const auto& [row, saved] : Saved)
-        count += row < rowCount() && !(boot(row) == saved);
+    const int compared = Compared_Name.isEmpty() ? Saved_Count : static_cast<int>(Compared.size());
+    int count = std::abs(rowCount() - compared);
+    const auto differ = [this](int row) {
+        const BootRecord* then = baseline(row);
+        return then && !(*then == boot(row));
+    };
+    if (Compared_Name.isEmpty()) {
+        for (const auto& [row, saved] : Saved)
+            count += row < rowCount() && differ(row);
+    } else {
+        for (int row = 0; row < std::min(rowCount(), compared); ++row)
+            count += differ(row);
+    }
+    return count;
+}
+
+int BootsModel::differingFields() const {
+    const int compared = Compared_Name.isEmpty() ? Saved_Count : static_cast<int>(Compared.size());
+    int count = std::abs(rowCount() - compared) * (ColumnCount - 1);
+    const auto fields = [this](int row) {
+        int differing = 0;
+        for (int column = Id; column < ColumnCount; ++column)
+            differing += differs(row, column);
+        return differing;
+    };
+    if (Compared_Name.isEmpty()) {
+        for (const auto& [row, saved] : Saved)
+            count += row < rowCount() ? fields(row) : 0;
+    } else {
+        for (int row = 0; row < std::min(rowCount(), compared); ++row)
+            count += fields(row);
+    }
     return count;
 }
 
 void BootsModel::markSaved() {
     Saved.clear();
     Saved_Count = rowCount();
+    marksChanged();
+}
+
+void BootsModel::compareWith(std::vector<BootRecord> other, const QString& name) {
+    Compared = std::move(other);
+    Compared_Name = name;
+    marksChanged();
+}
+
+void BootsModel::endComparison() {
+    if (Compared_Name.isEmpty())
+        return;
+    Compared.clear();
+    Compared_Name.clear();
+    marksChanged();
+}
+
+void BootsModel::marksChanged() {
     if (rowCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), {Qt::BackgroundRole});
 }

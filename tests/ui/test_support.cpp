@@ -1,7 +1,9 @@
 #include "test_support.h"
 
+#include "services/import_preview.h"
 #include "services/qel_common_dialog.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -148,6 +150,16 @@ Hooks::Hooks() {
         asked << name;
         return answer;
     });
+    korvane::setImportAnswerer([this](const QString& summary, const QAbstractItemModel& changes) {
+        preview = QStringList{summary};
+        for (int row = 0; row < changes.rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < changes.columnCount(); ++column)
+                cells << changes.index(row, column).data().toString();
+            preview << cells.join(QLatin1Char('|'));
+        }
+        return importAnswer;
+    });
     Qel_Common_Dialog::Set_Answerer(
         [this](const QString& title, const QString& folder, const QStringList& filters) {
             ++dialogs;
@@ -161,6 +173,7 @@ Hooks::Hooks() {
 Hooks::~Hooks() {
     korvane::setMessageRecorder({});
     korvane::setSaveAnswerer({});
+    korvane::setImportAnswerer({});
     Qel_Common_Dialog::Set_Answerer({});
 }
 

@@ -78,8 +78,8 @@ Boots decoded(const QByteArray& raw);
 QStringList itemTexts(const Boots& boots, std::size_t limit = 256);
 
 // The test hooks of a window test, set while it lives and reset when it goes: messages are
-// recorded instead of shown, and the unsaved-changes question and the file dialogs take their
-// answers from here.
+// recorded instead of shown, and the unsaved-changes question, the import preview and the file
+// dialogs take their answers from here.
 class Hooks {
 public:
     Hooks();
@@ -90,6 +90,9 @@ public:
     QList<korvane::Message> messages;
     korvane::SaveAnswer answer = korvane::SaveAnswer::Discard; // to the unsaved-changes question
     QStringList asked;                                         // the file names that question named
+    bool importAnswer = true; // to the import preview: true for "Importuj"
+    // What the last import preview showed: its sentence, then each row's cells joined by '|'.
+    QStringList preview;
     QStringList answers; // the file dialogs' next answers; an empty one, or none left: cancel
     int dialogs = 0;     // file dialogs asked, and what the last one showed
     QString dialogTitle, dialogFolder;
