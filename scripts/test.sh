@@ -62,10 +62,10 @@ cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_ctest build-asan
 
 # ---- Windows: cross build (mingw-w64) and its tests under Wine ---------------------------------
-echo "== Windows cross build (mingw-w64), tests under Wine =="
-# Everything that does not need Qt: the core, the tools and their tests.
-configure build-win --toolchain cmake/mingw-w64.cmake -DKORVANE_BUILD_UI=OFF
-cmake --build build-win -j"$jobs"
+echo "== Windows cross build (mingw-w64): Qt for Windows, the programs, the zip; tests under Wine =="
+# Builds Qt for Windows when its cache folder lacks it, then korvane.exe, the tools, every test and
+# the portable zip in build-win.
+KORVANE_JOBS=$jobs bash scripts/build-windows.sh
 wine=cmake/wine-run.sh
 prefix=build-win/wine
 # Create the Wine prefix before the tests start Windows programs in parallel, and let Wine finish
@@ -85,7 +85,7 @@ rm -f build-win/wine-session-up
 wine_session=$!
 for _ in $(seq 240); do [ -e build-win/wine-session-up ] && break; sleep 0.5; done
 [ -e build-win/wine-session-up ] || { echo "Wine's session did not start"; exit 1; }
-run_ctest build-win
+run_ctest build-win --timeout 300 # for any test without a limit of its own
 kill "$wine_session"
 wine_session=""
 "$wine" "$prefix" wineserver -w

@@ -27,29 +27,47 @@ struct LabelRow {
     int alignment;
     bool border;
     const char* style; // null: plain text; else rich text in a paragraph of this style
+    int lineHeight;    // in percent of the font's line spacing, for rich text
     const char* text;
 };
 
 // clang-format off
 const LabelRow Labels[] = {
-    {"Label6", {120, 5160, 3495, 360}, Sans, 13.5, qRgb(0, 0, 192), Left, false, nullptr,
+    {"Label6", {120, 5160, 3495, 360}, Sans, 13.5, qRgb(0, 0, 192), Left, false, nullptr, 0,
      "www.bootsfans.example"},
-    {"Label5", {120, 4320, 3015, 435}, Sans, 17.25, qRgb(255, 0, 0), Centred, false, nullptr,
+    {"Label5", {120, 4320, 3015, 435}, Sans, 17.25, qRgb(255, 0, 0), Centred, false, nullptr, 0,
      "league.example"},
-    {"Label4", {120, 4680, 3450, 435}, Sans, 17.25, qRgb(0, 255, 0), Centred, false, nullptr,
+    {"Label4", {120, 4680, 3450, 435}, Sans, 17.25, qRgb(0, 255, 0), Centred, false, nullptr, 0,
      "bootmods.example"},
-    {"Label3", {3285, 3960, 2265, 360}, Sans, 13.5, Default, Centred, false, nullptr,
+    {"Label3", {3285, 3960, 2265, 360}, Sans, 13.5, Default, Centred, false, nullptr, 0,
      "I Invite for visiting! "},
-    {"Label2", {120, 3120, 8130, 600}, "Arial", 12, Default, LeftMiddle, true, nullptr,
+    {"Label2", {120, 3120, 8130, 600}, "Arial", 12, Default, LeftMiddle, true, nullptr, 0,
      "To correctly work of all boots,we must do some work with groups\n"
      "I think everyone can handle without a problem"},
-    // Six lines fit the box, even in the wider and taller face that stands in for TrashHand.
+    // Six lines, in the wider and taller face that stands in for TrashHand.
     {"Label1", {360, 360, 4845, 2580}, "TrashHand", 20.25, qRgb(255, 0, 0), LeftMiddle, true,
-     "white-space:pre; line-height:80%; letter-spacing:-1px",
+     "white-space:pre; letter-spacing:-1px", 80,
      " Wersja 1.0.0\n-Change name boots\n-Change stats\n-Add boots\n\n"
      "\"Thanks to Brenik and Lumira \"Zlib\""},
 };
 // clang-format on
+
+// Sets `text` as rich text in a paragraph of the row's style, its line height lowered from the
+// row's own in steps until every line fits the label's box: fonts' line spacing differs between
+// systems (Windows spaces lines wider).
+void setFittedText(QLabel* label, const LabelRow& row, const QString& text) {
+    label->setTextFormat(Qt::RichText);
+    const QString body = text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    for (int percent = row.lineHeight;; percent -= 5) {
+        label->setText(QStringLiteral("<p style=\"%1; line-height:%2%\">%3</p>")
+                           .arg(QLatin1String(row.style), QString::number(percent), body));
+        // A lowered line height takes the difference off each line's foot, but the last line's
+        // letters still reach its font's full depth.
+        const int lastLineFoot = (100 - percent) * label->fontMetrics().lineSpacing() / 100;
+        if (percent <= 50 || label->sizeHint().height() + lastLineFoot <= label->height())
+            return;
+    }
+}
 
 } // namespace
 
@@ -76,13 +94,7 @@ FrmHelp::FrmHelp(QWidget* parent)
         const QString text = QString::fromUtf8(row.text);
         auto* label = new QLabel(page);
         label->setObjectName(QString::fromLatin1(row.name));
-        if (row.style) {
-            label->setTextFormat(Qt::RichText);
-            label->setText(
-                QStringLiteral("<p style=\"%1\">%2</p>")
-                    .arg(QLatin1String(row.style),
-                         text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>"))));
-        } else {
+        if (!row.style) {
             label->setTextFormat(Qt::PlainText);
             label->setText(text);
             label->setWordWrap(true);
@@ -98,6 +110,8 @@ FrmHelp::FrmHelp(QWidget* parent)
         if (row.border)
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setGeometry(toPixels(row.twips));
+        if (row.style)
+            setFittedText(label, row, text);
     }
 
     auto* line = new QFrame(page);

@@ -28,7 +28,10 @@
 
 #include <zlib.h>
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#else
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -47,6 +50,12 @@ const Boots Sample = {
     {2, 0, "Beta", 0, 0, 9, 0, 0},
     {3, 25, "Gamma", 5, 4, 3, 2, 1},
 };
+
+#ifdef Q_OS_WIN
+constexpr int kFileNotFound = ERROR_FILE_NOT_FOUND;
+#else
+constexpr int kFileNotFound = ENOENT;
+#endif
 
 } // namespace
 
@@ -473,7 +482,7 @@ void TestEditSafety::csvCommands_data() {
             << unreadable + QString::fromUtf8(fault.fault);
     QTest::newRow("import, missing file")
         << importCsv << "gone.csv" << QByteArray() << true << QStringList() << Boots()
-        << unreadable + "No such file or directory";
+        << unreadable + qt_error_string(kFileNotFound); // the system's own text
     QTest::newRow("import cancelled")
         << importCsv << "" << header + boot << true << QStringList() << Boots() << "";
 }

@@ -26,6 +26,13 @@ AppFolder::AppFolder(bool withTool) {
         QFile::copy(QStringLiteral(KORVANE_ZLIBTOOL), toolPath());
 }
 
+AppFolder::~AppFolder() {
+    // A window makes its program folder the current one, and Windows removes no process's
+    // current folder.
+    if (QDir::currentPath().startsWith(dir.path()))
+        QDir::setCurrent(QDir::tempPath());
+}
+
 QString AppFolder::path() const {
     return dir.path() + QLatin1Char('/');
 }

@@ -25,6 +25,9 @@ class AppFolder {
 public:
     // withTool false leaves zlib/zlibtool out, as on a machine where the tool is missing.
     explicit AppFolder(bool withTool = true);
+    ~AppFolder();
+    AppFolder(const AppFolder&) = delete;
+    AppFolder& operator=(const AppFolder&) = delete;
     QString path() const;          // ends with '/'
     QString tempDir() const;       // the working folder, ends with '/'
     QStringList tempFiles() const; // names of the files in the working folder
