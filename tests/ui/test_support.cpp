@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
@@ -28,9 +29,14 @@ AppFolder::AppFolder(bool withTool) {
 
 AppFolder::~AppFolder() {
     // A window makes its program folder the current one, and Windows removes no process's
-    // current folder.
+    // current folder. Under Wine a program that has just ended holds its file a moment longer.
     if (QDir::currentPath().startsWith(dir.path()))
         QDir::setCurrent(QDir::tempPath());
+    int tries = 1;
+    while (!QDir(dir.path()).removeRecursively() && tries < 100) {
+        QThread::msleep(20);
+        ++tries;
+    }
 }
 
 QString AppFolder::path() const {
