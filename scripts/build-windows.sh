@@ -124,7 +124,7 @@ build_korvane() {
   cmake -S . -B build-win --toolchain "$toolchain" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKORVANE_WERROR=ON -DKORVANE_BUILD_UI=ON -DKORVANE_BUILD_TESTS=ON -DKORVANE_BUILD_BENCH=OFF \
-    -DKORVANE_SANITIZE=OFF -DKORVANE_FUZZ=OFF
+    -DKORVANE_SANITIZE=OFF -DKORVANE_FUZZ=OFF -DKORVANE_HARDEN=OFF
   cmake --build build-win -j"$jobs"
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: a normal build and its Debian package
 # (installed, checked by lintian, run as an ordinary user and removed again; needs root), a build
-# with AddressSanitizer and UndefinedBehaviorSanitizer, a Windows cross build whose tests run
-# under Wine, and a short run of each fuzz target. Ends with the number of tests each build passed.
+# with AddressSanitizer and UndefinedBehaviorSanitizer, the Windows program and its portable zip
+# (scripts/build-windows.sh, which builds Qt for Windows once) with every test run under Wine, and
+# a short run of each fuzz target. Ends with the number of tests each build passed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -32,11 +32,8 @@ AppFolder::~AppFolder() {
     // current folder. Under Wine a program that has just ended holds its file a moment longer.
     if (QDir::currentPath().startsWith(dir.path()))
         QDir::setCurrent(QDir::tempPath());
-    int tries = 1;
-    while (!QDir(dir.path()).removeRecursively() && tries < 100) {
+    for (int tries = 1; !QDir(dir.path()).removeRecursively() && tries < 100; ++tries)
         QThread::msleep(20);
-        ++tries;
-    }
 }
 
 QString AppFolder::path() const {
