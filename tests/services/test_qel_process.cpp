@@ -114,17 +114,37 @@ void TestQelProcess::commandLineSplitByQtRules() {
 void TestQelProcess::succeedsOnlyOnANormalEndWithCodeZero_data() {
     QTest::addColumn<QString>("script");
     QTest::addColumn<bool>("succeeded");
-    QTest::newRow("exit 0") << QStringLiteral("exit 0") << true;
-    QTest::newRow("exit 1") << QStringLiteral("exit 1") << false;
-    QTest::newRow("killed by a signal") << QStringLiteral("kill -KILL $$") << false;
+    QTest::addColumn<bool>("crashed");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("errorLine"); // the last line written to standard error
+    QTest::newRow("exit 0") << QStringLiteral("exit 0") << true << false << 0 << QString();
+    QTest::newRow("exit 1") << QStringLiteral("exit 1") << false << false << 1 << QString();
+    QTest::newRow("killed by a signal")
+        << QStringLiteral("echo 'last words' >&2; kill -KILL $$") << false << true << 0
+        << QStringLiteral("last words");
+    QTest::newRow("exit 3 after two lines and a blank one")
+        << QStringLiteral("printf 'first\\n  zażółć: no space \\n\\n' >&2; exit 3") << false
+        << false << 3 << QStringLiteral("zażółć: no space");
+    // More than a pipe holds, on one line: the program must not block on a full pipe, and only
+    // the line's end is kept.
+    QTest::newRow("a line of a megabyte")
+        << QStringLiteral("head -c 1000000 /dev/zero | tr '\\0' x >&2; echo end >&2; exit 2")
+        << false << false << 2 << QStringLiteral("…") + QString(296, QLatin1Char('x')) + "end";
 }
 
 void TestQelProcess::succeedsOnlyOnANormalEndWithCodeZero() {
     QFETCH(QString, script);
     QFETCH(bool, succeeded);
+    QFETCH(bool, crashed);
+    QFETCH(int, exitCode);
+    QFETCH(QString, errorLine);
     Qel_Process process;
     process.Run_Process(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script}, 0);
     QCOMPARE(process.Succeeded(), succeeded);
+    QCOMPARE(process.Crashed(), crashed);
+    QCOMPARE(process.Exit_Code(), exitCode);
+    QCOMPARE(process.Error_Line(), errorLine);
+    QVERIFY(process.Start_Error().isEmpty());
 }
 
 void TestQelProcess::programThatCannotStartReturnsAtOnce_data() {
@@ -145,6 +165,8 @@ void TestQelProcess::programThatCannotStartReturnsAtOnce() {
     QVERIFY(!process.Is_Running());
     QVERIFY(!process.Stopped());
     QVERIFY(!process.Succeeded());
+    QVERIFY(!process.Crashed());
+    QVERIFY(!process.Start_Error().isEmpty());
 }
 
 void TestQelProcess::stopEndsTheProgram() {
@@ -153,6 +175,7 @@ void TestQelProcess::stopEndsTheProgram() {
     process.Run_Process(QStringLiteral("/bin/sh"),
                         {QStringLiteral("-c"), QStringLiteral("exec sleep 600")});
     QVERIFY(process.Stopped());
+    QVERIFY(!process.Crashed()); // stopped, not crashed
     QVERIFY(!process.Is_Running());
 }
 
