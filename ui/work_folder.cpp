@@ -42,3 +42,7 @@ bool WorkFolder::claim(const QString& folder) {
     Path = folder;
     return true;
 }
+
+bool WorkFolder::ensure() const {
+    return QDir().mkpath(Path);
+}

@@ -111,11 +111,26 @@ QStringList itemTexts(const Boots& boots, std::size_t limit) {
     return items;
 }
 
+bool failureSays(const korvane::Message& message, const QString& stage, bool saving) {
+    return message.text.startsWith(QStringLiteral("Wystąpił błąd\n")) && message.title.isEmpty() &&
+           message.icon == korvane::MessageIcon::None &&
+           message.text.contains(stage + QStringLiteral(" nie powiodło się: ")) &&
+           message.text.contains(QStringLiteral(" nie został zmieniony.")) == saving;
+}
+
 Hooks::Hooks() {
     korvane::setMessageRecorder([this](const korvane::Message& message) { messages << message; });
     korvane::setSaveAnswerer([this](const QString& name) {
         asked << name;
         return answer;
+    });
+    korvane::setReplaceAnswerer([this](const QString& name) {
+        replaceAsked << name;
+        return replace;
+    });
+    korvane::setStopAnswerer([this](korvane::ToolJob, const QString& name) {
+        stopAsked << name;
+        return stop;
     });
     Qel_Common_Dialog::Set_Answerer(
         [this](const QString& title, const QString& folder, const QStringList& filters) {
@@ -130,6 +145,8 @@ Hooks::Hooks() {
 Hooks::~Hooks() {
     korvane::setMessageRecorder({});
     korvane::setSaveAnswerer({});
+    korvane::setReplaceAnswerer({});
+    korvane::setStopAnswerer({});
     Qel_Common_Dialog::Set_Answerer({});
 }
 

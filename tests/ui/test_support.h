@@ -56,9 +56,13 @@ Boots decoded(const QByteArray& raw);
 // The list items that show `boots`, at most `limit` of them.
 QStringList itemTexts(const Boots& boots, std::size_t limit = 256);
 
+// True when `message` is the window's message for a failure at `stage`: "Wystąpił błąd" as its
+// first line, no title or icon of its own, the stage named and, for a Save (`saving`), the
+// sentence that the user's file was not changed.
+bool failureSays(const korvane::Message& message, const QString& stage, bool saving);
+
 // The test hooks of a window test, set while it lives and reset when it goes: messages are
-// recorded instead of shown, and the unsaved-changes question and the file dialogs take their
-// answers from here.
+// recorded instead of shown, and the questions and the file dialogs take their answers from here.
 class Hooks {
 public:
     Hooks();
@@ -69,6 +73,10 @@ public:
     QList<korvane::Message> messages;
     korvane::SaveAnswer answer = korvane::SaveAnswer::Discard; // to the unsaved-changes question
     QStringList asked;                                         // the file names that question named
+    bool replace = true;        // to the question before a file changed on disk is replaced
+    QStringList replaceAsked;   // the file names that question named
+    korvane::StopAnswer stop = korvane::StopAnswer::Stop; // to the question while the tool runs
+    QStringList stopAsked;                                // the file names that question named
     QStringList answers; // the file dialogs' next answers; an empty one, or none left: cancel
     int dialogs = 0;     // file dialogs asked, and what the last one showed
     QString dialogTitle, dialogFolder;
