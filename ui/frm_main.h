@@ -52,6 +52,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // The close box while the tool runs asks as closeEvent does; Qt would otherwise take a close
+    // that comes during closeEvent (while its Save runs) as done, and hide the window at once.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // A single local file dropped on the window is opened with Open_File.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

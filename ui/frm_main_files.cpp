@@ -24,6 +24,7 @@
 #include <QSettings>
 #include <QTimer>
 #include <QUndoStack>
+#include <QWindow>
 
 #include <cerrno>
 #include <chrono>
@@ -174,6 +175,19 @@ void FrmMain::closeEvent(QCloseEvent* event) {
     }
     Form_Unload();
     QMainWindow::closeEvent(event);
+}
+
+void FrmMain::showEvent(QShowEvent* event) {
+    windowHandle()->installEventFilter(this); // once: a filter installed again only moves up
+    QMainWindow::showEvent(event);
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Close || watched != windowHandle() || !Busy())
+        return QMainWindow::eventFilter(watched, event);
+    Settle_Tool(After_Tool::Close);
+    event->ignore();
+    return true;
 }
 
 void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
