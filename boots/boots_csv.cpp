@@ -11,16 +11,64 @@
 namespace boots {
 namespace {
 
-constexpr std::size_t kColumnCount = 9;
+constexpr std::size_t kColumnCount = 1 + kBootFieldCount;
 constexpr std::array<std::string_view, kColumnCount> kColumns = {
     "position",      "id",           "group",     "name",  "shot_power",
     "shot_accuracy", "acceleration", "top_speed", "swerve"};
 constexpr std::size_t kPositionColumn = 0;
-constexpr std::size_t kNameColumn = 3;
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+constexpr std::string_view kSeparators = ",;\t";
 
 std::string columnName(std::size_t index) {
     return index < kColumnCount ? std::string(kColumns[index]) : std::to_string(index + 1);
+}
+
+// An error of `problem` at `line` and, unless it concerns the whole row, `column`.
+CsvError errorAt(CsvProblem problem, std::size_t line,
+                 std::optional<std::size_t> column = std::nullopt) {
+    CsvError error;
+    error.problem = problem;
+    error.line = line;
+    error.column = column;
+    return error;
+}
+
+// The numeric field of `boot` that `field` names; null for the name.
+template <typename Boot> auto* numberField(Boot& boot, BootField field) {
+    switch (field) {
+    case BootField::ID:
+        return &boot.ID;
+    case BootField::Grupa:
+        return &boot.Grupa;
+    case BootField::Sila:
+        return &boot.Sila;
+    case BootField::Precyzja:
+        return &boot.Precyzja;
+    case BootField::Przyspieszenie:
+        return &boot.Przyspieszenie;
+    case BootField::Szybkosc:
+        return &boot.Szybkosc;
+    case BootField::Podkrecanie:
+        return &boot.Podkrecanie;
+    case BootField::Nazwa:
+        break;
+    }
+    return static_cast<decltype(&boot.ID)>(nullptr);
+}
+
+// A spreadsheet runs a cell that starts with one of these as a formula.
+bool startsFormula(char c) {
+    return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r';
+}
+
+// True when export puts a "'" before `name`: it starts, after any "'"s, as a formula does. Taking
+// one "'" off such a name gives another such name or a formula, never an unguarded plain name, so
+// that the guard always comes off exactly.
+bool needsGuard(std::string_view name) {
+    const std::size_t first = name.find_first_not_of('\'');
+    return first != std::string_view::npos && startsFormula(name[first]);
 }
 
 // One field of a row: its text without the enclosing quotes, and the line it starts on.
@@ -36,8 +84,7 @@ struct Field {
 // Splits a CSV text into rows of fields, strictly by RFC 4180 (LF alone also ends a row).
 class Reader {
 public:
-    Reader(std::string_view text, std::size_t start, char separator)
-        : text_(text), pos_(start), separator_(separator) {
+    Reader(std::string_view text, char separator) : text_(text), separator_(separator) {
         for (const char c : {separator, '\r', '\n', '"'})
             stops_[static_cast<unsigned char>(c)] = true;
     }
@@ -58,14 +105,14 @@ public:
             f.escaped = false;
             if (!atEnd() && text_[pos_] == '"') {
                 if (!readQuoted(f))
-                    return error(f.line, "the quoted field has no closing quote");
+                    return error(f.line, CsvProblem::UnclosedQuote);
             } else {
                 const std::size_t begin = pos_;
                 while (!atEnd() && !stops_[static_cast<unsigned char>(text_[pos_])])
                     ++pos_;
                 f.raw = text_.substr(begin, pos_ - begin);
                 if (!atEnd() && text_[pos_] == '"')
-                    return error(line_, "a quote inside a field that does not begin with one");
+                    return error(line_, CsvProblem::QuoteInsideField);
             }
             endLine_ = line_;
             if (atEnd())
@@ -78,8 +125,8 @@ public:
                 ++line_;
                 return std::nullopt;
             }
-            return error(line_, c == '\r' ? "a carriage return without a line feed"
-                                          : "text after the closing quote");
+            return error(line_,
+                         c == '\r' ? CsvProblem::LoneCarriageReturn : CsvProblem::TextAfterQuote);
         }
     }
 
@@ -110,12 +157,12 @@ private:
         }
     }
 
-    CsvError error(std::size_t line, const char* problem) const {
-        return {line, columnName(count_ - 1), problem};
+    CsvError error(std::size_t line, CsvProblem problem) const {
+        return errorAt(problem, line, count_ - 1);
     }
 
     std::string_view text_;
-    std::size_t pos_;
+    std::size_t pos_ = 0;
     std::size_t line_ = 1;
     std::size_t endLine_ = 1;
     char separator_;
@@ -129,8 +176,16 @@ bool allDigits(std::string_view text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// A fault of one field; checkRow adds its line and column.
+CsvError fault(CsvProblem problem, std::string value = {}, std::size_t number = 0) {
+    CsvError error = errorAt(problem, 0);
+    error.value = std::move(value);
+    error.number = number;
+    return error;
+}
+
 // Reads a number of 0 to 255 into `value`; what is wrong otherwise.
-std::optional<std::string> readByte(std::string_view text, std::uint8_t& value) {
+std::optional<CsvError> readByte(std::string_view text, std::uint8_t& value) {
     unsigned number = 0;
     bool digits = !text.empty();
     for (const char c : text) {
@@ -145,41 +200,41 @@ std::optional<std::string> readByte(std::string_view text, std::uint8_t& value) 
         return std::nullopt;
     }
     if (text.empty())
-        return "empty, expected a number from 0 to 255";
+        return fault(CsvProblem::NumberEmpty);
     if (digits || (text[0] == '-' && allDigits(text.substr(1))))
-        return std::string(text) + " is outside 0 to 255";
-    return "not a whole number from 0 to 255";
+        return fault(CsvProblem::NumberOutOfRange, std::string(text));
+    return fault(CsvProblem::NotANumber);
 }
 
 // Checks that the position column counts the rows from 0.
-std::optional<std::string> checkPosition(std::string_view text, std::size_t position) {
+std::optional<CsvError> checkPosition(std::string_view text, std::size_t position) {
     std::size_t number = 0;
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, number);
     if (result.ptr != end || result.ec == std::errc::invalid_argument)
-        return "not a whole number";
+        return fault(CsvProblem::PositionNotANumber);
     if (result.ec == std::errc() && number == position)
         return std::nullopt;
-    return std::string(text) + ", expected " + std::to_string(position) +
-           ": the rows must stay in table order";
+    return fault(CsvProblem::PositionOutOfOrder, std::string(text), position);
 }
 
-// Takes a name that Windows-1250 holds, unchanged, into `name`; what is wrong otherwise.
-std::optional<std::string> readName(std::string_view text, std::string& name) {
+// Takes a name that Windows-1250 holds, unchanged but for export's formula guard, into `name`;
+// what is wrong otherwise.
+std::optional<CsvError> readName(std::string_view text, std::string& name) {
+    if (!text.empty() && text[0] == '\'' && needsGuard(text.substr(1)))
+        text.remove_prefix(1);
     const Cp1250Fit fit = cp1250Fit(text);
     if (!fit.ok && fit.codePoint == kMalformedUtf8)
-        return std::string("not valid UTF-8");
+        return fault(CsvProblem::NameInvalidUtf8);
     if (!fit.ok) {
-        char code[16];
-        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(fit.codePoint));
-        return "character " + std::to_string(fit.length + 1) + " (" + code +
-               ") has no Windows-1250 form";
+        CsvError error = fault(CsvProblem::NameOutsideCodePage, {}, fit.length + 1);
+        error.codePoint = fit.codePoint;
+        return error;
     }
     if (text.find('\0') != std::string_view::npos)
-        return std::string("holds a NUL character, which would end the name");
+        return fault(CsvProblem::NameHoldsNul);
     if (fit.length > kNameSize)
-        return std::to_string(fit.length) + " characters, more than the " +
-               std::to_string(kNameSize) + " the name field holds";
+        return fault(CsvProblem::NameTooLong, {}, fit.length);
     name.assign(text);
     return std::nullopt;
 }
@@ -187,40 +242,43 @@ std::optional<std::string> readName(std::string_view text, std::string& name) {
 // Checks the row just read: each field with `check` (what is wrong with field i, if anything),
 // then that it holds exactly the nine columns.
 template <typename Check>
-std::optional<CsvError> checkRow(const Reader& reader, const char* missing, const char* extra,
+std::optional<CsvError> checkRow(const Reader& reader, CsvProblem missing, CsvProblem extra,
                                  Check check) {
     const std::size_t count = std::min(reader.count(), kColumnCount);
-    for (std::size_t i = 0; i < count; ++i)
-        if (std::optional<std::string> problem = check(i, reader.field(i).text()))
-            return CsvError{reader.field(i).line, columnName(i), std::move(*problem)};
+    for (std::size_t i = 0; i < count; ++i) {
+        if (std::optional<CsvError> error = check(i, reader.field(i).text())) {
+            error->line = reader.field(i).line;
+            error->column = i;
+            return error;
+        }
+    }
     if (reader.count() < kColumnCount)
-        return CsvError{reader.endLine(), columnName(count), missing};
+        return errorAt(missing, reader.endLine(), count);
     if (reader.count() > kColumnCount)
-        return CsvError{reader.field(kColumnCount).line, columnName(kColumnCount), extra};
+        return errorAt(extra, reader.field(kColumnCount).line, kColumnCount);
     return std::nullopt;
 }
 
 std::optional<CsvError> checkHeader(const Reader& reader) {
-    return checkRow(reader, "missing from the header row", "extra column in the header row",
-                    [](std::size_t i, std::string_view text) -> std::optional<std::string> {
+    return checkRow(reader, CsvProblem::HeaderColumnMissing, CsvProblem::HeaderColumnExtra,
+                    [](std::size_t i, std::string_view text) -> std::optional<CsvError> {
                         if (text == kColumns[i])
                             return std::nullopt;
-                        return "the header row must read \"" + columnName(i) + "\" here";
+                        return fault(CsvProblem::HeaderMismatch);
                     });
 }
 
 // Decodes the row just read as the boot at `position` into `r`.
 std::optional<CsvError> decodeRow(const Reader& reader, std::size_t position, BootRecord& r) {
     if (reader.count() == 1 && reader.field(0).text().empty())
-        return CsvError{reader.field(0).line, "", "empty line"};
-    std::uint8_t* const bytes[kColumnCount] = {nullptr,           &r.ID,       &r.Grupa,
-                                               nullptr,           &r.Sila,     &r.Precyzja,
-                                               &r.Przyspieszenie, &r.Szybkosc, &r.Podkrecanie};
-    return checkRow(reader, "missing", "extra column (a row holds 9)",
+        return errorAt(CsvProblem::EmptyLine, reader.field(0).line);
+    return checkRow(reader, CsvProblem::ColumnMissing, CsvProblem::ColumnExtra,
                     [&](std::size_t i, std::string_view text) {
-                        return i == kPositionColumn ? checkPosition(text, position)
-                               : i == kNameColumn   ? readName(text, r.Nazwa)
-                                                    : readByte(text, *bytes[i]);
+                        if (i == kPositionColumn)
+                            return checkPosition(text, position);
+                        const auto field = static_cast<BootField>(i - 1);
+                        return field == BootField::Nazwa ? readName(text, r.Nazwa)
+                                                         : readByte(text, *numberField(r, field));
                     });
 }
 
@@ -243,11 +301,14 @@ bool needsQuotes(std::string_view name) {
 }
 
 void appendName(std::string& out, std::string_view name) {
+    const std::string_view guard = needsGuard(name) ? "'" : "";
     if (!needsQuotes(name)) {
+        out += guard;
         out += name;
         return;
     }
     out += '"';
+    out += guard;
     for (const char c : name) {
         if (c == '"')
             out += '"';
@@ -256,13 +317,136 @@ void appendName(std::string& out, std::string_view name) {
     out += '"';
 }
 
+// The UTF-8 text of `bytes` read in `encoding`, in `converted` unless it is `bytes` itself (less
+// a byte-order mark); the error when it is not valid UTF-16.
+std::optional<CsvError> toUtf8(std::string_view bytes, CsvEncoding encoding, std::string& converted,
+                               std::string_view& text) {
+    const auto startsWith = [bytes](std::string_view bom) {
+        return bytes.substr(0, bom.size()) == bom;
+    };
+    if (encoding == CsvEncoding::Detect) {
+        if (startsWith(kUtf16LeBom) || startsWith(kUtf16BeBom))
+            encoding = CsvEncoding::Utf16;
+        else if (startsWith(kBom) || isValidUtf8(bytes))
+            encoding = CsvEncoding::Utf8;
+        else
+            encoding = CsvEncoding::Windows1250;
+    }
+    switch (encoding) {
+    case CsvEncoding::Windows1250:
+        converted = cp1250ToUtf8(bytes);
+        text = converted;
+        return std::nullopt;
+    case CsvEncoding::Utf16: {
+        const bool bigEndian = startsWith(kUtf16BeBom);
+        if (bigEndian || startsWith(kUtf16LeBom))
+            bytes.remove_prefix(kUtf16LeBom.size());
+        const bool valid = utf16ToUtf8(bytes, bigEndian, converted);
+        text = converted;
+        if (valid)
+            return std::nullopt;
+        const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+        return errorAt(CsvProblem::InvalidUtf16, lines + 1);
+    }
+    case CsvEncoding::Detect:
+    case CsvEncoding::Utf8:
+        break;
+    }
+    text = startsWith(kBom) ? bytes.substr(kBom.size()) : bytes;
+    return std::nullopt;
+}
+
+// `text` without the empty lines at its end.
+std::string_view withoutTrailingEmptyLines(std::string_view text) {
+    while (!text.empty() && text.back() == '\n') {
+        text.remove_suffix(1);
+        if (!text.empty() && text.back() == '\r')
+            text.remove_suffix(1);
+    }
+    return text;
+}
+
+// The English wording of `error`'s problem.
+std::string describe(const CsvError& error) {
+    switch (error.problem) {
+    case CsvProblem::EmptyFile:
+        return "the file is empty";
+    case CsvProblem::InvalidUtf16:
+        return "not valid UTF-16";
+    case CsvProblem::NoSeparator:
+        return "the header row has no , ; or tab between its columns";
+    case CsvProblem::HeaderMismatch:
+        return "the header row must read \"" + error.columnName() + "\" here";
+    case CsvProblem::HeaderColumnMissing:
+        return "missing from the header row";
+    case CsvProblem::HeaderColumnExtra:
+        return "extra column in the header row";
+    case CsvProblem::NoBoots:
+        return "no boots after the header row";
+    case CsvProblem::TooManyBoots:
+        return "more boots than a boots data file can hold";
+    case CsvProblem::EmptyLine:
+        return "empty line";
+    case CsvProblem::ColumnMissing:
+        return "missing";
+    case CsvProblem::ColumnExtra:
+        return "extra column (a row holds 9)";
+    case CsvProblem::UnclosedQuote:
+        return "the quoted field has no closing quote";
+    case CsvProblem::QuoteInsideField:
+        return "a quote inside a field that does not begin with one";
+    case CsvProblem::TextAfterQuote:
+        return "text after the closing quote";
+    case CsvProblem::LoneCarriageReturn:
+        return "a carriage return without a line feed";
+    case CsvProblem::NumberEmpty:
+        return "empty, expected a number from 0 to 255";
+    case CsvProblem::NumberOutOfRange:
+        return error.value + " is outside 0 to 255";
+    case CsvProblem::NotANumber:
+        return "not a whole number from 0 to 255";
+    case CsvProblem::PositionNotANumber:
+        return "not a whole number";
+    case CsvProblem::PositionOutOfOrder:
+        return error.value + ", expected " + std::to_string(error.number) +
+               ": the rows must stay in table order";
+    case CsvProblem::NameInvalidUtf8:
+        return "not valid UTF-8";
+    case CsvProblem::NameOutsideCodePage: {
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(error.codePoint));
+        return "character " + std::to_string(error.number) + " (" + code +
+               ") has no Windows-1250 form";
+    }
+    case CsvProblem::NameHoldsNul:
+        return "holds a NUL character, which would end the name";
+    case CsvProblem::NameTooLong:
+        return std::to_string(error.number) + " characters, more than the " +
+               std::to_string(kNameSize) + " the name field holds";
+    }
+    return "unknown fault";
+}
+
 } // namespace
+
+std::string_view fieldName(BootField field) {
+    return kColumns[1 + static_cast<std::size_t>(field)];
+}
+
+std::string fieldText(const BootRecord& boot, BootField field) {
+    const std::uint8_t* number = numberField(boot, field);
+    return number ? std::to_string(*number) : boot.Nazwa;
+}
+
+std::string CsvError::columnName() const {
+    return column ? boots::columnName(*column) : std::string();
+}
 
 std::string CsvError::message() const {
     std::string text = "line " + std::to_string(line);
-    if (!column.empty())
-        text += ", column " + column;
-    return text + ": " + problem;
+    if (column)
+        text += ", column " + columnName();
+    return text + ": " + describe(*this);
 }
 
 bool encodeCsv(const std::vector<BootRecord>& records,
@@ -307,22 +491,26 @@ std::string encodeCsv(const std::vector<BootRecord>& records) {
     return text;
 }
 
-CsvTable decodeCsv(std::string_view text) {
-    const std::size_t start = text.substr(0, kBom.size()) == kBom ? kBom.size() : 0;
-    if (start == text.size())
-        return failure({1, "", "the file is empty"});
-    const std::string_view firstLine = text.substr(start, text.find('\n', start) - start);
-    const std::size_t separator = firstLine.find_first_of(",;");
+CsvTable decodeCsv(std::string_view bytes, CsvEncoding encoding) {
+    std::string converted;
+    std::string_view text;
+    if (std::optional<CsvError> error = toUtf8(bytes, encoding, converted, text))
+        return failure(std::move(*error));
+    text = withoutTrailingEmptyLines(text);
+    if (text.empty())
+        return failure(errorAt(CsvProblem::EmptyFile, 1));
+    const std::string_view firstLine = text.substr(0, text.find('\n'));
+    const std::size_t separator = firstLine.find_first_of(kSeparators);
     if (separator == std::string_view::npos)
-        return failure({1, "", "the header row has no , or ; between its columns"});
-    Reader reader(text, start, firstLine[separator]);
+        return failure(errorAt(CsvProblem::NoSeparator, 1));
+    Reader reader(text, firstLine[separator]);
     std::optional<CsvError> error = reader.readRow();
     if (!error)
         error = checkHeader(reader);
     if (error)
         return failure(std::move(*error));
     if (reader.atEnd())
-        return failure({reader.endLine() + 1, "", "no boots after the header row"});
+        return failure(errorAt(CsvProblem::NoBoots, reader.endLine() + 1));
     CsvTable table;
     // Room for one boot a line, but no more than the shortest rows could fill.
     const auto lineEnds = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
@@ -337,7 +525,7 @@ CsvTable decodeCsv(std::string_view text) {
     }
     unsigned char header[kHeaderSize];
     if (!encodeHeader(table.records.size(), header))
-        return failure({reader.endLine(), "", "more boots than a boots data file can hold"});
+        return failure(errorAt(CsvProblem::TooManyBoots, reader.endLine()));
     return table;
 }
 

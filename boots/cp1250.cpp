@@ -48,15 +48,20 @@ char toByte(std::uint32_t cp) {
     return b ? static_cast<char>(b) : kUnmappable;
 }
 
-// Writes a code point below U+10000 as UTF-8 at `out`; returns the position after it.
+// Writes a code point as UTF-8 at `out`; returns the position after it.
 char* writeUtf8(char* out, std::uint32_t cp) {
     if (cp < 0x80) {
         *out++ = static_cast<char>(cp);
     } else if (cp < 0x800) {
         *out++ = static_cast<char>(0xC0 | (cp >> 6));
         *out++ = static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         *out++ = static_cast<char>(0xE0 | (cp >> 12));
+        *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (cp >> 18));
+        *out++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         *out++ = static_cast<char>(0x80 | (cp & 0x3F));
     }
@@ -176,6 +181,42 @@ Cp1250Fit cp1250Fit(std::string_view utf8) {
         pos += d.length;
     }
     return fit;
+}
+
+bool isValidUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const Decoded d = nextChar(text, pos);
+        if (d.cp == kInvalid)
+            return false;
+        pos += d.length;
+    }
+    return true;
+}
+
+bool utf16ToUtf8(std::string_view bytes, bool bigEndian, std::string& utf8) {
+    const auto unit = [&](std::size_t at) {
+        const auto hi = static_cast<unsigned char>(bytes[at + (bigEndian ? 0 : 1)]);
+        const auto lo = static_cast<unsigned char>(bytes[at + (bigEndian ? 1 : 0)]);
+        return static_cast<std::uint32_t>(hi << 8 | lo);
+    };
+    utf8.clear();
+    utf8.reserve(bytes.size() / 2 * 3);
+    char encoded[4];
+    std::size_t at = 0;
+    for (; at + 1 < bytes.size(); at += 2) {
+        std::uint32_t cp = unit(at);
+        if (cp >= 0xDC00 && cp <= 0xDFFF)
+            return false;
+        if (cp >= 0xD800 && cp <= 0xDBFF) {
+            const std::uint32_t low = at + 3 < bytes.size() ? unit(at + 2) : 0;
+            if (low < 0xDC00 || low > 0xDFFF)
+                return false;
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+            at += 2;
+        }
+        utf8.append(encoded, writeUtf8(encoded, cp));
+    }
+    return at == bytes.size();
 }
 
 std::string utf8Left(std::string_view utf8, std::size_t count) {

@@ -33,6 +33,14 @@ struct Cp1250Fit {
 // its characters. When ok, `length` is the text's length in Windows-1250 bytes.
 Cp1250Fit cp1250Fit(std::string_view utf8);
 
+// True when `text` is well-formed UTF-8.
+bool isValidUtf8(std::string_view text);
+
+// Converts UTF-16 bytes (big-endian when `bigEndian`, no byte-order mark) to UTF-8 in `utf8`.
+// False at the first unpaired surrogate or an odd last byte, with `utf8` holding the text before
+// it.
+bool utf16ToUtf8(std::string_view bytes, bool bigEndian, std::string& utf8);
+
 // The first `count` characters (not bytes) of a UTF-8 text.
 std::string utf8Left(std::string_view utf8, std::size_t count);
 

@@ -3,48 +3,62 @@
 // and long paths are given the "\\?\" form. Failures set errno.
 #pragma once
 
-#include <cerrno>
-#include <cstdint>
 #include <cstdio>
+#include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fileops {
 
+// Closes its file with fclose.
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// An open file, closed when it goes out of scope.
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
 // Opens a file with a C stdio mode ("rb", "wb", ...). Null on failure.
 std::FILE* openFile(const std::string& path, const char* mode);
 
-// Creates a new, empty file for writing in the folder of `target`, under a short name that no
-// other file has, with the permissions a newly created file gets there; its path goes to
-// `tempPath`. Null on failure, with nothing created.
-std::FILE* createTempBeside(const std::string& target, std::string& tempPath);
+// The step at which replaceFile stopped: Done when the target was replaced.
+enum class ReplaceStep { Done, Create, Write, Check, Backup, Rename };
 
-// Flushes `file`'s buffer and has the system write it to the disk. False when either fails.
-bool flushToDisk(std::FILE* file);
+// Whether replaceFile keeps a copy of the file it replaces: KeepFirst copies it to TARGET.bak
+// unless that exists already, so the backup holds the file as it was before the first change.
+enum class Backup { None, KeepFirst };
 
-// Flushes `file` to the disk and closes it. False when either fails; the file is closed anyway.
-inline bool flushAndClose(std::FILE* file) {
-    const bool ok = flushToDisk(file);
-    const int error = errno;
-    if (std::fclose(file) != 0)
-        return false;
-    errno = error;
-    return ok;
-}
+// What replaceFile did; `error` is the errno of a failed Create, Write, Backup or Rename step.
+struct ReplaceResult {
+    ReplaceStep step = ReplaceStep::Done;
+    int error = 0;
 
-// Gives `tempPath` the permission bits of an existing `target` (nothing where there are none),
-// then renames it over `target` in one step. False when the rename fails; both are then as they
-// were.
-bool replaceWith(const std::string& tempPath, const std::string& target);
+    bool ok() const { return step == ReplaceStep::Done; }
+};
 
-// Deletes a file; no report.
-void removeFile(const std::string& path);
+// Replaces `target` (created if missing) safely: `write` fills a new file created beside it, which
+// is flushed to the disk; `check`, when given, reads that file back from its start and approves
+// it; then the backup that `backup` asks for is made; only then is the new file renamed over
+// `target` in one step, with the permission bits of the file it replaces. A false from `write` or
+// `check`, or a failed step, leaves `target` untouched and nothing beside it but a backup already
+// made, and names the step; errno is taken at once after the failing call.
+ReplaceResult replaceFile(const std::string& target, const std::function<bool(std::FILE*)>& write,
+                          const std::function<bool(std::FILE*)>& check = {},
+                          Backup backup = Backup::None);
+
+// True when `path` is a file that the user may not write: its read-only attribute on Windows;
+// elsewhere no write permission, or no write bit at all (which root would ignore).
+bool isReadOnly(const std::string& path);
+
+// Writes the UTF-8 `text` to `stream` (standard output or error). On a Windows console it goes
+// through the console's wide-character call, so that every letter shows; everywhere else, and when
+// redirected, as bytes. False when the write fails.
+bool writeText(std::FILE* stream, std::string_view text);
 
 // True when a file or folder exists at `path`.
 bool exists(const std::string& path);
-
-// The size of the open `file` in bytes, or -1.
-std::int64_t fileSize(std::FILE* file);
 
 // Puts standard input and output in binary mode, so that Windows translates no line end; nothing
 // elsewhere.

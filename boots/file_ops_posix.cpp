@@ -1,4 +1,5 @@
 #include "boots/file_ops.h"
+#include "boots/file_ops_platform.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -41,6 +42,21 @@ bool replaceWith(const std::string& tempPath, const std::string& target) {
     return std::rename(tempPath.c_str(), target.c_str()) == 0;
 }
 
+bool isReadOnly(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+           ((st.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0);
+}
+
+bool isFile(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool writeText(std::FILE* stream, std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+}
+
 void removeFile(const std::string& path) {
     unlink(path.c_str());
 }
@@ -48,11 +64,6 @@ void removeFile(const std::string& path) {
 bool exists(const std::string& path) {
     struct stat st {};
     return stat(path.c_str(), &st) == 0;
-}
-
-std::int64_t fileSize(std::FILE* file) {
-    struct stat st {};
-    return fstat(fileno(file), &st) == 0 ? static_cast<std::int64_t>(st.st_size) : -1;
 }
 
 void binaryStdio() {}

@@ -1,4 +1,5 @@
 #include "boots/file_ops.h"
+#include "boots/file_ops_platform.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -13,14 +14,14 @@
 namespace fileops {
 namespace {
 
-std::wstring widen(const std::string& utf8) {
+// The UTF-16 form of `utf8`; with MB_ERR_INVALID_CHARS in `flags`, empty when it is malformed.
+std::wstring widen(std::string_view utf8, DWORD flags = MB_ERR_INVALID_CHARS) {
     if (utf8.empty())
         return {};
-    const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
-                                      static_cast<int>(utf8.size()), nullptr, 0);
+    const int n =
+        MultiByteToWideChar(CP_UTF8, flags, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()),
-                        wide.data(), n);
+    MultiByteToWideChar(CP_UTF8, flags, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
     return wide;
 }
 
@@ -131,16 +132,35 @@ bool replaceWith(const std::string& tempPath, const std::string& target) {
     return false;
 }
 
+bool isReadOnly(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(winPath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+bool isFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(winPath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool writeText(std::FILE* stream, std::string_view text) {
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    DWORD mode = 0;
+    if (handle == INVALID_HANDLE_VALUE || !GetConsoleMode(handle, &mode))
+        return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+    std::fflush(stream);                      // what went before, in order
+    const std::wstring wide = widen(text, 0); // a malformed sequence shows as U+FFFD
+    DWORD written = 0;
+    return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) &&
+           written == wide.size();
+}
+
 void removeFile(const std::string& path) {
     DeleteFileW(winPath(path).c_str());
 }
 
 bool exists(const std::string& path) {
     return GetFileAttributesW(winPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::int64_t fileSize(std::FILE* file) {
-    return _filelengthi64(_fileno(file));
 }
 
 void binaryStdio() {

@@ -5,17 +5,14 @@
 
 #include <cstdio>
 #include <exception>
-#include <memory>
 #include <utility>
 
 namespace {
 
-using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
 // Reads and decodes the boots data file at `path`; nullopt when it cannot be opened or read, its
 // header is rejected or it ends before its last declared record.
 std::optional<std::vector<boots::BootRecord>> readBootsFileAt(const std::string& path) {
-    const FilePtr file(fileops::openFile(path, "rb"), &std::fclose);
+    const fileops::FilePtr file(fileops::openFile(path, "rb"));
     if (!file)
         return std::nullopt;
     std::FILE* raw = file.get();
@@ -24,21 +21,15 @@ std::optional<std::vector<boots::BootRecord>> readBootsFileAt(const std::string&
     });
 }
 
-// Writes the records to a temporary file beside `target`, then renames it over `target`. On any
-// failure the temporary file is removed and `target` is left as it was.
+// Replaces `target` with the boots data file of `records` (fileops::replaceFile). On any failure
+// `target` is left as it was.
 bool writeBootsFileOver(const std::string& target, const std::vector<boots::BootRecord>& records) {
-    std::string tempPath;
-    std::FILE* f = fileops::createTempBeside(target, tempPath);
-    if (!f)
-        return false;
-    bool ok = boots::writeBootsFile(records, [f](const unsigned char* bytes, std::size_t size) {
-        return std::fwrite(bytes, 1, size, f) == size;
-    });
-    ok = fileops::flushAndClose(f) && ok;
-    ok = ok && fileops::replaceWith(tempPath, target);
-    if (!ok)
-        fileops::removeFile(tempPath);
-    return ok;
+    const auto write = [&records](std::FILE* f) {
+        return boots::writeBootsFile(records, [f](const unsigned char* bytes, std::size_t size) {
+            return std::fwrite(bytes, 1, size, f) == size;
+        });
+    };
+    return fileops::replaceFile(target, write).ok();
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // Fuzz target for the tool's unpacking: any input is either refused or unpacked to data that
 // packs and unpacks back to itself.
-#include "tools/zlibtool/zstream.h"
+#include "zstream/zstream.h"
 
 #include <cstddef>
 #include <cstdint>

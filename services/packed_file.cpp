@@ -1,18 +1,17 @@
 #include "services/packed_file.h"
 
 #include "boots/file_ops.h"
-#include "tools/zlibtool/zstream.h"
+#include "zstream/zstream.h"
 
 #include <QFile>
 #include <QString>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 bool korvane::unpacksTo(const QString& packed, const QString& plain) {
     QFile expected(plain);
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(fileops::openFile(packed.toStdString(), "rb"), &std::fclose);
+    const fileops::FilePtr in(fileops::openFile(packed.toStdString(), "rb"));
     if (!in || !expected.open(QIODevice::ReadOnly))
         return false;
     std::vector<char> chunk;

@@ -4,17 +4,16 @@
 #include "services/message_box.h"
 #include "ui/boots_model.h"
 #include "ui/look.h"
+#include "ui/name_validator.h"
 #include "ui/twips.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSignalBlocker>
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 
 namespace {
@@ -43,17 +42,10 @@ const BoxRow Boxes[8] = {
     {"Swerve", true, {120, 3120, 5415, 615}, 5175, 1},
 };
 
-// The value a group or stat box stands for: a number (digits with an optional sign, blanks
-// around and decimal fraction) rounded half to even and capped at `limit`. A text that is not
-// a number, and a number below 0, give 1.
-std::uint8_t boxValue(const QString& text, double limit) {
-    static const QRegularExpression number(QStringLiteral("^ *[+-]?[0-9]+([.,][0-9]*)? *$"));
-    if (!number.match(text).hasMatch())
-        return 1;
-    const double value =
-        std::nearbyint(QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
-    return value < 0 ? 1 : static_cast<std::uint8_t>(std::min(value, limit));
-}
+// The model column that each box shows and edits.
+constexpr int Box_Column[8] = {
+    BootsModel::Id,           BootsModel::Group,        BootsModel::Name,     BootsModel::ShotPower,
+    BootsModel::ShotAccuracy, BootsModel::Acceleration, BootsModel::TopSpeed, BootsModel::Swerve};
 
 // The code of the character a key types (Backspace is 8); 0 for keys that type nothing:
 // arrows, Home, End, and Delete and Tab, whose key events may carry a control character.
@@ -86,6 +78,9 @@ BootEditor::BootEditor(BootsModel* model, QWidget* client) : QObject(client), Mo
     connect(Model, &BootsModel::dataChanged, this,
             [this](const QModelIndex& first, const QModelIndex& last) {
                 Update_Items(first.row(), last.row());
+                // A change made elsewhere shows at once; the box being typed in keeps its text.
+                if (Boot_Shown && first.row() <= Current_Index && Current_Index <= last.row())
+                    Show_Stored(Focused_Box());
             });
     connect(Model, &BootsModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) {
@@ -108,8 +103,7 @@ void BootEditor::setBusy(bool busy) {
 }
 
 void BootEditor::showStored() {
-    if (Boot_Shown)
-        Select_Boot(Current_Index);
+    Show_Stored();
 }
 
 QWidget* BootEditor::firstControl() const {
@@ -155,6 +149,7 @@ void BootEditor::createControls(QWidget* client) {
         place(Txt[i], {120, 240, row.boxWidth, 285});
     }
     Txt[0]->setReadOnly(true);
+    new NameValidator(Txt[Name_Box]);
     Reset_Editor(); // the boxes' initial texts, the stats frame hidden
 
     // A file dropped on a box opens in the window instead of putting its name into the box.
@@ -181,30 +176,31 @@ void BootEditor::List1_Click() {
     Current_Index = static_cast<std::uint8_t>(row);
     Boot_Shown = true;
     ++Edit_Run;
+    Show_Stored();
+}
+
+void BootEditor::Show_Stored(int except) {
+    if (!Boot_Shown)
+        return;
     Filling_Boxes = true;
-    const boots::BootRecord& boot = Model->boot(Current_Index);
-    const QString texts[8] = {
-        QString::number(boot.ID),           QString::number(boot.Grupa),
-        QString::fromStdString(boot.Nazwa), QString::number(boot.Sila),
-        QString::number(boot.Precyzja),     QString::number(boot.Przyspieszenie),
-        QString::number(boot.Szybkosc),     QString::number(boot.Podkrecanie)};
-    for (std::size_t box = 0; box < Txt.size(); ++box)
-        Txt[box]->showWhole(texts[box]);
+    for (int box = 0; box < static_cast<int>(Txt.size()); ++box) {
+        const QString stored =
+            Model->data(Model->index(Current_Index, Box_Column[box]), Qt::EditRole).toString();
+        if (box != except && Txt[box]->text() != stored)
+            Txt[box]->showWhole(stored);
+    }
     Filling_Boxes = false;
+}
+
+int BootEditor::Focused_Box() const {
+    const auto box = std::find_if(Txt.begin(), Txt.end(), [](TxtBox* b) { return b->hasFocus(); });
+    return box == Txt.end() ? -1 : static_cast<int>(box - Txt.begin());
 }
 
 void BootEditor::Txt_Change(int Index) {
     if (Filling_Boxes || !Boot_Shown)
         return;
-    boots::BootRecord boot = Model->boot(Current_Index);
-    boot.Nazwa = Qel_Baza::Clamp_Name(Txt[Name_Box]->text().toStdString());
-    boot.Grupa = Qel_Baza::Clamp_Group(boxValue(Txt[kGroupBox]->text(), Qel_Baza::Group_Highest));
-    std::uint8_t* stats[] = {&boot.Sila, &boot.Precyzja, &boot.Przyspieszenie, &boot.Szybkosc,
-                             &boot.Podkrecanie};
-    for (int k = 0; k < 5; ++k)
-        *stats[k] =
-            Qel_Baza::Clamp_Stat(boxValue(Txt[kFirstStatBox + k]->text(), Qel_Baza::Stat_Highest));
-    Model->changeBoot(Current_Index, boot, Edit_Run * 8 + Index);
+    Model->changeField(Current_Index, Box_Column[Index], Txt[Index]->text(), Edit_Run * 8 + Index);
 }
 
 void BootEditor::Txt_KeyPress(int Index, int& KeyAscii) {
@@ -270,9 +266,9 @@ void BootEditor::Fill_List() {
 
 QString BootEditor::Item_Text(int row) const {
     const boots::BootRecord& boot = Model->boot(row);
-    return QString::number(boot.ID) + (Model->isFresh(row)
-                                           ? QStringLiteral(": -")
-                                           : QLatin1Char(':') + QString::fromStdString(boot.Nazwa));
+    return QString::number(boot.ID) +
+           (Model->isFresh(row) ? QStringLiteral(": -")
+                                : QLatin1Char(':') + BootsModel::visibleName(boot.Nazwa));
 }
 
 void BootEditor::Update_Items(int first, int last) {
@@ -296,8 +292,16 @@ bool BootEditor::eventFilter(QObject* watched, QEvent* event) {
     const auto box = std::find(Txt.begin(), Txt.end(), watched);
     if (box == Txt.end())
         return QObject::eventFilter(watched, event);
+    const int index = static_cast<int>(box - Txt.begin());
     if (event->type() == QEvent::FocusIn) // another box chosen: typing starts a new undo step
         ++Edit_Run;
+    // A box that is left, or where Enter is pressed, shows what is stored.
+    const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+    if ((event->type() == QEvent::FocusOut &&
+         static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) ||
+        (key && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter))) {
+        Show_Stored();
+    }
     // Undo and redo keys reach the window's history, not the box's own.
     if (event->type() == QEvent::ShortcutOverride &&
         History_Keys.contains(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination())))
@@ -310,6 +314,6 @@ bool BootEditor::eventFilter(QObject* watched, QEvent* event) {
     if (code == 0)
         return false;
     int KeyAscii = code;
-    Txt_KeyPress(static_cast<int>(box - Txt.begin()), KeyAscii);
+    Txt_KeyPress(index, KeyAscii);
     return KeyAscii == 0;
 }

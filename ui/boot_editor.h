@@ -52,6 +52,10 @@ private:
     void Txt_KeyPress(int Index, int& KeyAscii);
     void Cmd_Dodaj_Click();
 
+    // Every box but `except` that does not show the stored value of its field shows it again.
+    void Show_Stored(int except = -1);
+    // The index of the box that has the focus, or -1.
+    int Focused_Box() const;
     // Selects list row Row alone (-1: none); the list then raises List1_Click.
     void Select_Row(int Row);
     // Selects list row `row` and shows its boot in the boxes, as a click on it does; -1 resets.

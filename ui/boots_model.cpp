@@ -1,45 +1,169 @@
 #include "ui/boots_model.h"
 
+#include "boots/cp1250.h"
 #include "boots/qel_baza.h"
 
+#include <QColor>
+#include <QRegularExpression>
 #include <QUndoStack>
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 using boots::BootRecord;
 
-// A change of one boot. The first redo, when it is pushed, only stores the change; later ones
-// also show the boot.
-class BootsModel::BootStep : public QUndoCommand {
+namespace {
+
+// True when `text` is a number as the editor reads one: digits with an optional sign, blanks
+// around and decimal fraction.
+bool isNumber(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^ *[+-]?[0-9]+([.,][0-9]*)? *$"));
+    return number.match(text).hasMatch();
+}
+
+// The value a group or stat text stands for: a number rounded half to even and capped at
+// `highest`. A text that is not a number, and a number below 0, give 1.
+std::uint8_t numberIn(const QString& text, int highest) {
+    if (!isNumber(text))
+        return 1;
+    const double value =
+        std::nearbyint(QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
+    return value < 0 ? 1 : static_cast<std::uint8_t>(std::min(value, double(highest)));
+}
+
+// The stat field of `boot` that `column` stands for; null for other columns.
+template <typename Boot> auto statField(Boot& boot, int column) -> decltype(&boot.Sila) {
+    switch (column) {
+    case BootsModel::ShotPower:
+        return &boot.Sila;
+    case BootsModel::ShotAccuracy:
+        return &boot.Precyzja;
+    case BootsModel::Acceleration:
+        return &boot.Przyspieszenie;
+    case BootsModel::TopSpeed:
+        return &boot.Szybkosc;
+    case BootsModel::Swerve:
+        return &boot.Podkrecanie;
+    default:
+        return nullptr;
+    }
+}
+
+// The value of the field `column` stands for, as a number (the name column: none).
+int numberOf(const BootRecord& boot, int column) {
+    if (column == BootsModel::Group)
+        return boot.Grupa;
+    if (column == BootsModel::Id)
+        return boot.ID;
+    const std::uint8_t* stat = statField(boot, column);
+    return stat ? *stat : -1;
+}
+
+// The range the editor gives the field of `column`; {0, 0} for a column it does not edit as a
+// number.
+std::pair<int, int> rangeOf(int column) {
+    if (column == BootsModel::Group)
+        return {Qel_Baza::Group_Lowest, Qel_Baza::Group_Highest};
+    if (column >= BootsModel::ShotPower && column <= BootsModel::Swerve)
+        return {Qel_Baza::Stat_Lowest, Qel_Baza::Stat_Highest};
+    return {0, 0};
+}
+
+// Stores `value` in the group or stat field of `column`.
+void setNumber(BootRecord& boot, int column, int value) {
+    const auto byte = static_cast<std::uint8_t>(value);
+    if (column == BootsModel::Group)
+        boot.Grupa = byte;
+    else if (std::uint8_t* stat = statField(boot, column))
+        *stat = byte;
+}
+
+// Puts what `text` stands for into the field of `column` of `boot`, corrected as the editor
+// corrects it. False for a column the editor does not edit, a name the file cannot hold, and,
+// where `numbersOnly`, a group or stat text that is not a number.
+bool putCorrected(BootRecord& boot, int column, const QString& text, bool numbersOnly = false) {
+    if (column == BootsModel::Name) {
+        if (!BootsModel::unstorable(text).isEmpty())
+            return false;
+        boot.Nazwa = Qel_Baza::Clamp_Name(text.toStdString());
+        return true;
+    }
+    const int highest = rangeOf(column).second;
+    if (highest == 0 || (numbersOnly && !isNumber(text)))
+        return false;
+    const std::uint8_t value = numberIn(text, highest);
+    setNumber(boot, column,
+              column == BootsModel::Group ? Qel_Baza::Clamp_Group(value)
+                                          : Qel_Baza::Clamp_Stat(value));
+    return true;
+}
+
+// Puts `text` into the field of `column` of `boot` exactly as it is. Returns why it cannot be
+// (`boot` then unchanged), or an empty text.
+QString putExact(BootRecord& boot, int column, const QString& text) {
+    if (column == BootsModel::Name) {
+        const QString missing = BootsModel::unstorable(text);
+        if (!missing.isEmpty())
+            return QStringLiteral("znaku „%1” nie można zapisać w pliku butów").arg(missing);
+        if (text.toUcs4().size() > Qel_Baza::Name_Limit)
+            return QStringLiteral("nazwa ma więcej niż %1 znaków").arg(Qel_Baza::Name_Limit);
+        boot.Nazwa = text.toStdString();
+        return QString();
+    }
+    const auto [lowest, highest] = rangeOf(column);
+    if (highest == 0)
+        return QStringLiteral("tej kolumny nie można zmieniać");
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
+    const QString number = text.trimmed();
+    if (!digits.match(number).hasMatch())
+        return QStringLiteral("„%1” nie jest liczbą całkowitą").arg(text);
+    const int value = number.toInt();
+    if (value < lowest || value > highest)
+        return QStringLiteral("„%1” jest poza zakresem %2–%3").arg(text).arg(lowest).arg(highest);
+    setNumber(boot, column, value);
+    return QString();
+}
+
+} // namespace
+
+// A change of one or more boots. The first redo, when it is pushed, only stores the changes;
+// later ones also show the first boot changed.
+class BootsModel::BootsStep : public QUndoCommand {
 public:
-    BootStep(BootsModel& model, int row, int merge, BootRecord after)
-        : Model(model), Row(row), Merge(merge), Before(model.boot(row)),
-          Fresh_Before(model.isFresh(row)), After(std::move(after)) {}
+    struct Change {
+        int row;
+        BootRecord before, after;
+        bool freshBefore;
+    };
+    BootsStep(BootsModel& model, std::vector<Change> changes, int merge)
+        : Model(model), Changes(std::move(changes)), Merge(merge) {}
     int id() const override { return Merge < 0 ? -1 : 1; }
     bool mergeWith(const QUndoCommand* other) override {
-        const auto* next = static_cast<const BootStep*>(other);
-        if (next->Merge != Merge || next->Row != Row)
+        const auto* next = static_cast<const BootsStep*>(other);
+        if (next->Merge != Merge || Changes.size() != 1 || next->Changes.size() != 1 ||
+            next->Changes[0].row != Changes[0].row)
             return false;
-        After = next->After;
-        setObsolete(After == Before); // changed back to what was stored
+        Changes[0].after = next->Changes[0].after;
+        setObsolete(Changes[0].after == Changes[0].before); // changed back to what was stored
         return true;
     }
     void undo() override {
-        Model.store(Row, Before, Fresh_Before);
-        emit Model.stepShown(Row);
+        for (const Change& change : Changes)
+            Model.store(change.row, change.before, change.freshBefore);
+        emit Model.stepShown(Changes.front().row);
     }
     void redo() override {
-        Model.store(Row, After, false);
+        for (const Change& change : Changes)
+            Model.store(change.row, change.after, false);
         if (Done)
-            emit Model.stepShown(Row);
+            emit Model.stepShown(Changes.front().row);
         Done = true;
     }
 
 private:
     BootsModel& Model;
-    int Row, Merge;
-    BootRecord Before;
-    bool Fresh_Before;
-    BootRecord After;
+    std::vector<Change> Changes;
+    int Merge;
     bool Done = false;
 };
 
@@ -86,6 +210,8 @@ void BootsModel::setTable(std::unique_ptr<Qel_Baza> table) {
     beginResetModel();
     Table = std::move(table);
     Fresh.assign(Table->Boots_All().size(), false);
+    Saved.clear();
+    Saved_Count = rowCount();
     endResetModel();
 }
 
@@ -105,7 +231,41 @@ int BootsModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
+QString BootsModel::visibleName(const std::string& name) {
+    QString shown = QString::fromStdString(name);
+    for (QChar& c : shown) {
+        if (c.unicode() < 0x20)
+            c = QChar(0x2400 + c.unicode()); // the control pictures: U+240A for a line feed
+        else if (c.unicode() == 0x7F)
+            c = QChar(0x2421);
+        else if (c.unicode() >= 0x80 && c.unicode() < 0xA0)
+            c = QChar(QChar::ReplacementCharacter);
+    }
+    return shown;
+}
+
+int BootsModel::fieldNumber(const BootRecord& boot, int column) {
+    return numberOf(boot, column);
+}
+
+QString BootsModel::unstorable(const QString& name) {
+    const QByteArray utf8 = name.toUtf8();
+    const boots::Cp1250Fit fit =
+        boots::cp1250Fit(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    if (fit.ok)
+        return QString();
+    const QList<uint> characters = name.toUcs4();
+    const char32_t missing = fit.length < static_cast<std::size_t>(characters.size())
+                                 ? characters[static_cast<qsizetype>(fit.length)]
+                                 : char32_t(QChar::ReplacementCharacter);
+    return QString::fromUcs4(&missing, 1);
+}
+
 QVariant BootsModel::data(const QModelIndex& index, int role) const {
+    if (index.isValid() && role == Qt::BackgroundRole && differs(index.row(), index.column()))
+        return QColor(255, 236, 160);
+    if (index.isValid() && role == Qt::TextAlignmentRole && index.column() != Name)
+        return int(Qt::AlignCenter);
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     const BootRecord& b = boot(index.row());
@@ -115,21 +275,13 @@ QVariant BootsModel::data(const QModelIndex& index, int role) const {
     case Id:
         return b.ID;
     case Name:
-        return QString::fromStdString(b.Nazwa);
+        return role == Qt::DisplayRole ? visibleName(b.Nazwa) : QString::fromStdString(b.Nazwa);
     case Group:
         return b.Grupa;
-    case ShotPower:
-        return b.Sila;
-    case ShotAccuracy:
-        return b.Precyzja;
-    case Acceleration:
-        return b.Przyspieszenie;
-    case TopSpeed:
-        return b.Szybkosc;
-    case Swerve:
-        return b.Podkrecanie;
-    default:
-        return {};
+    default: {
+        const std::uint8_t* stat = statField(b, index.column());
+        return stat ? QVariant(*stat) : QVariant();
+    }
     }
 }
 
@@ -143,11 +295,117 @@ QVariant BootsModel::headerData(int section, Qt::Orientation orientation, int ro
                                                  : QVariant();
 }
 
-bool BootsModel::changeBoot(int row, const BootRecord& record, int merge) {
-    if (row < 0 || row >= rowCount() || boot(row) == record)
+Qt::ItemFlags BootsModel::flags(const QModelIndex& index) const {
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return index.column() > Id ? flags | Qt::ItemIsEditable : flags;
+}
+
+bool BootsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    return index.isValid() && role == Qt::EditRole &&
+           changeField(index.row(), index.column(), value.toString());
+}
+
+bool BootsModel::changeField(int row, int column, const QString& text, int merge) {
+    if (row < 0 || row >= rowCount())
         return false;
-    History->push(new BootStep(*this, row, merge, record));
+    BootRecord changed = boot(row);
+    return putCorrected(changed, column, text) && changeBoot(row, changed, merge);
+}
+
+bool BootsModel::changeBoot(int row, const BootRecord& record, int merge) {
+    return row >= 0 && row < rowCount() && changeBoots({{row, record}}, merge);
+}
+
+bool BootsModel::changeBoots(const std::vector<std::pair<int, BootRecord>>& changed, int merge) {
+    std::vector<BootsStep::Change> changes;
+    for (const auto& [row, after] : changed)
+        if (!(boot(row) == after))
+            changes.push_back({row, boot(row), after, isFresh(row)});
+    if (changes.empty())
+        return false;
+    History->push(new BootsStep(*this, std::move(changes), merge));
     return true;
+}
+
+// Cells of one row are applied to one copy of its boot, rows in the order first met.
+template <typename Apply>
+static std::vector<std::pair<int, BootRecord>>
+changedBoots(const BootsModel& model, const std::vector<BootsModel::Cell>& cells, Apply apply) {
+    std::vector<std::pair<int, BootRecord>> boots;
+    std::unordered_map<int, std::size_t> at;
+    for (const BootsModel::Cell& cell : cells) {
+        if (cell.row < 0 || cell.row >= model.rowCount())
+            continue;
+        const auto [slot, added] = at.emplace(cell.row, boots.size());
+        if (added)
+            boots.emplace_back(cell.row, model.boot(cell.row));
+        apply(boots[slot->second].second, cell.column);
+    }
+    return boots;
+}
+
+bool BootsModel::fillCells(const std::vector<Cell>& cells, const QString& text) {
+    return changeBoots(changedBoots(*this, cells, [&text](BootRecord& boot, int column) {
+        putCorrected(boot, column, text, true);
+    }));
+}
+
+bool BootsModel::stepCells(const std::vector<Cell>& cells, int step) {
+    return changeBoots(changedBoots(*this, cells, [step](BootRecord& boot, int column) {
+        const auto [lowest, highest] = rangeOf(column);
+        if (highest != 0)
+            setNumber(boot, column, std::clamp(numberOf(boot, column) + step, lowest, highest));
+    }));
+}
+
+QString BootsModel::putCells(const std::vector<std::pair<Cell, QString>>& values) {
+    std::vector<Cell> cells;
+    for (const auto& value : values)
+        cells.push_back(value.first);
+    QString problem;
+    std::size_t next = 0;
+    auto boots = changedBoots(*this, cells, [&](BootRecord& boot, int column) {
+        const auto& [cell, text] = values[next++];
+        const QString why = problem.isEmpty() ? putExact(boot, column, text) : QString();
+        if (!why.isEmpty())
+            problem = QStringLiteral("wiersz %1 (ID %2), kolumna „%3”: %4")
+                          .arg(cell.row)
+                          .arg(boot.ID)
+                          .arg(headerData(column, Qt::Horizontal).toString(), why);
+    });
+    if (problem.isEmpty())
+        changeBoots(boots);
+    return problem;
+}
+
+bool BootsModel::differs(int row, int column) const {
+    if (row >= Saved_Count)
+        return true;
+    const auto saved = Saved.find(row);
+    if (saved == Saved.end() || column == Position)
+        return false;
+    const BootRecord& now = boot(row);
+    return column == Name ? now.Nazwa != saved->second.Nazwa
+                          : numberOf(now, column) != numberOf(saved->second, column);
+}
+
+int BootsModel::differingBoots() const {
+    int count = std::abs(rowCount() - Saved_Count);
+    for (const auto& [row, saved] : Saved)
+        count += row < rowCount() && !(boot(row) == saved);
+    return count;
+}
+
+void BootsModel::markSaved() {
+    Saved.clear();
+    Saved_Count = rowCount();
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), {Qt::BackgroundRole});
+}
+
+void BootsModel::remember(int row) {
+    if (row < Saved_Count)
+        Saved.emplace(row, boot(row));
 }
 
 std::uint8_t BootsModel::addBoot(int shownBefore) {
@@ -166,6 +424,7 @@ bool BootsModel::replaceAll(std::vector<BootRecord> records) {
 }
 
 void BootsModel::store(int row, const BootRecord& record, bool fresh) {
+    remember(row);
     Table->Set_Boot(static_cast<std::size_t>(row), record);
     Fresh[static_cast<std::size_t>(row)] = fresh;
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
@@ -181,6 +440,7 @@ void BootsModel::appendBlank() {
 
 void BootsModel::removeLast() {
     const int row = rowCount() - 1;
+    remember(row);
     beginRemoveRows(QModelIndex(), row, row);
     Table->Usun_Ostatni();
     Fresh.pop_back();
@@ -188,6 +448,8 @@ void BootsModel::removeLast() {
 }
 
 void BootsModel::resetTo(const std::vector<BootRecord>& records) {
+    for (int row = 0; row < std::min(rowCount(), Saved_Count); ++row)
+        remember(row);
     beginResetModel();
     Table->Zastap(records);
     Fresh.assign(records.size(), false);

@@ -7,6 +7,8 @@
 #include <QAbstractTableModel>
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 class QUndoStack;
@@ -29,6 +31,12 @@ public:
         ColumnCount
     };
 
+    // A cell: a boot's row and a column.
+    struct Cell {
+        int row;
+        int column;
+    };
+
     // A model over an empty table with no file loaded; its changes go to `history`.
     explicit BootsModel(QUndoStack* history, QObject* parent = nullptr);
     ~BootsModel() override;
@@ -46,11 +54,33 @@ public:
     // True for a boot added and not changed since.
     bool isFresh(int row) const;
 
+    // The name as a list or table shows it: control characters as visible marks, never as line
+    // breaks or tabs.
+    static QString visibleName(const std::string& name);
+
+    // The value of the field of `boot` that a number column stands for; -1 for the name.
+    static int fieldNumber(const boots::BootRecord& boot, int column);
+
+    // The first character of `name` that the boots file cannot hold (Windows-1250); empty when
+    // it holds them all.
+    static QString unstorable(const QString& name);
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Edits a cell as changeField does.
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+    // Stores what `text` stands for in the field of `column` of the boot at `row`, corrected as
+    // the editor corrects it, and keeps every other field as stored: a group is a number rounded
+    // half to even, 255 at most, and 1 for 0 or what is not a number; a stat likewise from 1 to 5;
+    // a name its first 60 characters. One undo step, merged as changeBoot merges. False, with
+    // nothing changed, for a column that is read only, a name the boots file cannot hold, or a
+    // value that is stored already.
+    bool changeField(int row, int column, const QString& text, int merge = -1);
 
     // Stores `record` at `row` as it is, as one undo step. Steps with the same `merge` key (0 or
     // more) for the same row become one, and a step that ends where it began is dropped. False,
@@ -66,16 +96,45 @@ public:
     // afresh. False, with nothing changed, when the table refuses them.
     bool replaceAll(std::vector<boots::BootRecord> records);
 
+    // Puts what `text` stands for into every cell of `cells` whose column takes it (a name column
+    // any name the file can hold, a group or stat column a number), corrected as changeField
+    // corrects it. One undo step; false when nothing changes.
+    bool fillCells(const std::vector<Cell>& cells, const QString& text);
+
+    // Raises (`step` 1) or lowers (-1) every group and stat among `cells` by one, kept within the
+    // range the editor gives that field. One undo step; false when nothing changes.
+    bool stepCells(const std::vector<Cell>& cells, int step);
+
+    // Puts each text into its cell exactly as it is, corrected in no way. When a text is not a
+    // value its cell can hold as it is (a read-only column, not a whole number, outside 1 to 255
+    // for a group or 1 to 5 for a stat, a name the file cannot hold or longer than 60
+    // characters), nothing changes and the reason names the first such cell. One undo step;
+    // an empty reason on success.
+    QString putCells(const std::vector<std::pair<Cell, QString>>& values);
+
+    // True when the cell differs from the table as last opened or saved (every cell of a boot
+    // added since).
+    bool differs(int row, int column) const;
+    // How many boots differ from the table as last opened or saved, boots added or taken away
+    // since included.
+    int differingBoots() const;
+    // The table as it is now is the one saved: no cell differs.
+    void markSaved();
+
 signals:
     // An undo or redo has changed the boot at `row`, or put back the time when it was shown;
     // -1 when no boot was shown then. Views show that boot.
     void stepShown(int row);
 
 private:
-    class BootStep;
+    class BootsStep;
     class AddStep;
     class TableStep;
 
+    // Pushes one undo step that stores each changed record in its row; false when none differs.
+    bool changeBoots(const std::vector<std::pair<int, boots::BootRecord>>& changed, int merge = -1);
+    // Keeps the saved value of `row` before it first changes.
+    void remember(int row);
     void store(int row, const boots::BootRecord& record, bool fresh);
     void appendBlank();
     void removeLast();
@@ -84,4 +143,8 @@ private:
     QUndoStack* History;
     std::unique_ptr<Qel_Baza> Table;
     std::vector<bool> Fresh; // per row: added and not changed since
+    // The table as last opened or saved: its boot count, and the saved value of each row changed
+    // since (no copy of the rest).
+    int Saved_Count = 0;
+    std::unordered_map<int, boots::BootRecord> Saved;
 };

@@ -5,6 +5,7 @@
 #include "ui/boot_editor.h"
 #include "ui/boots_model.h"
 #include "ui/frm_help.h"
+#include "ui/frm_table.h"
 #include "ui/look.h"
 #include "ui/twips.h"
 #include "ui/work_folder.h"
@@ -47,6 +48,7 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
     connect(Help, &QAction::triggered, this, &FrmMain::Help_Click);
     connect(MnuUndo, &QAction::triggered, this, &FrmMain::MnuUndo_Click);
     connect(MnuRedo, &QAction::triggered, this, &FrmMain::MnuRedo_Click);
+    connect(MnuTable, &QAction::triggered, this, &FrmMain::MnuTable_Click);
     connect(Undo_Stack, &QUndoStack::canUndoChanged, MnuUndo, &QAction::setEnabled);
     connect(Undo_Stack, &QUndoStack::canRedoChanged, MnuRedo, &QAction::setEnabled);
     connect(Undo_Stack, &QUndoStack::cleanChanged, this,
@@ -102,6 +104,9 @@ void FrmMain::createActions() {
     MnuRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     MnuRedo->setEnabled(false);
+    MnuTable = makeAction(QStringLiteral("MnuTable"), QStringLiteral("Tabela butów"),
+                          QKeySequence(Qt::CTRL | Qt::Key_T));
+    MnuTable->setEnabled(false);
 }
 
 void FrmMain::createMenus() {
@@ -120,6 +125,8 @@ void FrmMain::createMenus() {
     MnuEdit->setObjectName(QStringLiteral("MnuEdit"));
     MnuEdit->addAction(MnuUndo);
     MnuEdit->addAction(MnuRedo);
+    MnuEdit->addSeparator();
+    MnuEdit->addAction(MnuTable);
     menuBar()->addAction(Help);
 }
 
@@ -148,4 +155,14 @@ void FrmMain::MnuUndo_Click() {
 void FrmMain::MnuRedo_Click() {
     if (!Busy())
         Undo_Stack->redo();
+}
+
+void FrmMain::MnuTable_Click() {
+    if (Busy())
+        return;
+    if (!Table_Form)
+        Table_Form = new FrmTable(Boots, Undo_Stack);
+    Table_Form->show();
+    Table_Form->raise();
+    Table_Form->activateWindow();
 }

@@ -13,6 +13,7 @@
 
 class BootEditor;
 class BootsModel;
+class FrmTable;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -109,6 +110,8 @@ private:
 
     void MnuUndo_Click();
     void MnuRedo_Click();
+    // Opens the table window, or brings the open one to the front.
+    void MnuTable_Click();
 
     // Help (frm_main.cpp).
     void Help_Click();
@@ -126,6 +129,7 @@ private:
     QMenu* MnuEdit = nullptr;
     QAction* MnuUndo = nullptr;
     QAction* MnuRedo = nullptr;
+    QAction* MnuTable = nullptr;
     QAction* Help = nullptr;
 
     // Window state.
@@ -145,4 +149,5 @@ private:
     bool Stop_Chosen = false;   // the user stopped the tool for the pending command
     bool Skip_Question = false; // the next unsaved-changes question is answered Discard
     QPointer<FrmHelp> Help_Form;
+    QPointer<FrmTable> Table_Form;
 };

@@ -7,6 +7,7 @@
 #include "ui/boot_editor.h"
 #include "ui/boots_model.h"
 #include "ui/frm_help.h"
+#include "ui/frm_table.h"
 #include "ui/frm_main.h"
 #include "ui/frm_progress.h"
 #include "ui/work_folder.h"
@@ -165,6 +166,8 @@ QString FrmMain::Open_Folder() const {
 }
 
 void FrmMain::Form_Unload() {
+    if (Table_Form)
+        Table_Form->close();
     Clear_Temp();
 }
 
@@ -234,6 +237,8 @@ void FrmMain::Show_Busy(bool busy) {
         Focus_Before = focusWidget();
     Editor->setBusy(busy);
     centralWidget()->setEnabled(!busy);
+    if (Table_Form)
+        Table_Form->setEnabled(!busy);
     MnuEdit->menuAction()->setEnabled(!busy);
     for (QAction* command : {MnuSaveFile, MnuExportCsv, MnuImportCsv})
         command->setEnabled(!busy && !Chosen_File.isEmpty());
@@ -352,7 +357,7 @@ void FrmMain::Open_File(const QString& path) {
     Chosen_Stamp = stamp;
     if (!Work->portable())
         settings().setValue(kLastFolder, QFileInfo(path).absolutePath());
-    for (QAction* command : {MnuSaveFile, MnuExportCsv, MnuImportCsv})
+    for (QAction* command : {MnuSaveFile, MnuExportCsv, MnuImportCsv, MnuTable})
         command->setEnabled(true);
     Boots->setTable(std::move(loaded));
     Undo_Stack->clear();
@@ -419,6 +424,7 @@ void FrmMain::Cmd_Zapisz_Click() {
     Chosen_Stamp = FileStamp::Of(Chosen_File);
     Clear_Temp();
     Undo_Stack->setClean();
+    Boots->markSaved();
     korvane::showMessage(this, {QStringLiteral("Zapisano plik"), {}, korvane::MessageIcon::None});
 }
 

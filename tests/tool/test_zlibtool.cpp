@@ -253,6 +253,16 @@ TEST_F(ZlibTool, OtherArgumentsGetTheUsageLine) {
     }
 }
 
+TEST_F(ZlibTool, HelpGetsTheUsageLine) {
+    for (const char* ask : {"--help", "-h", "/?"}) {
+        SCOPED_TRACE(ask);
+        const Outcome outcome = runTool({ask});
+        EXPECT_EQ(outcome.exitCode, 0);
+        EXPECT_EQ(outcome.out.rfind("usage: zlibtool PATH [-d]", 0), 0u) << outcome.out;
+        EXPECT_EQ(outcome.err, "");
+    }
+}
+
 TEST_F(ZlibTool, TakesNamesExactlyAsGiven) {
     // Over Windows' classic limit of 260 characters in all, within 255 bytes a name on Linux.
     const std::string longName = "Łódź " + std::string(200, 'a') + ".bin";

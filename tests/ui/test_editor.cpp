@@ -104,7 +104,7 @@ private slots:
     void keyFilter();
     void storedValue_data();
     void storedValue();
-    void longNameCutAtFirstChange();
+    void longNameCutOnlyWhenEdited();
     void addBeforeAnyFile();
     void addAfterFile();
     void addUpTo255ThenRefused();
@@ -402,19 +402,21 @@ void TestEditor::storedValue() {
     QCOMPARE(itemChanges.count(), 0);
 }
 
-void TestEditor::longNameCutAtFirstChange() {
+void TestEditor::longNameCutOnlyWhenEdited() {
     QVERIFY(openFile(makeBin(QStringLiteral("boots"), Sample)));
     list()->setCurrentRow(2);
     QCOMPARE(box(2)->text(), QString::fromStdString(LongName));
-    QCOMPARE(window->Baza().Boots_All(), Sample);
 
     box(3)->setFocus();
     QTest::keyClick(box(3), Qt::Key_Backspace);
     QTest::keyClicks(box(3), QStringLiteral("2"));
+    QCOMPARE(window->Baza().Get_Nazwa(2), LongName);
 
+    box(2)->setFocus();
+    QTest::keyClick(box(2), Qt::Key_End);
+    QTest::keyClick(box(2), Qt::Key_Backspace);
     const QString cut = QString::fromStdString(LongName).left(60);
     QVERIFY(cut.endsWith(QStringLiteral("ąę")));
-    QCOMPARE(box(2)->text(), QString::fromStdString(LongName));
     QCOMPARE(QString::fromStdString(window->Baza().Get_Nazwa(2)), cut);
     QCOMPARE(list()->item(2)->text(), QStringLiteral("7:") + cut);
 }
@@ -450,7 +452,7 @@ void TestEditor::addAfterFile() {
     box(7)->setFocus();
     QTest::keyClick(box(7), Qt::Key_Backspace);
     QCOMPARE(list()->item(3)->text(), QStringLiteral("8:"));
-    expected[3] = {8, 1, "", 1, 1, 1, 1, 1};
+    expected[3] = {8, 0, "", 0, 0, 0, 0, 1}; // only the field edited
     QCOMPARE(window->Baza().Boots_All(), expected);
     QTest::keyClicks(box(2), QStringLiteral("N"));
     QCOMPARE(list()->item(3)->text(), QStringLiteral("8:N"));
@@ -575,7 +577,7 @@ void TestEditor::editSaveReopen() {
     pressAdd();
     QTest::keyClicks(box(2), QStringLiteral("Added"));
     expected.push_back(
-        {static_cast<std::uint8_t>(expected.back().ID + 1), 1, "Added", 1, 1, 1, 1, 1});
+        {static_cast<std::uint8_t>(expected.back().ID + 1), 0, "Added", 0, 0, 0, 0, 0});
     QCOMPARE(window->Baza().Boots_All(), expected);
     QCOMPARE(list()->item(1)->text(),
              QString::number(expected[1].ID) + QStringLiteral(":Nowa Łódka"));

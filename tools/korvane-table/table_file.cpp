@@ -2,11 +2,12 @@
 
 #include "boots/boots_csv.h"
 #include "boots/file_ops.h"
-#include "tools/zlibtool/zstream.h"
+#include "zstream/zstream.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <optional>
 
 using boots::BootRecord;
@@ -18,8 +19,8 @@ namespace {
 
 constexpr std::size_t kChunk = 1u << 16;
 
-std::string withError(const char* what, int error) {
-    return std::string(what) + ": " + std::strerror(error);
+std::string withError(const std::string& what, int error) {
+    return what + ": " + std::strerror(error);
 }
 
 // True when `bytes` begin as a zlib stream does (deflate, window and check bits valid).
@@ -39,21 +40,69 @@ std::string notATable(const unsigned char* header, std::size_t size) {
            " of its " + std::to_string(*count) + " boots";
 }
 
+std::string cannotHold(const std::vector<BootRecord>& records) {
+    return "a boots data file cannot hold " + std::to_string(records.size()) + " boots";
+}
+
+// Packs `table` into one zlib stream written to `out`; false when writing fails.
+bool pack(const std::vector<unsigned char>& table, std::FILE* out) {
+    std::size_t at = 0;
+    const auto source = [&table, &at](unsigned char* buffer, std::size_t capacity) {
+        const std::size_t n = std::min(capacity, table.size() - at);
+        std::memcpy(buffer, table.data() + at, n);
+        at += n;
+        return n;
+    };
+    return zstream_pack_from(source, out) == ZSTREAM_OK;
+}
+
+// fileops::replaceFile, refusing a read-only `target`: an empty result on success, otherwise what
+// failed.
+std::string replaceTarget(const std::string& target, const std::function<bool(std::FILE*)>& write,
+                          const std::function<bool(std::FILE*)>& check, fileops::Backup backup) {
+    if (fileops::isReadOnly(target))
+        return "cannot replace it: the file is read-only";
+    const fileops::ReplaceResult result = fileops::replaceFile(target, write, check, backup);
+    switch (result.step) {
+    case fileops::ReplaceStep::Done:
+        return {};
+    case fileops::ReplaceStep::Create:
+        return withError("cannot create a file beside it", result.error);
+    case fileops::ReplaceStep::Write:
+        return withError("write error", result.error);
+    case fileops::ReplaceStep::Check:
+        return "the file written does not read back the same";
+    case fileops::ReplaceStep::Backup:
+        return withError("cannot keep a backup in " + target + ".bak", result.error);
+    case fileops::ReplaceStep::Rename:
+        break;
+    }
+    return withError("cannot replace it", result.error);
+}
+
 } // namespace
 
 TableRead readTable(std::FILE* file) {
     unsigned char first[kHeaderSize];
     const std::size_t got = std::fread(first, 1, sizeof first, file);
-    if (std::ferror(file) || std::fseek(file, 0, SEEK_SET) != 0)
+    if (std::ferror(file))
         return {{}, withError("read error", errno)};
+    // The first bytes again, then the rest of the file; a read error ends it.
+    std::size_t replayed = 0;
+    const auto source = [&](unsigned char* buffer, std::size_t size) {
+        const std::size_t n = std::min(size, got - replayed);
+        std::memcpy(buffer, first + replayed, n);
+        replayed += n;
+        const std::size_t more = n < size ? std::fread(buffer + n, 1, size - n, file) : 0;
+        return std::ferror(file) ? 0 : n + more;
+    };
     if (got == sizeof first && boots::recordCount(boots::readHeader(first))) {
         std::size_t given = 0;
-        auto records =
-            boots::readBootsFile([file, &given](unsigned char* buffer, std::size_t size) {
-                const std::size_t n = std::fread(buffer, 1, size, file);
-                given += n;
-                return n;
-            });
+        auto records = boots::readBootsFile([&](unsigned char* buffer, std::size_t size) {
+            const std::size_t n = source(buffer, size);
+            given += n;
+            return n;
+        });
         if (std::ferror(file))
             return {{}, withError("read error", errno)};
         if (!records)
@@ -82,8 +131,8 @@ TableRead readTable(std::FILE* file) {
         }
         return true;
     };
-    const ZstreamResult result = zstream_unpack_to(file, sink);
-    if (result == ZSTREAM_READ_ERROR)
+    const ZstreamResult result = zstream_unpack_from(source, sink);
+    if (std::ferror(file))
         return {{}, withError("read error", errno)};
     // ZSTREAM_WRITE_ERROR means that the sink refused the header; notATable says why.
     if (result != ZSTREAM_OK && result != ZSTREAM_WRITE_ERROR)
@@ -101,50 +150,11 @@ bool readAll(std::FILE* file, std::string& text) {
     return !std::ferror(file);
 }
 
-std::string replaceFile(const std::string& target, const std::function<bool(std::FILE*)>& write,
-                        const std::function<bool(std::FILE*)>& check) {
-    std::string temp;
-    std::FILE* out = fileops::createTempBeside(target, temp);
-    if (!out)
-        return withError("cannot create a file beside it", errno);
-    bool ok = write(out);
-    int error = errno;
-    if (!fileops::flushAndClose(out) && ok) {
-        ok = false;
-        error = errno;
-    }
-    std::string failure;
-    if (!ok) {
-        failure = withError("write error", error);
-    } else {
-        std::FILE* back = fileops::openFile(temp, "rb");
-        const bool same = back && check(back);
-        if (back)
-            std::fclose(back);
-        if (!same)
-            failure = "the file written does not read back the same";
-    }
-    if (failure.empty() && !fileops::replaceWith(temp, target))
-        failure = withError("cannot replace it", errno);
-    if (!failure.empty())
-        fileops::removeFile(temp);
-    return failure;
-}
-
 std::string writePackedTable(const std::string& target, const std::vector<BootRecord>& records) {
     const std::optional<std::vector<unsigned char>> table = boots::encodeFile(records);
     if (!table)
-        return "a boots data file cannot hold " + std::to_string(records.size()) + " boots";
-    const auto write = [&table](std::FILE* out) {
-        std::size_t at = 0;
-        const auto source = [&table, &at](unsigned char* buffer, std::size_t capacity) {
-            const std::size_t n = std::min(capacity, table->size() - at);
-            std::memcpy(buffer, table->data() + at, n);
-            at += n;
-            return n;
-        };
-        return zstream_pack_from(source, out) == ZSTREAM_OK;
-    };
+        return cannotHold(records);
+    const auto write = [&table](std::FILE* out) { return pack(*table, out); };
     const auto check = [&table](std::FILE* in) {
         std::size_t at = 0;
         const auto same = [&table, &at](const unsigned char* data, std::size_t size) {
@@ -155,7 +165,16 @@ std::string writePackedTable(const std::string& target, const std::vector<BootRe
         };
         return zstream_unpack_to(in, same) == ZSTREAM_OK && at == table->size();
     };
-    return replaceFile(target, write, check);
+    return replaceTarget(target, write, check, fileops::Backup::KeepFirst);
+}
+
+std::string writePackedTable(std::FILE* out, const std::vector<BootRecord>& records) {
+    const std::optional<std::vector<unsigned char>> table = boots::encodeFile(records);
+    if (!table)
+        return cannotHold(records);
+    if (!pack(*table, out) || std::fflush(out) != 0)
+        return withError("write error", errno);
+    return {};
 }
 
 std::string writeCsvFile(const std::string& target, const std::vector<BootRecord>& records) {
@@ -172,7 +191,7 @@ std::string writeCsvFile(const std::string& target, const std::vector<BootRecord
         };
         return boots::encodeCsv(records, same) && std::fgetc(in) == EOF && !std::ferror(in);
     };
-    return replaceFile(target, write, check);
+    return replaceTarget(target, write, check, fileops::Backup::None);
 }
 
 } // namespace korvane_table

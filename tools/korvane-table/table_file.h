@@ -5,7 +5,6 @@
 #include "boots/boots_format.h"
 
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,28 +18,26 @@ struct TableRead {
 
 // Reads the table in `file`, told apart by its first bytes: a boots data file header means an
 // unpacked table, anything else must be one zlib stream holding one. Bytes after the last boot
-// of the table are ignored, as the editor ignores them. `file` must be seekable.
+// of the table are ignored, as the editor ignores them. `file` is read once, from where it
+// stands (standard input will do).
 TableRead readTable(std::FILE* file);
 
 // Reads everything from `file` into `text`; false, with errno set, on a read error.
 bool readAll(std::FILE* file, std::string& text);
 
-// Replaces `target` in one step: `write` fills a new file beside it, which is put on disk, and
-// `check` reads it back; only when both succeed is it renamed over `target` (created if missing).
-// An empty result on success; otherwise what failed, with `target` untouched and nothing left
-// beside it.
-std::string replaceFile(const std::string& target,
-                        const std::function<bool(std::FILE*)>& write,
-                        const std::function<bool(std::FILE*)>& check);
-
-// Replaces `target` with the boots data file of `records`, packed as one zlib stream, checked by
-// unpacking it again. Results as replaceFile.
+// Replaces `target` (created if missing) with the boots data file of `records`, packed as one
+// zlib stream, checked by unpacking it again, and keeps TARGET.bak of the file it replaces unless
+// one exists (fileops::replaceFile). A read-only `target` is refused. An empty result on success;
+// otherwise what failed, with `target` untouched.
 std::string writePackedTable(const std::string& target,
                              const std::vector<boots::BootRecord>& records);
 
-// Replaces `target` with the CSV text of `records`, checked by reading it back. Results as
-// replaceFile.
-std::string writeCsvFile(const std::string& target,
-                         const std::vector<boots::BootRecord>& records);
+// Writes the boots data file of `records`, packed as one zlib stream, to `out` and flushes it.
+// Results as writePackedTable.
+std::string writePackedTable(std::FILE* out, const std::vector<boots::BootRecord>& records);
+
+// Replaces `target` with the CSV text of `records`, checked by reading it back; no backup.
+// Results as writePackedTable.
+std::string writeCsvFile(const std::string& target, const std::vector<boots::BootRecord>& records);
 
 } // namespace korvane_table

@@ -1,10 +1,11 @@
 // zlibtool: packs a file into one zlib stream, or unpacks such a stream again.
 //   zlibtool PATH      writes PATH.zlib
 //   zlibtool PATH -d   writes PATH.unzlib
+//   zlibtool --help    (or -h, or /?) the usage line on standard output
 // Silent on success (exit 0). On failure it reports on stderr and exits 1, leaving no output
 // file and any earlier file of the output's name untouched; wrong arguments exit 2.
 #include "boots/file_ops.h"
-#include "tools/zlibtool/zstream.h"
+#include "zstream/zstream.h"
 
 #include <cerrno>
 #include <csignal>
@@ -17,43 +18,37 @@ namespace {
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+constexpr const char* kUsage = "usage: zlibtool PATH [-d]  (pack PATH into PATH.zlib, or with -d "
+                               "unpack it into PATH.unzlib)\n";
 
 int report(const std::string& path, const char* what, int error = 0) {
+    std::string text = "zlibtool: " + path + ": " + what;
     if (error != 0)
-        std::fprintf(stderr, "zlibtool: %s: %s: %s\n", path.c_str(), what, std::strerror(error));
-    else
-        std::fprintf(stderr, "zlibtool: %s: %s\n", path.c_str(), what);
+        text += std::string(": ") + std::strerror(error);
+    fileops::writeText(stderr, text + "\n");
     return kExitFailure;
 }
 
 int run(const std::string& inPath, bool unpack) {
     const std::string outPath = inPath + (unpack ? ".unzlib" : ".zlib");
-    std::FILE* in = fileops::openFile(inPath, "rb");
+    const fileops::FilePtr in(fileops::openFile(inPath, "rb"));
     if (!in)
         return report(inPath, "cannot open", errno);
-    std::string tempPath;
-    std::FILE* out = fileops::createTempBeside(outPath, tempPath);
-    if (!out) {
-        const int error = errno;
-        std::fclose(in);
-        return report(outPath, "cannot create", error);
-    }
-    const ZstreamResult result = unpack ? zstream_unpack(in, out) : zstream_pack(in, out);
-    const int error = errno;
-    std::fclose(in);
+    ZstreamResult result = ZSTREAM_OK;
+    const auto write = [&](std::FILE* out) {
+        result = unpack ? zstream_unpack(in.get(), out) : zstream_pack(in.get(), out);
+        return result == ZSTREAM_OK;
+    };
+    const fileops::ReplaceResult replaced = fileops::replaceFile(outPath, write);
+    if (replaced.step == fileops::ReplaceStep::Create)
+        return report(outPath, "cannot create", replaced.error);
     if (result != ZSTREAM_OK) {
-        std::fclose(out);
-        fileops::removeFile(tempPath);
         const bool io = result == ZSTREAM_READ_ERROR || result == ZSTREAM_WRITE_ERROR;
         return report(result == ZSTREAM_WRITE_ERROR ? outPath : inPath, zstream_message(result),
-                      io ? error : 0);
+                      io ? replaced.error : 0);
     }
-    // Complete and on the disk before it takes the output's name; removed on any failure.
-    if (!fileops::flushAndClose(out) || !fileops::replaceWith(tempPath, outPath)) {
-        const int error = errno;
-        fileops::removeFile(tempPath);
-        return report(outPath, zstream_message(ZSTREAM_WRITE_ERROR), error);
-    }
+    if (!replaced.ok())
+        return report(outPath, zstream_message(ZSTREAM_WRITE_ERROR), replaced.error);
     return 0;
 }
 
@@ -65,11 +60,12 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     const std::vector<std::string> args = fileops::arguments(argc, argv);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h" || args[0] == "/?"))
+        return fileops::writeText(stdout, kUsage) && std::fflush(stdout) == 0 ? 0 : kExitFailure;
     if (args.size() == 1)
         return run(args[0], false);
     if (args.size() == 2 && args[1] == "-d")
         return run(args[0], true);
-    std::fprintf(stderr, "usage: zlibtool PATH [-d]  (pack PATH into PATH.zlib, or with -d "
-                         "unpack it into PATH.unzlib)\n");
+    fileops::writeText(stderr, kUsage);
     return kExitUsage;
 }

@@ -1,4 +1,4 @@
-#include "tools/zlibtool/zstream.h"
+#include "zstream/zstream.h"
 
 #include <zlib.h>
 
@@ -13,10 +13,17 @@ bool writeOut(const unsigned char* buffer, const z_stream& strm, std::FILE* out)
 }
 
 // After the end of the stream: the input must hold nothing more.
-ZstreamResult checkEnd(const z_stream& strm, std::FILE* in) {
-    if (strm.avail_in > 0 || std::fgetc(in) != EOF)
-        return ZSTREAM_TRAILING;
-    return std::ferror(in) ? ZSTREAM_READ_ERROR : ZSTREAM_OK;
+ZstreamResult checkEnd(const z_stream& strm, const ZstreamSource& source) {
+    unsigned char more = 0;
+    return strm.avail_in > 0 || source(&more, 1) > 0 ? ZSTREAM_TRAILING : ZSTREAM_OK;
+}
+
+// Reads `in` for the unpacking; a read error ends the input, and its caller reports it.
+ZstreamSource fileSource(std::FILE* in) {
+    return [in](unsigned char* buffer, std::size_t capacity) {
+        const std::size_t n = std::fread(buffer, 1, capacity, in);
+        return std::ferror(in) ? 0 : n;
+    };
 }
 
 } // namespace
@@ -30,9 +37,7 @@ ZstreamResult zstream_pack(std::FILE* in, std::FILE* out) {
     return result == ZSTREAM_OK && std::ferror(in) ? ZSTREAM_READ_ERROR : result;
 }
 
-ZstreamResult zstream_pack_from(
-    const std::function<std::size_t(unsigned char* buffer, std::size_t capacity)>& source,
-    std::FILE* out) {
+ZstreamResult zstream_pack_from(const ZstreamSource& source, std::FILE* out) {
     z_stream strm{};
     if (deflateInit(&strm, Z_DEFAULT_COMPRESSION) != Z_OK)
         return ZSTREAM_NO_MEMORY;
@@ -58,9 +63,7 @@ ZstreamResult zstream_pack_from(
     return result;
 }
 
-ZstreamResult
-zstream_unpack_to(std::FILE* in,
-                  const std::function<bool(const unsigned char*, std::size_t)>& sink) {
+ZstreamResult zstream_unpack_from(const ZstreamSource& source, const ZstreamSink& sink) {
     z_stream strm{};
     if (inflateInit(&strm) != Z_OK)
         return ZSTREAM_NO_MEMORY;
@@ -69,11 +72,7 @@ zstream_unpack_to(std::FILE* in,
     ZstreamResult result = ZSTREAM_OK;
     int ret = Z_OK;
     while (result == ZSTREAM_OK && ret != Z_STREAM_END) {
-        strm.avail_in = static_cast<uInt>(std::fread(inBuf, 1, kChunk, in));
-        if (std::ferror(in)) {
-            result = ZSTREAM_READ_ERROR;
-            break;
-        }
+        strm.avail_in = static_cast<uInt>(source(inBuf, kChunk));
         if (strm.avail_in == 0) {
             result = ZSTREAM_TRUNCATED;
             break;
@@ -98,9 +97,14 @@ zstream_unpack_to(std::FILE* in,
         } while (strm.avail_out == 0 && ret != Z_STREAM_END);
     }
     if (result == ZSTREAM_OK)
-        result = checkEnd(strm, in);
+        result = checkEnd(strm, source);
     inflateEnd(&strm);
     return result;
+}
+
+ZstreamResult zstream_unpack_to(std::FILE* in, const ZstreamSink& sink) {
+    const ZstreamResult result = zstream_unpack_from(fileSource(in), sink);
+    return std::ferror(in) ? ZSTREAM_READ_ERROR : result;
 }
 
 ZstreamResult zstream_unpack(std::FILE* in, std::FILE* out) {

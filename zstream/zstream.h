@@ -21,21 +21,27 @@ enum ZstreamResult {
 // flush or close either file; after a failure `out` holds an incomplete stream.
 ZstreamResult zstream_pack(std::FILE* in, std::FILE* out);
 
-// Unpacks `in` (exactly one complete zlib stream, nothing after it) and hands the bytes to
-// `sink` in order; ZSTREAM_WRITE_ERROR when `sink` returns false. Returns ZSTREAM_OK or the
-// first fault found; after a failure `sink` has had part of the data. Does not close `in`.
-ZstreamResult zstream_unpack_to(std::FILE* in,
-                                const std::function<bool(const unsigned char*, std::size_t)>& sink);
+// Puts at most `capacity` bytes of the input at `buffer` and returns how many; 0 ends the input.
+using ZstreamSource = std::function<std::size_t(unsigned char* buffer, std::size_t capacity)>;
+
+// Takes the next `size` unpacked bytes; false stops the unpacking.
+using ZstreamSink = std::function<bool(const unsigned char* bytes, std::size_t size)>;
+
+// Unpacks the bytes `source` hands over (exactly one complete zlib stream, nothing after it) and
+// hands the result to `sink` in order; ZSTREAM_WRITE_ERROR when `sink` returns false. Returns
+// ZSTREAM_OK or the first fault found (never ZSTREAM_READ_ERROR: a source that fails ends its
+// input); after a failure `sink` has had part of the data.
+ZstreamResult zstream_unpack_from(const ZstreamSource& source, const ZstreamSink& sink);
+
+// zstream_unpack_from reading `in`; ZSTREAM_READ_ERROR when reading it fails. Does not close `in`.
+ZstreamResult zstream_unpack_to(std::FILE* in, const ZstreamSink& sink);
 
 // zstream_unpack_to writing the bytes to `out`. Does not flush or close either file.
 ZstreamResult zstream_unpack(std::FILE* in, std::FILE* out);
 
-// Packs the bytes that `source` hands over into one zlib stream written to `out`. `source` puts
-// at most `capacity` bytes at `buffer` and returns how many; 0 ends the input. Returns
+// Packs the bytes that `source` hands over into one zlib stream written to `out`. Returns
 // ZSTREAM_OK, ZSTREAM_WRITE_ERROR or ZSTREAM_NO_MEMORY; does not flush or close `out`.
-ZstreamResult zstream_pack_from(
-    const std::function<std::size_t(unsigned char* buffer, std::size_t capacity)>& source,
-    std::FILE* out);
+ZstreamResult zstream_pack_from(const ZstreamSource& source, std::FILE* out);
 
 // A short English description of `result`, for messages.
 const char* zstream_message(ZstreamResult result);

@@ -1,0 +1,290 @@
+#include "ui/frm_table.h"
+
+#include "boots/qel_baza.h"
+#include "services/message_box.h"
+#include "ui/boots_model.h"
+#include "ui/boots_order.h"
+#include "ui/name_validator.h"
+#include "ui/txt_box.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Cell = BootsModel::Cell;
+
+// Cell editors with the main window's limits: the name up to 60 characters the file can hold,
+// the group up to three digits, a stat one digit from 1 to 5. A stored value is shown whole.
+class CellEditor : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override {
+        const int column = index.column();
+        auto* box = new TxtBox(column == BootsModel::Name    ? Qel_Baza::Name_Limit
+                               : column == BootsModel::Group ? 3
+                                                             : 1,
+                               parent);
+        if (column == BootsModel::Name)
+            new NameValidator(box);
+        else
+            box->setValidator(new QRegularExpressionValidator(
+                QRegularExpression(column == BootsModel::Group ? QStringLiteral("[0-9]*")
+                                                               : QStringLiteral("[1-5]?")),
+                box));
+        Open = box;
+        return box;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        static_cast<TxtBox*>(editor)->showWhole(index.data(Qt::EditRole).toString());
+    }
+    // The editor open now, if any.
+    TxtBox* open() const { return Open; }
+
+private:
+    mutable QPointer<TxtBox> Open;
+};
+
+// `fields` as one line of tab-separated text; a field holding a tab, a line end or a quote is
+// quoted, as spreadsheets write it.
+QString tabLine(const QStringList& fields) {
+    static const QRegularExpression special(QStringLiteral("[\t\r\n\"]"));
+    QStringList quoted;
+    for (QString field : fields) {
+        if (field.contains(special))
+            field = QLatin1Char('"') + field.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+                    QLatin1Char('"');
+        quoted << field;
+    }
+    return quoted.join(QLatin1Char('\t'));
+}
+
+// The rows and fields of tab-separated text as spreadsheets copy it: quoted fields may hold tabs,
+// line ends and doubled quotes; the line end after the last row is not a row of its own.
+QList<QStringList> tabRows(const QString& text) {
+    QList<QStringList> rows{{QString()}};
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        QString& field = rows.back().back();
+        if (quoted) {
+            if (c != QLatin1Char('"'))
+                field += c;
+            else if (i + 1 < text.size() && text[i + 1] == QLatin1Char('"'))
+                field += text[++i];
+            else
+                quoted = false;
+        } else if (c == QLatin1Char('"') && field.isEmpty()) {
+            quoted = true;
+        } else if (c == QLatin1Char('\t')) {
+            rows.back() << QString();
+        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+            rows << QStringList{QString()};
+        } else {
+            field += c;
+        }
+    }
+    if (rows.size() > 1 && rows.back() == QStringList{QString()})
+        rows.removeLast();
+    return rows;
+}
+
+} // namespace
+
+FrmTable::FrmTable(BootsModel* model, QUndoStack* history, QWidget* parent)
+    : QWidget(parent, Qt::Window), Model(model) {
+    setObjectName(QStringLiteral("FrmTable"));
+    setWindowTitle(QStringLiteral("Tabela butów"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    Filter = new QLineEdit(this);
+    Filter->setObjectName(QStringLiteral("Filter"));
+    Filter->setPlaceholderText(QStringLiteral("Szukaj w nazwach"));
+    Filter->setClearButtonEnabled(true);
+    View_Order = new BootsOrder(model, this);
+    connect(Filter, &QLineEdit::textChanged, View_Order, &BootsOrder::setNameFilter);
+
+    Grid = new QTableView(this);
+    Grid->setObjectName(QStringLiteral("Grid"));
+    Grid->setModel(View_Order);
+    Grid->setItemDelegate(new CellEditor(Grid));
+    Grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    Grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed);
+    Grid->verticalHeader()->hide();
+    Grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Grid->verticalHeader()->setDefaultSectionSize(Grid->fontMetrics().height() + 6);
+    Grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // the table's own order
+    Grid->setSortingEnabled(true);
+    for (int column = 0; column < BootsModel::ColumnCount; ++column)
+        Grid->setColumnWidth(column, column == BootsModel::Name
+                                         ? 26 * Grid->fontMetrics().averageCharWidth()
+                                         : Grid->horizontalHeader()->sectionSizeHint(column));
+
+    Status = new QLabel(this);
+    Status->setObjectName(QStringLiteral("Status"));
+
+    auto* filterRow = new QHBoxLayout;
+    auto* filterLabel = new QLabel(QStringLiteral("&Filtr nazw:"), this);
+    filterLabel->setBuddy(Filter);
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(Filter);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filterRow);
+    layout->addWidget(Grid);
+    layout->addWidget(Status);
+    resize(Grid->horizontalHeader()->length() + 60, 560);
+
+    createActions(history);
+    connect(model, &BootsModel::dataChanged, this, &FrmTable::Show_Differences);
+    connect(model, &BootsModel::rowsInserted, this, &FrmTable::Show_Differences);
+    connect(model, &BootsModel::rowsRemoved, this, &FrmTable::Show_Differences);
+    connect(model, &BootsModel::modelReset, this, &FrmTable::Show_Differences);
+    connect(model, &BootsModel::stepShown, this, [this](int row) {
+        if (row >= 0)
+            Grid->scrollTo(View_Order->mapFromSource(Model->index(row, BootsModel::Name)));
+    });
+    Show_Differences();
+    Grid->setFocus();
+}
+
+void FrmTable::createActions(QUndoStack* history) {
+    const auto add = [this](const QString& name, const QString& caption,
+                            const QList<QKeySequence>& keys, auto handler) {
+        auto* action = new QAction(caption, this);
+        action->setObjectName(name);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action);
+        Grid->addAction(action);
+        return action;
+    };
+    QAction* undo = add(QStringLiteral("TableUndo"), QStringLiteral("Cofnij"),
+                        {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [history] { history->undo(); });
+    QAction* redo =
+        add(QStringLiteral("TableRedo"), QStringLiteral("Ponów"),
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+            [history] { history->redo(); });
+    undo->setEnabled(history->canUndo());
+    redo->setEnabled(history->canRedo());
+    connect(history, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(history, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    add(QStringLiteral("TableFill"), QStringLiteral("Wpisz we wszystkie zaznaczone"),
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
+        &FrmTable::Fill_Selection);
+    add(QStringLiteral("TableRaise"), QStringLiteral("Zwiększ o 1"),
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+        [this] { Step_Selection(1); });
+    add(QStringLiteral("TableLower"), QStringLiteral("Zmniejsz o 1"),
+        {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { Step_Selection(-1); });
+    add(QStringLiteral("TableCopy"), QStringLiteral("Kopiuj"), {QKeySequence::Copy},
+        &FrmTable::Copy_Selection);
+    add(QStringLiteral("TablePaste"), QStringLiteral("Wklej"), {QKeySequence::Paste},
+        &FrmTable::Paste);
+    Grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+// The selected cells of `grid`, in view order, as cells of the model.
+static std::vector<Cell> selectedCells(const QTableView* grid, const BootsOrder* order) {
+    QModelIndexList selected = grid->selectionModel()->selectedIndexes();
+    std::sort(selected.begin(), selected.end());
+    std::vector<Cell> cells;
+    for (const QModelIndex& index : selected) {
+        const QModelIndex cell = order->mapToSource(index);
+        cells.push_back({cell.row(), cell.column()});
+    }
+    return cells;
+}
+
+void FrmTable::Fill_Selection() {
+    auto* editor = static_cast<CellEditor*>(Grid->itemDelegate());
+    TxtBox* typed = editor->open();
+    if (!typed)
+        return;
+    const QString text = typed->text();
+    emit editor->closeEditor(typed, QAbstractItemDelegate::RevertModelCache);
+    Model->fillCells(selectedCells(Grid, View_Order), text);
+}
+
+void FrmTable::Step_Selection(int step) {
+    Model->stepCells(selectedCells(Grid, View_Order), step);
+}
+
+void FrmTable::Copy_Selection() {
+    const QModelIndexList selected = Grid->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return;
+    int top = selected[0].row(), bottom = top, left = selected[0].column(), right = left;
+    for (const QModelIndex& index : selected) {
+        top = std::min(top, index.row());
+        bottom = std::max(bottom, index.row());
+        left = std::min(left, index.column());
+        right = std::max(right, index.column());
+    }
+    QStringList lines;
+    for (int row = top; row <= bottom; ++row) {
+        QStringList fields;
+        for (int column = left; column <= right; ++column) {
+            const QModelIndex index = View_Order->index(row, column);
+            fields << (Grid->selectionModel()->isSelected(index)
+                           ? index.data(Qt::EditRole).toString()
+                           : QString());
+        }
+        lines << tabLine(fields);
+    }
+    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+void FrmTable::Paste() {
+    const QList<QStringList> rows = tabRows(QApplication::clipboard()->text());
+    const std::vector<Cell> selected = selectedCells(Grid, View_Order);
+    std::vector<std::pair<Cell, QString>> values;
+    QString problem;
+    if (rows.size() == 1 && rows[0].size() == 1 && selected.size() > 1) {
+        for (const Cell& cell : selected) // one value fills the selection
+            values.emplace_back(cell, rows[0][0]);
+    } else {
+        const QModelIndex start = Grid->currentIndex();
+        if (!start.isValid())
+            return;
+        for (int r = 0; r < rows.size() && problem.isEmpty(); ++r) {
+            for (int c = 0; c < rows[r].size(); ++c) {
+                const QModelIndex at = View_Order->index(start.row() + r, start.column() + c);
+                if (!at.isValid()) {
+                    problem = QStringLiteral("blok wychodzi poza ostatni wiersz lub kolumnę");
+                    break;
+                }
+                const QModelIndex cell = View_Order->mapToSource(at);
+                values.emplace_back(Cell{cell.row(), cell.column()}, rows[r][c]);
+            }
+        }
+    }
+    if (problem.isEmpty())
+        problem = Model->putCells(values);
+    if (!problem.isEmpty())
+        korvane::showMessage(this,
+                             {QStringLiteral("Nic nie wklejono: ") + problem,
+                              QStringLiteral("Wklejanie"), korvane::MessageIcon::Information});
+}
+
+void FrmTable::Show_Differences() {
+    Status->setText(QStringLiteral("Buty różne od pliku: %1").arg(Model->differingBoots()));
+}

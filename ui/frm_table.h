@@ -1,0 +1,41 @@
+// The table window: every boot in one grid over the window's model, sorted and filtered in the
+// view only, edited cell by cell or many cells at once, copied to and pasted from spreadsheets.
+// Its changes are steps of the same undo history as the main window's.
+#pragma once
+
+#include <QWidget>
+
+class BootsModel;
+class BootsOrder;
+class QLabel;
+class QLineEdit;
+class QTableView;
+class QUndoStack;
+
+class FrmTable : public QWidget {
+    Q_OBJECT
+public:
+    // A window over `model`, whose changes go to `history`.
+    FrmTable(BootsModel* model, QUndoStack* history, QWidget* parent = nullptr);
+
+    // Ctrl+Enter: the text typed into the cell being edited goes into every selected cell whose
+    // column takes it, as one undo step.
+    void Fill_Selection();
+    // Ctrl+Plus / Ctrl+Minus: every selected group and stat one more or one less, as one step.
+    void Step_Selection(int step);
+    // Ctrl+C: the selected cells as tab-separated text, rows on lines.
+    void Copy_Selection();
+    // Ctrl+V: tab-separated text from the clipboard from the current cell to the right and down,
+    // or one value into every selected cell; nothing at all when any value does not fit.
+    void Paste();
+
+private:
+    void createActions(QUndoStack* history);
+    void Show_Differences();
+
+    BootsModel* Model;
+    BootsOrder* View_Order = nullptr;
+    QLineEdit* Filter = nullptr;
+    QTableView* Grid = nullptr;
+    QLabel* Status = nullptr;
+};
