@@ -73,7 +73,8 @@ void showMessage(QWidget* parent, const Message& message) {
 
 void showFailure(QWidget* parent, const QString& details) {
     const QString failed = QStringLiteral("Wystąpił błąd");
-    showMessage(parent, {details.isEmpty() ? failed : failed + QStringLiteral("\n\n") + details, {},
+    showMessage(parent, {details.isEmpty() ? failed : failed + QStringLiteral("\n\n") + details,
+                         {},
                          MessageIcon::None});
 }
 

@@ -139,12 +139,12 @@ private:
     QString App_Folder; // ends with a separator
     std::unique_ptr<WorkFolder> Work;
     QString Chosen_File;
-    FileStamp Chosen_Stamp; // Chosen_File as last opened or saved
+    FileStamp Chosen_Stamp;             // Chosen_File as last opened or saved
     QPointer<Qel_Process> Running_Tool; // the tool being waited for, if any
     korvane::ToolJob Running_Job = korvane::ToolJob::Unpack;
-    QString Running_Name; // the name of the file the tool works on
+    QString Running_Name;           // the name of the file the tool works on
     QPointer<QWidget> Focus_Before; // the control that had the focus when the tool started
-    int Commands_Running = 0;        // Open and Save in progress, nested ones included
+    int Commands_Running = 0;       // Open and Save in progress, nested ones included
     After_Tool Pending = After_Tool::Nothing;
     bool Stop_Chosen = false;   // the user stopped the tool for the pending command
     bool Skip_Question = false; // the next unsaved-changes question is answered Discard

@@ -7,9 +7,9 @@
 #include "ui/boot_editor.h"
 #include "ui/boots_model.h"
 #include "ui/frm_help.h"
-#include "ui/frm_table.h"
 #include "ui/frm_main.h"
 #include "ui/frm_progress.h"
+#include "ui/frm_table.h"
 #include "ui/work_folder.h"
 
 #include <QAction>
@@ -110,8 +110,7 @@ const QString kReplacing = QStringLiteral("Zastępowanie pliku");
 
 // The details of a failure message: the file `name`, the `stage` that failed and why; after a
 // failed Save, that the user's file was not changed.
-QString failureText(const QString& name, const QString& stage, const QString& reason,
-                    bool saving) {
+QString failureText(const QString& name, const QString& stage, const QString& reason, bool saving) {
     QString text = QStringLiteral("Plik: %1\n%2 nie powiodło się: %3").arg(name, stage, reason);
     if (saving)
         text += QStringLiteral("\nPlik %1 nie został zmieniony.").arg(name);
@@ -121,11 +120,6 @@ QString failureText(const QString& name, const QString& stage, const QString& re
 // A system's error text as a sentence of a message.
 QString sentence(const QString& reason) {
     return reason.endsWith(QLatin1Char('.')) ? reason : reason + QLatin1Char('.');
-}
-
-// The system's text for `error` (an errno value), or `otherwise` when it is 0.
-QString errnoReason(int error, const QString& otherwise) {
-    return error != 0 ? sentence(qt_error_string(error)) : otherwise;
 }
 
 // Why the compression tool did not do its work: it did not start, crashed or ended with an exit
@@ -217,8 +211,9 @@ void FrmMain::Run_Tool(Qel_Process& tool, korvane::ToolJob job, const QString& n
 #else
     const QString program = App_Folder + QStringLiteral("zlib/zlibtool");
 #endif
-    FrmProgress progress((job == korvane::ToolJob::Pack ? QStringLiteral("Pakowanie pliku %1…")
-                                                        : QStringLiteral("Rozpakowywanie pliku %1…"))
+    FrmProgress progress((job == korvane::ToolJob::Pack
+                              ? QStringLiteral("Pakowanie pliku %1…")
+                              : QStringLiteral("Rozpakowywanie pliku %1…"))
                              .arg(name),
                          this);
     connect(&progress, &FrmProgress::stopRequested, &tool, &Qel_Process::Stop);
@@ -345,13 +340,14 @@ void FrmMain::Open_File(const QString& path) {
 
     // The earlier file stays open, boots and all, unless the new one loads.
     auto loaded = std::make_unique<Qel_Baza>();
-    errno = 0;
     if (!loaded->Wczytaj(unpacked.toStdString())) {
-        const int error = errno;
+        QFile readable(unpacked);
         return fail(kLoading,
-                    !QFileInfo::exists(unpacked)
+                    !readable.exists()
                         ? QStringLiteral("narzędzie zlibtool nie utworzyło rozpakowanego pliku.")
-                        : errnoReason(error, QStringLiteral("plik nie zawiera tabeli butów.")));
+                    : !readable.open(QIODevice::ReadOnly)
+                        ? sentence(readable.errorString())
+                        : QStringLiteral("plik nie zawiera tabeli butów."));
     }
     Chosen_File = path;
     Chosen_Stamp = stamp;
@@ -368,7 +364,8 @@ void FrmMain::Open_File(const QString& path) {
                        .arg(name)
                        .arg(Baza().Count())
                        .arg(Qel_Baza::Max_Boots),
-                   {}, korvane::MessageIcon::Information});
+                   {},
+                   korvane::MessageIcon::Information});
 }
 
 void FrmMain::Cmd_Zapisz_Click() {
@@ -391,7 +388,8 @@ void FrmMain::Cmd_Zapisz_Click() {
     errno = 0;
     if (!Baza().Zapisz()) {
         const int error = errno;
-        return fail(kWriting, errnoReason(error, QStringLiteral("nie można zapisać pliku.")));
+        return fail(kWriting, error != 0 ? sentence(qt_error_string(error))
+                                         : QStringLiteral("nie można zapisać pliku."));
     }
     const QString unpacked = QString::fromStdString(Baza().Path());
     const QString packed = unpacked + QStringLiteral(".zlib");

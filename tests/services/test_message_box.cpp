@@ -100,13 +100,20 @@ void TestMessageBox::twoButtonQuestions_data() {
     QTest::addColumn<QString>("question"); // "replace", or "stop" while packing
     QTest::addColumn<QString>("how");      // the button's text, "Escape" or "close"
     QTest::addColumn<bool>("yes");         // Replace, or Stop
-    QTest::newRow("replace: Zastąp") << "replace" << "Zastąp" << true;
-    QTest::newRow("replace: Anuluj") << "replace" << "Anuluj" << false;
-    QTest::newRow("replace: Escape") << "replace" << "Escape" << false;
-    QTest::newRow("stop: Zatrzymaj") << "stop" << "Zatrzymaj" << true;
-    QTest::newRow("stop: Zaczekaj") << "stop" << "Zaczekaj" << false;
-    QTest::newRow("stop: Escape") << "stop" << "Escape" << false;
-    QTest::newRow("stop: box closed") << "stop" << "close" << false;
+    QTest::newRow("replace: Zastąp") << "replace"
+                                     << "Zastąp" << true;
+    QTest::newRow("replace: Anuluj") << "replace"
+                                     << "Anuluj" << false;
+    QTest::newRow("replace: Escape") << "replace"
+                                     << "Escape" << false;
+    QTest::newRow("stop: Zatrzymaj") << "stop"
+                                     << "Zatrzymaj" << true;
+    QTest::newRow("stop: Zaczekaj") << "stop"
+                                    << "Zaczekaj" << false;
+    QTest::newRow("stop: Escape") << "stop"
+                                  << "Escape" << false;
+    QTest::newRow("stop: box closed") << "stop"
+                                      << "close" << false;
 }
 
 void TestMessageBox::twoButtonQuestions() {

@@ -119,9 +119,8 @@ void TestQelProcess::succeedsOnlyOnANormalEndWithCodeZero_data() {
     QTest::addColumn<QString>("errorLine"); // the last line written to standard error
     QTest::newRow("exit 0") << QStringLiteral("exit 0") << true << false << 0 << QString();
     QTest::newRow("exit 1") << QStringLiteral("exit 1") << false << false << 1 << QString();
-    QTest::newRow("killed by a signal")
-        << QStringLiteral("echo 'last words' >&2; kill -KILL $$") << false << true << 0
-        << QStringLiteral("last words");
+    QTest::newRow("killed by a signal") << QStringLiteral("echo 'last words' >&2; kill -KILL $$")
+                                        << false << true << 0 << QStringLiteral("last words");
     QTest::newRow("exit 3 after two lines and a blank one")
         << QStringLiteral("printf 'first\\n  zażółć: no space \\n\\n' >&2; exit 3") << false
         << false << 3 << QStringLiteral("zażółć: no space");

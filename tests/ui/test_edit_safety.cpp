@@ -365,8 +365,8 @@ void TestEditSafety::failedBackupStopsTheSave() {
         });
         act(QStringLiteral("MnuSaveFile"));
         _exit(hooks->messages.size() == 1 &&
-                      failureSays(hooks->messages[0],
-                                  QStringLiteral("Tworzenie kopii zapasowej"), true)
+                      failureSays(hooks->messages[0], QStringLiteral("Tworzenie kopii zapasowej"),
+                                  true)
                   ? 0
                   : 1);
     }
@@ -398,7 +398,8 @@ void TestEditSafety::changedOnDiskAsksBeforeReplacing() {
     Boots edited = Sample;
     edited[0].Nazwa += "x";
     if (change == QLatin1String("rewritten"))
-        QVERIFY(QFile::remove(path) && writePacked(path, encoded({{7, 1, "Theirs", 1, 1, 1, 1, 1}})));
+        QVERIFY(QFile::remove(path) &&
+                writePacked(path, encoded({{7, 1, "Theirs", 1, 1, 1, 1, 1}})));
     if (change == QLatin1String("deleted"))
         QVERIFY(QFile::remove(path));
     if (change == QLatin1String("same size and time")) {

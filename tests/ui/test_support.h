@@ -73,8 +73,8 @@ public:
     QList<korvane::Message> messages;
     korvane::SaveAnswer answer = korvane::SaveAnswer::Discard; // to the unsaved-changes question
     QStringList asked;                                         // the file names that question named
-    bool replace = true;        // to the question before a file changed on disk is replaced
-    QStringList replaceAsked;   // the file names that question named
+    bool replace = true;      // to the question before a file changed on disk is replaced
+    QStringList replaceAsked; // the file names that question named
     korvane::StopAnswer stop = korvane::StopAnswer::Stop; // to the question while the tool runs
     QStringList stopAsked;                                // the file names that question named
     QStringList answers; // the file dialogs' next answers; an empty one, or none left: cancel

@@ -389,7 +389,8 @@ void TestWorkflow::failedOpenChangesNothing() {
 void TestWorkflow::saveBeforeAnyOpenFails() {
     button("Cmd_Zapisz")->click();
     QCOMPARE(hooks->messages.size(), 1);
-    QCOMPARE(hooks->messages[0].text, QStringLiteral("Wystąpił błąd\n\nNie otwarto żadnego pliku."));
+    QCOMPARE(hooks->messages[0].text,
+             QStringLiteral("Wystąpił błąd\n\nNie otwarto żadnego pliku."));
     QVERIFY(!action("MnuSaveFile")->isEnabled());
 }
 
@@ -426,7 +427,8 @@ void TestWorkflow::saveFailuresLeaveTheUsersFile() {
         QVERIFY(app->standInTool("#!/bin/sh\nexit 0\n"));
     // Mode 0444: root, who may write any file, must be refused too.
     if (fault == QLatin1String("read-only"))
-        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        QVERIFY(
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     if (fault == QLatin1String("folder is a file")) {
         QVERIFY(QDir(user->path()).rename(QStringLiteral("games"), QStringLiteral("games moved")));
         QVERIFY(writeFile(user->filePath(QStringLiteral("games")), "a file"));
@@ -436,7 +438,8 @@ void TestWorkflow::saveFailuresLeaveTheUsersFile() {
     QCOMPARE(hooks->messages.size(), 1);
     QVERIFY2(failureSays(hooks->messages[0], stage, true), qPrintable(hooks->messages[0].text));
     QVERIFY(hooks->messages[0].text.contains(reason));
-    const QString folder = fault == QLatin1String("folder is a file") ? moved : user->filePath("games");
+    const QString folder =
+        fault == QLatin1String("folder is a file") ? moved : user->filePath("games");
     QCOMPARE(readFile(folder + QStringLiteral("/boots.bin")), before);
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"boots.bin"});
     QCOMPARE(app->tempFiles(), QStringList());
@@ -594,10 +597,14 @@ void TestWorkflow::commandsWhileTheToolRun_data() {
         QTest::addRow("save, %s, stop", command) << "save" << command << StopAnswer::Stop;
         QTest::addRow("save, %s, wait", command) << "save" << command << StopAnswer::Wait;
     }
-    QTest::newRow("open, close, stop") << "open" << "close" << StopAnswer::Stop;
-    QTest::newRow("open, exit, wait") << "open" << "exit" << StopAnswer::Wait;
-    QTest::newRow("close's save, close, stop") << "close" << "close" << StopAnswer::Stop;
-    QTest::newRow("close's save, close, wait") << "close" << "close" << StopAnswer::Wait;
+    QTest::newRow("open, close, stop") << "open"
+                                       << "close" << StopAnswer::Stop;
+    QTest::newRow("open, exit, wait") << "open"
+                                      << "exit" << StopAnswer::Wait;
+    QTest::newRow("close's save, close, stop") << "close"
+                                               << "close" << StopAnswer::Stop;
+    QTest::newRow("close's save, close, wait") << "close"
+                                               << "close" << StopAnswer::Wait;
 }
 
 void TestWorkflow::commandsWhileTheToolRun() {
@@ -651,7 +658,8 @@ void TestWorkflow::commandsWhileTheToolRun() {
             QVERIFY(!closeBox());
         else
             action(command == QLatin1String("exit") ? "mnuQuit" : "MnuFileOpen")->trigger();
-        QCOMPARE(hooks->stopAsked, QStringList{running == QLatin1String("open") ? "b.bin" : "a.bin"});
+        QCOMPARE(hooks->stopAsked,
+                 QStringList{running == QLatin1String("open") ? "b.bin" : "a.bin"});
         QVERIFY(window->isVisible()); // nothing more until the running command has ended
         QVERIFY(writeFile(go, QByteArray()));
     });
