@@ -17,8 +17,8 @@ public:
     // Starts `program` with `arguments`, passed to it untouched (no shell, no quoting), and
     // returns when it has ended; window events go on being processed while it runs. Reports
     // nothing itself: a program that cannot be started returns at once, and the accessors below
-    // say how the run ended. WindowStyle is the Windows
-    // start-up window state (0 hidden ... 6 minimised without focus); elsewhere it has no effect.
+    // say how the run ended. WindowStyle is the Windows start-up window state (0 hidden ... 6
+    // minimised without focus); elsewhere it has no effect.
     void Run_Process(const QString& program, const QStringList& arguments, int WindowStyle = 2);
 
     // The same for a whole command line, split into program and arguments by Qt's quoting rules.

@@ -95,6 +95,7 @@ private:
     bool Settle_Tool(After_Tool then);
     // Counts the end of Open or Save; when none is left, the command kept by Settle_Tool runs.
     void End_Command();
+    // Runs the command kept by Settle_Tool.
     void Run_Pending();
     // With unsaved changes, asks whether to save them first. True when the caller may go on:
     // nothing unsaved, the changes dropped, or saved. False on Cancel or a failed Save.

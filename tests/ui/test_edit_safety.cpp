@@ -359,7 +359,7 @@ void TestEditSafety::failedBackupStopsTheSave() {
     QVERIFY(child >= 0);
     if (child == 0) {
         std::signal(SIGXFSZ, SIG_IGN);
-        QTimer::singleShot(0, [limit] {
+        QTimer::singleShot(0, [] {
             const rlimit fileSize{limit, limit};
             setrlimit(RLIMIT_FSIZE, &fileSize);
         });

@@ -125,6 +125,10 @@ private:
     void open(const QString& path);
     // Opens a three-boot file, shows the window and opens the help window beside it.
     QPointer<FrmHelp> openWithHelp();
+    // Writes a.bin of three boots and b.bin of five into the user's folder, opens a.bin, shows
+    // the window and types "x" after the first boot's name; returns the table so edited, empty
+    // when a step failed.
+    Boots openAndEdit();
     QWidget* controlled() const override { return window.get(); }
     // Drags `urls` onto the window and drops them; true when the window took the drag.
     bool drop(const QList<QUrl>& urls);
@@ -168,6 +172,22 @@ QPointer<FrmHelp> TestWorkflow::openWithHelp() {
     window->show();
     action("Help")->trigger();
     return window->Help_Window();
+}
+
+Boots TestWorkflow::openAndEdit() {
+    const QString path = user->filePath(QStringLiteral("a.bin"));
+    if (!writePacked(path, encoded(table(3))) ||
+        !writePacked(user->filePath(QStringLiteral("b.bin")), encoded(table(5))))
+        return Boots();
+    open(path);
+    window->show();
+    list()->setCurrentRow(0);
+    box(2)->setFocus();
+    QTest::keyClick(box(2), Qt::Key_End);
+    QTest::keyClicks(box(2), QStringLiteral("x"));
+    Boots edited = table(3);
+    edited[0].Nazwa += "x";
+    return window->Baza().Boots_All() == edited && window->isWindowModified() ? edited : Boots();
 }
 
 bool TestWorkflow::drop(const QList<QUrl>& urls) {
@@ -614,21 +634,11 @@ void TestWorkflow::commandsWhileTheToolRun() {
     const bool waits = answer == korvane::StopAnswer::Wait;
     const QString path = user->filePath(QStringLiteral("a.bin"));
     const QString next = user->filePath(QStringLiteral("b.bin"));
-    QVERIFY(writePacked(path, encoded(table(3))));
-    QVERIFY(writePacked(next, encoded(table(5))));
+    const Boots edited = openAndEdit();
+    QVERIFY(!edited.empty());
     const QByteArray original = readFile(path);
-    open(path);
-    window->show();
     action("Help")->trigger();
     const QPointer<FrmHelp> help = window->Help_Window();
-    // An unsaved edit.
-    list()->setCurrentRow(0);
-    box(2)->setFocus();
-    QTest::keyClick(box(2), Qt::Key_End);
-    QTest::keyClicks(box(2), QStringLiteral("x"));
-    QVERIFY(window->isWindowModified());
-    Boots edited = table(3);
-    edited[0].Nazwa += "x";
 
     // A tool that says it has started, then waits for a go-ahead file before doing its work.
     const QString pids = app->path() + QStringLiteral("pids");
@@ -710,18 +720,9 @@ void TestWorkflow::progressWindowStopsTheTool() {
     QFETCH(QString, task);
     const QString path = user->filePath(QStringLiteral("a.bin"));
     const QString next = user->filePath(QStringLiteral("b.bin"));
-    QVERIFY(writePacked(path, encoded(table(3))));
-    QVERIFY(writePacked(next, encoded(table(5))));
-    open(path);
+    const Boots edited = openAndEdit();
+    QVERIFY(!edited.empty());
     const QMap<QString, QByteArray> before = filesOf(user->path());
-    window->show();
-    Boots edited = table(3);
-    edited[0].Nazwa += "x";
-    list()->setCurrentRow(0);
-    box(2)->setFocus();
-    QTest::keyClick(box(2), Qt::Key_End);
-    QTest::keyClicks(box(2), QStringLiteral("x"));
-    QCOMPARE(window->Baza().Boots_All(), edited);
 
     const QString pids = app->path() + QStringLiteral("pids");
     QVERIFY(app->standInTool(
