@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication& app = *instance;
     installQtTranslations(QLocale::system());
     QApplication::setApplicationName(QStringLiteral("Korvane"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -28,7 +28,11 @@ std::string_view fieldName(BootField field);
 // quoting and the formula guard).
 std::string fieldText(const BootRecord& boot, BootField field);
 
-// The encoding decodeCsv reads a text in.
+// Sets `field` of `boot` from its text as fieldText gives it. False, with `boot` untouched, when
+// the field is a number and `text` is not one from 0 to 255 in decimal.
+bool setFieldText(BootRecord& boot, BootField field, std::string_view text);
+
+// The encoding decodeCsv and decodePatch read a text in.
 enum class CsvEncoding {
     Detect,      // UTF-8 or UTF-16 by a byte-order mark; without one UTF-8 if valid, else
                  // Windows-1250
@@ -37,19 +41,22 @@ enum class CsvEncoding {
     Utf16,       // little- or big-endian by its byte-order mark, little-endian without one
 };
 
-// The kinds of fault decodeCsv reports; CsvError::message words each in English.
+// The CSV form a text is read as: the table (decodeCsv) or a patch (decodePatch).
+enum class CsvLayout { Table, Patch };
+
+// The kinds of fault decodeCsv and decodePatch report; CsvError::message words each in English.
 enum class CsvProblem {
     EmptyFile,           // the text holds nothing but a byte-order mark and empty lines
     InvalidUtf16,        // an unpaired surrogate, or half a character at the end
     NoSeparator,         // the header row holds neither ',', ';' nor a tab
     HeaderMismatch,      // a header column is not named as it must be
     HeaderColumnMissing, // the header row ends early
-    HeaderColumnExtra,   // the header row has a tenth column
+    HeaderColumnExtra,   // the header row has a column past the last
     NoBoots,             // no row after the header row
     TooManyBoots,        // more rows than a boots data file can hold
     EmptyLine,           // an empty line between rows
     ColumnMissing,       // a row ends early
-    ColumnExtra,         // a row has a tenth column
+    ColumnExtra,         // a row has a column past the last
     UnclosedQuote,       // a quoted field has no closing quote
     QuoteInsideField,    // a quote inside a field that does not begin with one
     TextAfterQuote,      // text between a closing quote and the separator
@@ -64,19 +71,32 @@ enum class CsvProblem {
                          // `codePoint` the character
     NameHoldsNul,        // a NUL character inside a name
     NameTooLong,         // more than 64 Windows-1250 bytes: `number` is the name's length
+    // A patch only:
+    UnknownColumn,     // the column is not one of the boot's eight
+    PositionBackwards, // a position below the row before's; `value` holds it, `number` that one
+    ColumnOutOfOrder,  // a column not after the one of the row before at the same position;
+                       // `number` is that one's BootField
+    IdDiffers,         // not the id of the boot's first row; `value` holds it, `number` that one
+    IdValueDiffers,    // the id column's value is not the row's id; `value` holds it, `number` that
+    ValueNotEmpty,     // a before of an added boot, or an after of a removed one, is not empty
+    BootIncomplete,    // an added or removed boot lacks a column's row; `value` names the column,
+                       // `number` is the position
+    BootOutOfPlace,    // an added or removed boot not past every changed one, not at the position
+                       // after the one before, or both kinds in one patch
 };
 
 // Where and why a CSV text was refused: the kind, the line and the column, and the details that
 // the kind names. The window and the command line each word it in their own language.
 struct CsvError {
     CsvProblem problem = CsvProblem::EmptyFile;
-    std::size_t line = 0;              // counted from 1, as an editor shows it
-    std::optional<std::size_t> column; // counted from 0; none for a whole row
+    CsvLayout layout = CsvLayout::Table; // whose columns `column` counts
+    std::size_t line = 0;                // counted from 1, as an editor shows it
+    std::optional<std::size_t> column;   // counted from 0; none for a whole row
     std::string value;
     std::size_t number = 0;
     std::uint32_t codePoint = 0;
 
-    // The column's header name, its number from 1 past the ninth, or empty for a whole row.
+    // The column's header name, its number from 1 past the last, or empty for a whole row.
     std::string columnName() const;
 
     // "line L, column NAME: problem", or "line L: problem" for a whole row, in English.

@@ -49,16 +49,6 @@ template <typename Boot> auto statField(Boot& boot, int column) -> decltype(&boo
     }
 }
 
-// The value of the field `column` stands for, as a number (the name column: none).
-int numberOf(const BootRecord& boot, int column) {
-    if (column == BootsModel::Group)
-        return boot.Grupa;
-    if (column == BootsModel::Id)
-        return boot.ID;
-    const std::uint8_t* stat = statField(boot, column);
-    return stat ? *stat : -1;
-}
-
 // The range the editor gives the field of `column`; {0, 0} for a column it does not edit as a
 // number.
 std::pair<int, int> rangeOf(int column) {
@@ -212,6 +202,8 @@ void BootsModel::setTable(std::unique_ptr<Qel_Baza> table) {
     Fresh.assign(Table->Boots_All().size(), false);
     Saved.clear();
     Saved_Count = rowCount();
+    Compared.clear();
+    Compared_Name.clear();
     endResetModel();
 }
 
@@ -245,7 +237,12 @@ QString BootsModel::visibleName(const std::string& name) {
 }
 
 int BootsModel::fieldNumber(const BootRecord& boot, int column) {
-    return numberOf(boot, column);
+    if (column == Group)
+        return boot.Grupa;
+    if (column == Id)
+        return boot.ID;
+    const std::uint8_t* stat = statField(boot, column);
+    return stat ? *stat : -1;
 }
 
 QString BootsModel::unstorable(const QString& name) {
@@ -354,7 +351,7 @@ bool BootsModel::stepCells(const std::vector<Cell>& cells, int step) {
     return changeBoots(changedBoots(*this, cells, [step](BootRecord& boot, int column) {
         const auto [lowest, highest] = rangeOf(column);
         if (highest != 0)
-            setNumber(boot, column, std::clamp(numberOf(boot, column) + step, lowest, highest));
+            setNumber(boot, column, std::clamp(fieldNumber(boot, column) + step, lowest, highest));
     }));
 }
 
@@ -378,27 +375,84 @@ QString BootsModel::putCells(const std::vector<std::pair<Cell, QString>>& values
     return problem;
 }
 
-bool BootsModel::differs(int row, int column) const {
+const BootRecord* BootsModel::baseline(int row) const {
+    if (!Compared_Name.isEmpty())
+        return row < static_cast<int>(Compared.size()) ? &Compared[static_cast<std::size_t>(row)]
+                                                       : nullptr;
     if (row >= Saved_Count)
-        return true;
+        return nullptr;
     const auto saved = Saved.find(row);
-    if (saved == Saved.end() || column == Position)
-        return false;
+    return saved == Saved.end() ? &boot(row) : &saved->second;
+}
+
+bool BootsModel::differs(int row, int column) const {
+    const BootRecord* then = baseline(row);
+    if (!then)
+        return true;
     const BootRecord& now = boot(row);
-    return column == Name ? now.Nazwa != saved->second.Nazwa
-                          : numberOf(now, column) != numberOf(saved->second, column);
+    if (column == Position)
+        return false;
+    return column == Name ? now.Nazwa != then->Nazwa
+                          : fieldNumber(now, column) != fieldNumber(*then, column);
 }
 
 int BootsModel::differingBoots() const {
-    int count = std::abs(rowCount() - Saved_Count);
-    for (const auto& [row, saved] : Saved)
-        count += row < rowCount() && !(boot(row) == saved);
+    const int compared = Compared_Name.isEmpty() ? Saved_Count : static_cast<int>(Compared.size());
+    int count = std::abs(rowCount() - compared);
+    const auto differ = [this](int row) {
+        const BootRecord* then = baseline(row);
+        return then && !(*then == boot(row));
+    };
+    if (Compared_Name.isEmpty()) {
+        for (const auto& [row, saved] : Saved)
+            count += row < rowCount() && differ(row);
+    } else {
+        for (int row = 0; row < std::min(rowCount(), compared); ++row)
+            count += differ(row);
+    }
+    return count;
+}
+
+int BootsModel::differingFields() const {
+    const int compared = Compared_Name.isEmpty() ? Saved_Count : static_cast<int>(Compared.size());
+    int count = std::abs(rowCount() - compared) * (ColumnCount - 1);
+    const auto fields = [this](int row) {
+        int differing = 0;
+        for (int column = Id; column < ColumnCount; ++column)
+            differing += differs(row, column);
+        return differing;
+    };
+    if (Compared_Name.isEmpty()) {
+        for (const auto& [row, saved] : Saved)
+            count += row < rowCount() ? fields(row) : 0;
+    } else {
+        for (int row = 0; row < std::min(rowCount(), compared); ++row)
+            count += fields(row);
+    }
     return count;
 }
 
 void BootsModel::markSaved() {
     Saved.clear();
     Saved_Count = rowCount();
+    marksChanged();
+}
+
+void BootsModel::compareWith(std::vector<BootRecord> other, const QString& name) {
+    Compared = std::move(other);
+    Compared_Name = name;
+    marksChanged();
+}
+
+void BootsModel::endComparison() {
+    if (Compared_Name.isEmpty())
+        return;
+    Compared.clear();
+    Compared_Name.clear();
+    marksChanged();
+}
+
+void BootsModel::marksChanged() {
     if (rowCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), {Qt::BackgroundRole});
 }

@@ -113,13 +113,21 @@ public:
     QString putCells(const std::vector<std::pair<Cell, QString>>& values);
 
     // True when the cell differs from the table as last opened or saved (every cell of a boot
-    // added since).
+    // added since), or from the table compared with.
     bool differs(int row, int column) const;
-    // How many boots differ from the table as last opened or saved, boots added or taken away
-    // since included.
+    // How many boots differ, boots added or taken away included.
     int differingBoots() const;
+    // How many fields differ, every field of a boot added or taken away included.
+    int differingFields() const;
     // The table as it is now is the one saved: no cell differs.
     void markSaved();
+
+    // Until endComparison, cells differ where they differ from `other`, a table read from the
+    // file named `name`, rather than from the table as last opened or saved.
+    void compareWith(std::vector<boots::BootRecord> other, const QString& name);
+    void endComparison();
+    // The name of the file compared with; empty while cells are compared with the saved table.
+    const QString& comparedName() const { return Compared_Name; }
 
 signals:
     // An undo or redo has changed the boot at `row`, or put back the time when it was shown;
@@ -135,6 +143,10 @@ private:
     bool changeBoots(const std::vector<std::pair<int, boots::BootRecord>>& changed, int merge = -1);
     // Keeps the saved value of `row` before it first changes.
     void remember(int row);
+    // The boot that `row` is compared with, or null when there is none (added or taken away).
+    const boots::BootRecord* baseline(int row) const;
+    // Every cell may show another mark.
+    void marksChanged();
     void store(int row, const boots::BootRecord& record, bool fresh);
     void appendBlank();
     void removeLast();
@@ -147,4 +159,7 @@ private:
     // since (no copy of the rest).
     int Saved_Count = 0;
     std::unordered_map<int, boots::BootRecord> Saved;
+    // The table compared with, while there is one.
+    std::vector<boots::BootRecord> Compared;
+    QString Compared_Name;
 };

@@ -44,6 +44,9 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
     connect(MnuSaveFile, &QAction::triggered, this, &FrmMain::MnuSaveFile_Click);
     connect(MnuExportCsv, &QAction::triggered, this, &FrmMain::MnuExportCsv_Click);
     connect(MnuImportCsv, &QAction::triggered, this, &FrmMain::MnuImportCsv_Click);
+    connect(MnuExportPatch, &QAction::triggered, this, &FrmMain::MnuExportPatch_Click);
+    connect(MnuApplyPatch, &QAction::triggered, this, &FrmMain::MnuApplyPatch_Click);
+    connect(MnuCompare, &QAction::triggered, this, &FrmMain::MnuCompare_Click);
     connect(mnuQuit, &QAction::triggered, this, &FrmMain::mnuQuit_Click);
     connect(Help, &QAction::triggered, this, &FrmMain::Help_Click);
     connect(MnuUndo, &QAction::triggered, this, &FrmMain::MnuUndo_Click);
@@ -64,7 +67,8 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
 }
 
 FrmMain::~FrmMain() {
-    delete Help_Form; // a window of its own, left open when this one closed by its close box
+    delete Help_Form;  // a window of its own, left open when this one closed by its close box
+    delete Table_Form; // shows this window's model
 }
 
 const Qel_Baza& FrmMain::Baza() const {
@@ -94,6 +98,14 @@ void FrmMain::createActions() {
     MnuImportCsv =
         makeAction(QStringLiteral("MnuImportCsv"), QStringLiteral("Import CSV…"), QKeySequence());
     MnuImportCsv->setEnabled(false);
+    MnuExportPatch = makeAction(QStringLiteral("MnuExportPatch"), QStringLiteral("Eksport zmian…"),
+                                QKeySequence());
+    MnuApplyPatch = makeAction(QStringLiteral("MnuApplyPatch"), QStringLiteral("Zastosuj zmiany…"),
+                               QKeySequence());
+    MnuCompare = makeAction(QStringLiteral("MnuCompare"), QStringLiteral("Porównaj z plikiem…"),
+                            QKeySequence());
+    for (QAction* needsFile : {MnuExportPatch, MnuApplyPatch, MnuCompare})
+        needsFile->setEnabled(false);
     mnuQuit = makeAction(QStringLiteral("mnuQuit"), QStringLiteral("&Exit"),
                          QKeySequence(Qt::CTRL | Qt::Key_Q));
     Help = makeAction(QStringLiteral("Help"), QStringLiteral("Help"), QKeySequence());
@@ -118,6 +130,9 @@ void FrmMain::createMenus() {
     MnuFile->addAction(MnuSaveFile);
     MnuFile->addAction(MnuExportCsv);
     MnuFile->addAction(MnuImportCsv);
+    MnuFile->addAction(MnuExportPatch);
+    MnuFile->addAction(MnuApplyPatch);
+    MnuFile->addAction(MnuCompare);
     MnuSep2 = MnuFile->addSeparator();
     MnuSep2->setObjectName(QStringLiteral("MnuSep2"));
     MnuFile->addAction(mnuQuit);

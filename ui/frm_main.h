@@ -109,6 +109,11 @@ private:
     void MnuExportCsv_Click();
     void MnuImportCsv_Click();
 
+    // Patches (frm_main_patch.cpp): both need an open file, as does the comparison.
+    void MnuExportPatch_Click();
+    void MnuApplyPatch_Click();
+    void MnuCompare_Click();
+
     void MnuUndo_Click();
     void MnuRedo_Click();
     // Opens the table window, or brings the open one to the front.
@@ -125,6 +130,9 @@ private:
     QAction* MnuSaveFile = nullptr;
     QAction* MnuExportCsv = nullptr;
     QAction* MnuImportCsv = nullptr;
+    QAction* MnuExportPatch = nullptr;
+    QAction* MnuApplyPatch = nullptr;
+    QAction* MnuCompare = nullptr;
     QAction* MnuSep2 = nullptr;
     QAction* mnuQuit = nullptr;
     QMenu* MnuEdit = nullptr;

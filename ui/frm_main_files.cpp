@@ -353,7 +353,8 @@ void FrmMain::Open_File(const QString& path) {
     Chosen_Stamp = stamp;
     if (!Work->portable())
         settings().setValue(kLastFolder, QFileInfo(path).absolutePath());
-    for (QAction* command : {MnuSaveFile, MnuExportCsv, MnuImportCsv, MnuTable})
+    for (QAction* command : {MnuSaveFile, MnuExportCsv, MnuImportCsv, MnuExportPatch,
+                             MnuApplyPatch, MnuCompare, MnuTable})
         command->setEnabled(true);
     Boots->setTable(std::move(loaded));
     Undo_Stack->clear();

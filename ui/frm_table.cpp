@@ -286,5 +286,16 @@ void FrmTable::Paste() {
 }
 
 void FrmTable::Show_Differences() {
-    Status->setText(QStringLiteral("Buty różne od pliku: %1").arg(Model->differingBoots()));
+    if (Model->comparedName().isEmpty())
+        Status->setText(QStringLiteral("Buty różne od pliku: %1").arg(Model->differingBoots()));
+    else
+        Status->setText(QStringLiteral("Porównanie z plikiem %1: różne buty: %2, różne pola: %3")
+                            .arg(Model->comparedName())
+                            .arg(Model->differingBoots())
+                            .arg(Model->differingFields()));
+}
+
+void FrmTable::closeEvent(QCloseEvent* event) {
+    Model->endComparison(); // the marks go back to the table as opened or saved
+    QWidget::closeEvent(event);
 }

@@ -29,6 +29,9 @@ public:
     // or one value into every selected cell; nothing at all when any value does not fit.
     void Paste();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void createActions(QUndoStack* history);
     void Show_Differences();

@@ -12,31 +12,60 @@ QString withSlash(const QString& folder) {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
+// The lock of `folder` (ending with '/'), a file beside it so that emptying the folder never
+// removes it; null when a running program holds it or it cannot be made.
+std::unique_ptr<QLockFile> lockFolder(const QString& folder) {
+    auto lock = std::make_unique<QLockFile>(folder.chopped(1) + QStringLiteral(".lock"));
+    return lock->tryLock(0) ? std::move(lock) : nullptr;
+}
+
+// Removes the private folders that copies which ended without cleaning up (killed, crashed) left
+// under `cache`: those whose lock no running program holds. A folder without a lock is kept: a
+// copy starting now has made it and is about to lock it.
+void removeStaleFolders(const QString& cache) {
+    const QDir dir(cache);
+    const QStringList names = dir.entryList({QStringLiteral("temp-??????")},
+                                            QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString& name : names) {
+        const QString folder = dir.filePath(name) + QLatin1Char('/');
+        if (!QFileInfo::exists(folder.chopped(1) + QStringLiteral(".lock")))
+            continue;
+        const auto lock = lockFolder(folder);
+        if (lock)
+            QDir(folder).removeRecursively();
+    }
+}
+
 } // namespace
 
 WorkFolder::WorkFolder(const QString& beside) : Path(withSlash(beside)) {
     const QFileInfo besideInfo(Path);
     Portable = besideInfo.isDir() && besideInfo.isWritable();
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (!cache.isEmpty())
+        removeStaleFolders(cache);
     if (Portable ? claim(Path) : !cache.isEmpty() && claim(cache + QStringLiteral("/temp/")))
         return;
-    // Held by another running Korvane, or its lock cannot be made: a folder of this one's own.
+    // Held by another running Korvane, or its lock cannot be made: a folder of this one's own,
+    // locked so that a later start can tell whether it is left over.
     if (cache.isEmpty() || !QDir().mkpath(cache))
         return;
     Own = std::make_unique<QTemporaryDir>(cache + QStringLiteral("/temp-XXXXXX"));
-    if (Own->isValid())
-        Path = withSlash(Own->path());
+    if (!Own->isValid())
+        return;
+    Path = withSlash(Own->path());
+    Lock = lockFolder(Path);
 }
 
+// The folder goes before its lock (members end in reverse order).
 WorkFolder::~WorkFolder() = default;
 
-// Takes `folder` (ending with '/') when it can be made and no running program holds its lock,
-// a file beside it: emptying the folder never removes the lock.
+// Takes `folder` (ending with '/') when it can be made and no running program holds its lock.
 bool WorkFolder::claim(const QString& folder) {
     if (!QDir().mkpath(folder))
         return false;
-    auto lock = std::make_unique<QLockFile>(folder.chopped(1) + QStringLiteral(".lock"));
-    if (!lock->tryLock(0))
+    auto lock = lockFolder(folder);
+    if (!lock)
         return false;
     Lock = std::move(lock);
     Path = folder;

@@ -12,8 +12,10 @@ public:
     // Claims a working folder until destroyed. `beside` is the zlib/temp/ folder beside the
     // program: when it is a writable folder it is the one to use (portable use), else the "temp"
     // folder under the user's cache location. A folder held by another running Korvane is not
-    // touched: this one then works in a new folder of its own under the cache location, removed
-    // with everything in it by the destructor. When nothing can be claimed, path() is `beside`.
+    // touched: this one then works in a new folder of its own under the cache location, locked
+    // like the others, removed with everything in it by the destructor. Such folders left behind
+    // by copies that no longer run are removed first. When nothing can be claimed, path() is
+    // `beside`.
     explicit WorkFolder(const QString& beside);
     ~WorkFolder();
     WorkFolder(const WorkFolder&) = delete;

@@ -1,11 +1,15 @@
 // Message boxes: a single OK button, the icon asked for, the application's name when no title is
-// given.
+// given; the questions before dropping changes and before an import.
+#include "services/import_preview.h"
 #include "services/message_box.h"
 #include "test_support.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(korvane::MessageIcon)
@@ -23,6 +27,8 @@ private slots:
     void saveQuestion();
     void twoButtonQuestions_data();
     void twoButtonQuestions();
+    void importPreview_data();
+    void importPreview();
 };
 
 void TestMessageBox::shown_data() {
@@ -144,6 +150,39 @@ void TestMessageBox::twoButtonQuestions() {
         QVERIFY(seenText.contains(QStringLiteral("Plik łódź 1.bin zostanie taki, jaki był, a "
                                                  "niezapisane zmiany zostaną utracone.")));
     }
+void TestMessageBox::importPreview_data() {
+    QTest::addColumn<QString>("press"); // a button's objectName, or a key
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("import") << "Cmd_Importuj" << true;
+    QTest::newRow("cancel") << "Cmd_Anuluj" << false;
+    QTest::newRow("enter") << "Enter" << true;
+    QTest::newRow("escape") << "Escape" << false;
+}
+
+void TestMessageBox::importPreview() {
+    QFETCH(QString, press);
+    QFETCH(bool, answer);
+    QStandardItemModel changes(10000, 5); // as many rows as a large import shows
+    QString seenTitle, seenSummary, buttons;
+    const QAbstractItemModel* seenModel = nullptr;
+    answerNextModal([&](QWidget* modal) {
+        seenTitle = modal->windowTitle();
+        seenSummary = modal->findChild<QLabel*>(QStringLiteral("LblSummary"))->text();
+        seenModel = modal->findChild<QTableView*>(QStringLiteral("TblChanges"))->model();
+        for (const char* name : {"Cmd_Importuj", "Cmd_Anuluj"})
+            buttons += modal->findChild<QPushButton*>(QLatin1String(name))->text() + '|';
+        if (press.startsWith(QLatin1String("Cmd_")))
+            modal->findChild<QPushButton*>(press)->click();
+        else
+            QTest::keyClick(modal,
+                            press == QLatin1String("Enter") ? Qt::Key_Enter : Qt::Key_Escape);
+    });
+    const QString summary = QStringLiteral("Import zmieni 1 but, doda 0 butów i usunie 0 butów.");
+    QCOMPARE(korvane::confirmImport(nullptr, summary, changes), answer);
+    QCOMPARE(seenTitle, QStringLiteral("Import CSV"));
+    QCOMPARE(seenSummary, summary);
+    QCOMPARE(seenModel, &changes);
+    QCOMPARE(buttons, QStringLiteral("Importuj|Anuluj|"));
 }
 
 QTEST_MAIN(TestMessageBox)

@@ -1,5 +1,6 @@
 // korvane-table run as a program: the sample through CSV and back, by files and by the standard
-// streams, what an import would change, its backup, and failures that leave every file as it was.
+// streams, what an import would change, its backup, patches between copies, and failures that
+// leave every file as it was.
 #include "tool_run.h"
 
 #include <gtest/gtest.h>
@@ -159,6 +160,71 @@ TEST_F(KorvaneTable, ImportKeepsTheFirstBackup) {
     EXPECT_FALSE(fs::exists(dir_ / "new.bin.bak")) << "no backup of a file that was not there";
 }
 
+// Two modders change different boots of the same original and exchange patches: both end with
+// both changes, a patch applied twice changes nothing, and --dry-run and -o write nothing else.
+TEST_F(KorvaneTable, PatchesCarryChangesBetweenCopies) {
+    const auto path = [this](const char* name) { return u8(dir_ / fs::u8path(name)); };
+    writeFile(fs::u8path(path("original.bin")), readFile(SAMPLE_PATH));
+    const std::string csv = runTable({"export", path("original.bin")}).out;
+    std::string csvA = csv;
+    csvA.replace(csvA.find("Vortex Strike"), 13, "Vortex Strike II");
+    std::string csvB = csv;
+    csvB.replace(csvB.find("\r\n2,3,3,B\xC5\x82yskawica,2,") + 20, 1, "5");
+    csvB += "40,41,1,New,1,1,1,1,1\r\n";
+    ASSERT_EQ(runTable({"import", "-", path("modder Ą.bin")}, csvA).exitCode, 0);
+    ASSERT_EQ(runTable({"import", "-", path("b.bin")}, csvB).exitCode, 0);
+
+    const std::string patchA = "\xEF\xBB\xBFposition,id,column,before,after\r\n"
+                               "0,1,name,Vortex Strike,Vortex Strike II\r\n";
+    const Outcome diffA = runTable({"diff", path("original.bin"), path("modder Ą.bin")});
+    EXPECT_EQ(diffA.exitCode, 0);
+    EXPECT_EQ(diffA.err, "");
+    EXPECT_EQ(diffA.out, patchA);
+    writeFile(dir_ / "a.patch", diffA.out);
+    const Outcome diffB =
+        runTable({"diff", path("original.bin"), path("b.bin"), "-o", path("b.patch")});
+    EXPECT_EQ(diffB.exitCode, 0);
+    EXPECT_EQ(diffB.out + diffB.err, "");
+    EXPECT_EQ(readFile(dir_ / "b.patch"),
+              "\xEF\xBB\xBFposition,id,column,before,after\r\n2,3,shot_power,2,5\r\n"
+              "40,41,id,,41\r\n40,41,group,,1\r\n40,41,name,,New\r\n40,41,shot_power,,1\r\n"
+              "40,41,shot_accuracy,,1\r\n40,41,acceleration,,1\r\n40,41,top_speed,,1\r\n"
+              "40,41,swerve,,1\r\n");
+    EXPECT_EQ(runTable({"diff", path("original.bin"), "-"}, readFile(SAMPLE_PATH)).out,
+              "\xEF\xBB\xBFposition,id,column,before,after\r\n");
+
+    const std::string oldB = readFile(dir_ / "b.bin");
+    const auto before = snapshot(dir_);
+    const Outcome dryRun = runTable({"apply", "--dry-run", path("a.patch"), path("b.bin")});
+    EXPECT_EQ(dryRun.exitCode, 0);
+    EXPECT_EQ(dryRun.out, "1 boot changes, 0 added, 0 removed; nothing written (dry run)\n"
+                          "position 0 (ID 1), name: \"Vortex Strike\" -> \"Vortex Strike II\"\n");
+    EXPECT_EQ(snapshot(dir_), before);
+
+    const Outcome applyA = runTable({"apply", path("a.patch"), path("b.bin")});
+    EXPECT_EQ(applyA.exitCode, 0);
+    EXPECT_EQ(applyA.out + applyA.err, "");
+    EXPECT_EQ(readFile(dir_ / "b.bin.bak"), oldB);
+    EXPECT_EQ(runTable({"apply", "-", path("modder Ą.bin")}, readFile(dir_ / "b.patch")).exitCode,
+              0);
+    std::string both = csvB;
+    both.replace(both.find("Vortex Strike"), 13, "Vortex Strike II");
+    EXPECT_EQ(runTable({"export", path("b.bin")}).out, both);
+    EXPECT_EQ(runTable({"export", path("modder Ą.bin")}).out, both);
+
+    const auto applied = snapshot(dir_);
+    const Outcome again = runTable({"apply", path("a.patch"), path("b.bin")});
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_EQ(again.out + again.err, "");
+    EXPECT_EQ(snapshot(dir_), applied) << "applied twice, the second time writes nothing";
+
+    EXPECT_EQ(
+        runTable({"apply", path("a.patch"), path("original.bin"), "-o", path("out.bin")}).exitCode,
+        0);
+    EXPECT_EQ(readFile(dir_ / "original.bin"), readFile(SAMPLE_PATH));
+    EXPECT_EQ(runTable({"export", path("out.bin")}).out, csvA);
+}
+
 TEST_F(KorvaneTable, FailuresLeaveEveryFileAsItWas) {
     const std::string sample = readFile(SAMPLE_PATH);
     const std::string table = unpacked(sample);
@@ -281,6 +347,47 @@ TEST_F(KorvaneTable, FailuresLeaveEveryFileAsItWas) {
          "",
          nullptr,
          "%/x.bin: the table ends after 3 of its 40 boots"},
+        {"apply_clash",
+         [&](const fs::path& f) {
+             withSample(f);
+             writeFile(f / "x.patch", "position,id,column,before,after\n"
+                                      "0,1,name,Nope,X\n0,1,swerve,2,1\n7,9,group,1,2\n");
+         },
+         {"apply", "%/x.patch", "%/boots.bin", "-o", "%/out.bin"},
+         "",
+         nullptr,
+         "%/boots.bin: 2 clashes with the patch; nothing written\n"
+         "position 0 (ID 1), column name: the patch expects \"Nope\", the file has \"Vortex "
+         "Strike\"\n"
+         "position 7 (ID 9), column id: the patch expects 9, the file has 8"},
+        {"apply_malformed_patch",
+         [&](const fs::path& f) {
+             withSample(f);
+             writeFile(f / "x.patch", "position;id;column;before;after\r\n0;1;colour;A;B\r\n");
+         },
+         {"apply", "%/x.patch", "%/boots.bin"},
+         "",
+         nullptr,
+         "%/x.patch: line 2, column column: \"colour\" is not the name of a boot's column"},
+        {"apply_to_read_only",
+         [&](const fs::path& f) {
+             withSample(f);
+             writeFile(f / "x.patch", "position,id,column,before,after\n0,1,group,1,2\n");
+             fs::permissions(f / "boots.bin",
+                             fs::perms::owner_write | fs::perms::group_write |
+                                 fs::perms::others_write,
+                             fs::perm_options::remove);
+         },
+         {"apply", "%/x.patch", "%/boots.bin"},
+         "",
+         nullptr,
+         "%/boots.bin: cannot replace it: the file is read-only"},
+        {"diff_table_missing",
+         withSample,
+         {"diff", "%/boots.bin", "%/missing.bin", "-o", "%/x.patch"},
+         "",
+         nullptr,
+         "%/missing.bin: cannot open: No such file or directory"},
         {"truncated_stream",
          [&](const fs::path& f) { writeFile(f / "x.bin", sample.substr(0, sample.size() / 2)); },
          {"export", "%/x.bin"},
@@ -322,6 +429,8 @@ TEST_F(KorvaneTable, WrongArgumentsAreUsageErrors) {
         {"export_without_a_table", {"export"}},
         {"import_with_one_file", {"import", bin}},
         {"check_with_two_files", {"check", bin, bin}},
+        {"diff_with_one_table", {"diff", bin}},
+        {"apply_without_a_target", {"apply", bin}},
         {"unknown_option", {"export", "--quiet", bin}},
     };
     const auto before = snapshot(dir_);
@@ -339,11 +448,11 @@ TEST_F(KorvaneTable, WrongArgumentsAreUsageErrors) {
 TEST_F(KorvaneTable, HelpAndVersion) {
     const Outcome help = runTable({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* word : {"export", "import", "check", "packed", "Exit codes"})
+    for (const char* word : {"export", "import", "check", "diff", "apply", "packed", "Exit codes"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     const Outcome version = runTable({"--version"});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out.rfind("korvane-table 1.", 0), 0u) << version.out;
+    EXPECT_EQ(version.out, "korvane-table " KORVANE_VERSION "\n");
 }
 
 } // namespace

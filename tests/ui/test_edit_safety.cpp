@@ -1,22 +1,27 @@
 // Edits are never lost by accident: the unsaved mark, the question before unsaved changes are
 // dropped, undo and redo, the one backup of the user's original file, and the table's export to
-// CSV and its import as one undoable step.
+// CSV and its import, shown before it happens, as one undoable step.
 #include "boots/boots_csv.h"
 #include "boots/boots_format.h"
+#include "boots/table_diff.h"
+#include "boots/table_patch.h"
 #include "boots/qel_baza.h"
 #include "services/message_box.h"
 #include "services/qel_common_dialog.h"
 #include "test_support.h"
 #include "ui/frm_help.h"
 #include "ui/frm_main.h"
+#include "ui/polish_texts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -63,6 +68,11 @@ private slots:
     void changedOnDiskAsksBeforeReplacing();
     void csvCommands_data();
     void csvCommands();
+    void countWords_data();
+    void countWords();
+    void tableWindowBesideTheMainWindow();
+    void patchCommands_data();
+    void patchCommands();
 
 private:
     // Runs the File menu command whose dialog is answered with `file` (empty: cancelled).
@@ -442,37 +452,87 @@ void TestEditSafety::csvCommands_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("file");   // chosen in the user's folder; empty: cancelled
     QTest::addColumn<QByteArray>("csv"); // in.csv after the command (an export finds "earlier")
-    QTest::addColumn<Boots>("imported"); // empty: the table stays as it was
+    QTest::addColumn<bool>("answer");    // to the import preview
+    QTest::addColumn<QStringList>("preview"); // what it showed; ending in "…": what it began with
+    QTest::addColumn<Boots>("imported");      // empty: the table stays as it was
     QTest::addColumn<QString>("message");
     const QString exportCsv = QStringLiteral("MnuExportCsv"), importCsv = "MnuImportCsv";
     const QByteArray header = "\xEF\xBB\xBFposition,id,group,name,shot_power,shot_accuracy,"
                               "acceleration,top_speed,swerve\r\n";
+    const QByteArray boot = "0,1,1,A,1,1,1,1,1\r\n";
     const QString unreadable = QStringLiteral("Nie można wczytać pliku CSV:\n");
     QTest::newRow("export, unsaved edit and values outside the limits")
         << exportCsv << "in.csv"
         << header + "0,1,3,Alphax,1,2,3,4,5\r\n1,2,0,Beta,0,0,9,0,0\r\n2,3,25,Gamma,5,4,3,2,1\r\n"
-        << Boots() << "";
-    QTest::newRow("export cancelled") << exportCsv << "" << QByteArray("earlier") << Boots() << "";
-    QTest::newRow("export into a file")
-        << exportCsv << "a.bin/in.csv" << QByteArray("earlier") << Boots() << "Wystąpił błąd";
+        << true << QStringList() << Boots() << "Wyeksportowano 3 buty do pliku in.csv.";
+    QTest::newRow("export cancelled")
+        << exportCsv << "" << QByteArray("earlier") << true << QStringList() << Boots() << "";
+    QTest::newRow("export into a file") << exportCsv << "a.bin/in.csv" << QByteArray("earlier")
+                                        << true << QStringList() << Boots() << "Wystąpił błąd";
     Boots many(300); // more boots than the list shows
     for (std::size_t i = 0; i < many.size(); ++i)
         many[i] = {static_cast<std::uint8_t>(i), 1, "Łódź " + std::to_string(i), 1, 2, 3, 4, 9};
     QTest::newRow("import") << importCsv << "in.csv"
-                            << QByteArray::fromStdString(boots::encodeCsv(many)) << many << "";
-    QTest::newRow("import, a fault")
-        << importCsv << "in.csv" << header + "0,1,1,A,1,1,1,1,x\r\n"
-        << Boots() << unreadable + "line 2, column swerve: not a whole number from 0 to 255";
-    QTest::newRow("import, missing file") << importCsv << "gone.csv" << QByteArray() << Boots()
-                                          << unreadable + "No such file or directory";
-    QTest::newRow("import cancelled") << importCsv << "" << header + "0,1,1,A,1,1,1,1,1\r\n"
-                                      << Boots() << "";
+                            << QByteArray::fromStdString(boots::encodeCsv(many)) << true
+                            << QStringList{"Import zmieni 3 buty, doda 297 butów i usunie 0 butów.",
+                                           "0|1|id|1|0",
+                                           "0|1|group|3|1",
+                                           "0|1|name|„Alpha”|„Łódź 0”",
+                                           "0|1|swerve|5|9",
+                                           "…"}
+                            << many << "Zaimportowano 300 butów z pliku in.csv.";
+    // A spreadsheet made "007" of "Alpha" 7; a swerve changed, the last boot taken away.
+    const QByteArray changed = header + "0,1,3,7,1,2,3,4,5\r\n1,2,0,Beta,0,0,9,0,1\r\n";
+    const QStringList shownChanges{"Import zmieni 2 buty, doda 0 butów i usunie 1 but.",
+                                   "0|1|name|„Alpha”|„7”", "1|2|swerve|0|1",
+                                   "2|3|usunięty but|„Gamma”|"};
+    QTest::newRow("import previewed, imported")
+        << importCsv << "in.csv" << changed << true << shownChanges
+        << Boots{{1, 3, "7", 1, 2, 3, 4, 5}, {2, 0, "Beta", 0, 0, 9, 0, 1}}
+        << "Zaimportowano 2 buty z pliku in.csv.";
+    QTest::newRow("import previewed, cancelled")
+        << importCsv << "in.csv" << changed << false << shownChanges << Boots() << "";
+    QTest::newRow("import of the same table")
+        << importCsv << "in.csv" << QByteArray::fromStdString(boots::encodeCsv(Sample)) << true
+        << QStringList() << Boots() << "Plik in.csv nie zmienia niczego w tabeli butów.";
+    const struct {
+        const char* row;
+        QByteArray csv;
+        const char* fault;
+    } faults[] = {
+        {"not a number", header + "0,1,1,A,1,1,1,1,x\r\n",
+         "Wiersz 2, kolumna „swerve”: to nie jest liczba całkowita od 0 do 255."},
+        {"number too large", header + "0,1,1,A,1,1,1,300,1\r\n",
+         "Wiersz 2, kolumna „top_speed”: liczba 300 jest spoza zakresu od 0 do 255."},
+        {"rows out of order", header + boot + "2,2,1,B,1,1,1,1,1\r\n",
+         "Wiersz 3, kolumna „position”: jest 2 zamiast 1; wiersze muszą zachować kolejność "
+         "tabeli."},
+        {"letter outside the code page", header + "0,1,1,Aф,1,1,1,1,1\r\n",
+         "Wiersz 2, kolumna „name”: znaku nr 2 nazwy („ф”, U+0444) nie ma w kodowaniu "
+         "Windows-1250."},
+        {"name too long", header + "0,1,1," + QByteArray(72, 'x') + ",1,1,1,1,1\r\n",
+         "Wiersz 2, kolumna „name”: nazwa ma 72 znaki, a pole nazwy mieści najwyżej 64."},
+        {"tenth column", header + "0,1,1,A,1,1,1,1,1,1\r\n",
+         "Wiersz 2, kolumna 10: nadmiarowa kolumna za ostatnią."},
+        {"empty line between rows", header + boot + "\r\n" + boot, "Wiersz 3: pusty wiersz."},
+    };
+    for (const auto& fault : faults)
+        QTest::addRow("import, %s", fault.row)
+            << importCsv << "in.csv" << fault.csv << true << QStringList() << Boots()
+            << unreadable + QString::fromUtf8(fault.fault);
+    QTest::newRow("import, missing file")
+        << importCsv << "gone.csv" << QByteArray() << true << QStringList() << Boots()
+        << unreadable + "No such file or directory";
+    QTest::newRow("import cancelled")
+        << importCsv << "" << header + boot << true << QStringList() << Boots() << "";
 }
 
 void TestEditSafety::csvCommands() {
     QFETCH(QString, command);
     QFETCH(QString, file);
     QFETCH(QByteArray, csv);
+    QFETCH(bool, answer);
+    QFETCH(QStringList, preview);
     QFETCH(Boots, imported);
     QFETCH(QString, message);
     const bool exporting = command == QLatin1String("MnuExportCsv");
@@ -484,9 +544,14 @@ void TestEditSafety::csvCommands() {
     if (exporting)
         act(QStringLiteral("type 2 x"));
     const QString before = shown();
+    hooks->importAnswer = answer;
     choose(file.isEmpty() ? QString() : user->filePath(file), command.toLatin1().constData());
     QCOMPARE(readFile(in), csv);
     QCOMPARE(readFile(path), original); // only a save reaches the user's file
+    const bool begun = !preview.isEmpty() && preview.constLast() == QStringLiteral("…");
+    if (begun)
+        preview.removeLast();
+    QCOMPARE(begun ? hooks->preview.mid(0, preview.size()) : hooks->preview, preview);
     QCOMPARE(hooks->messages.size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty())
         QCOMPARE(hooks->messages[0].text, message);
@@ -498,8 +563,7 @@ void TestEditSafety::csvCommands() {
 
     // The whole table replaced, its first 256 boots listed, the editor reset: one undo step.
     QCOMPARE(window->Baza().Boots_All(), imported);
-    QCOMPARE(list()->count(), 256);
-    QCOMPARE(list()->item(255)->text(), QStringLiteral("255:Łódź 255"));
+    QCOMPARE(listTexts(), itemTexts(imported));
     const QString after = shown();
     QVERIFY(after.endsWith(QStringLiteral("\nselected -1\nboxes 0|0||0|0|0|0|0\nframe 0")));
     QVERIFY(window->isWindowModified());
@@ -511,6 +575,114 @@ void TestEditSafety::csvCommands() {
     QVERIFY(window->isWindowModified());
     choose(user->filePath(QStringLiteral("out.csv")), "MnuExportCsv"); // every boot, as read
     QCOMPARE(readFile(user->filePath(QStringLiteral("out.csv"))), csv);
+}
+
+void TestEditSafety::countWords_data() {
+    QTest::addColumn<QString>("words"); // the count, then the noun in its form for that count
+    for (const char* words : {"0 butów", "1 but", "2 buty", "4 buty", "5 butów", "12 butów",
+                              "14 butów", "21 butów", "22 buty", "112 butów", "1024 buty"})
+        QTest::newRow(words) << QString::fromUtf8(words);
+}
+
+void TestEditSafety::countWords() {
+    QFETCH(QString, words);
+    const auto count = words.section(QLatin1Char(' '), 0, 0).toULongLong();
+    QCOMPARE(countOf(count, QStringLiteral("but"), QStringLiteral("buty"), QStringLiteral("butów")),
+             words);
+}
+
+void TestEditSafety::tableWindowBesideTheMainWindow() {
+    const auto tables = [] {
+        QList<QWidget*> found;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == QLatin1String("FrmTable") && top->isVisible())
+                found << top;
+        return found;
+    };
+    QVERIFY(action("MnuTable")->isEnabled());
+    QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+    action("MnuTable")->trigger();
+    QCOMPARE(tables().size(), 1);
+    QWidget* table = tables()[0];
+    QCOMPARE(table->windowTitle(), QStringLiteral("Tabela butów"));
+
+    auto* grid = table->findChild<QTableView*>(QStringLiteral("Grid"));
+    grid->model()->setData(grid->model()->index(0, 2), QStringLiteral("Zeta"));
+    QCOMPARE(list()->item(0)->text(), QStringLiteral("1:Zeta"));
+    QVERIFY(window->isWindowModified());
+    action("MnuUndo")->trigger(); // the main window's Undo takes back the table's change
+    QCOMPARE(grid->model()->index(0, 2).data().toString(), QStringLiteral("Alpha"));
+    QVERIFY(!window->isWindowModified());
+
+    window->close();
+    QTRY_VERIFY(tables().isEmpty());
+}
+
+void TestEditSafety::patchCommands_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("file"); // b.bin, the file the command chooses
+    QTest::addColumn<Boots>("table");     // the table afterwards
+    QTest::addColumn<QString>("message"); // a part of the one message shown
+    const auto patch = [](const Boots& from, const Boots& to) {
+        return QByteArray::fromStdString(boots::encodePatch(boots::compareTables(from, to)));
+    };
+    Boots regrouped = Sample, renamed = Sample, renamedAgain = Sample, longer = Sample;
+    regrouped[2].Grupa = 7;
+    renamed[1].Nazwa = "Zeta";
+    renamedAgain[1].Nazwa = "Omega";
+    longer.push_back({4, 1, "Delta", 1, 1, 1, 1, 1});
+    QTest::newRow("export after an edit") << "MnuExportPatch" << QByteArray() << Boots()
+                                          << "w pliku b.bin (zmienione pola: 1)";
+    QTest::newRow("apply, fits") << "MnuApplyPatch" << patch(Sample, regrouped) << regrouped << "";
+    QTest::newRow("apply, clashes")
+        << "MnuApplyPatch" << patch(renamed, renamedAgain) << Boots()
+        << "pozycja 1 (ID 2), kolumna name: zmiany zakładają „Zeta”, a plik ma „Beta”";
+    QTest::newRow("apply, malformed")
+        << "MnuApplyPatch" << QByteArray("position,id,column,before,after\r\n0,1,nope,a,b\r\n")
+        << Boots()
+        << "Plik b.bin nie jest plikiem zmian:\nWiersz 2, kolumna „column”: „nope” to nie jest "
+           "nazwa żadnej kolumny buta.";
+    QTest::newRow("compare") << "MnuCompare" << encoded(longer) << Boots()
+                             << "Porównanie z plikiem b.bin: różne buty: 2, różne pola: 9";
+}
+
+void TestEditSafety::patchCommands() {
+    QFETCH(QString, command);
+    QFETCH(QByteArray, file);
+    QFETCH(Boots, table);
+    QFETCH(QString, message);
+    const QString chosen = user->filePath(QStringLiteral("b.bin"));
+    QVERIFY(command == QLatin1String("MnuCompare") ? writePacked(chosen, file)
+                                                    : writeFile(chosen, file));
+    act(QStringLiteral("select 0"));
+    act(QStringLiteral("type 2 x")); // an unsaved change
+    Boots edited = Sample;
+    edited[0].Nazwa = "Alphax";
+    choose(chosen, command.toLatin1().constData());
+
+    if (command == QLatin1String("MnuExportPatch")) {
+        QCOMPARE(readFile(chosen),
+                 QByteArray::fromStdString(boots::encodePatch(boots::compareTables(Sample, edited))));
+    } else if (command == QLatin1String("MnuCompare")) {
+        QLabel* status = nullptr; // the table window's: the edited boot and the added one differ
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == QLatin1String("FrmTable"))
+                status = top->findChild<QLabel*>(QStringLiteral("Status"));
+        QVERIFY(status);
+        QCOMPARE(status->text(), message);
+        return;
+    }
+    if (!table.empty()) { // one undo step on top of the edit
+        table[0].Nazwa = "Alphax";
+        QCOMPARE(window->Baza().Boots_All(), table);
+        QVERIFY(hooks->messages.isEmpty());
+        action("MnuUndo")->trigger();
+        QCOMPARE(window->Baza().Boots_All(), edited);
+        return;
+    }
+    QCOMPARE(window->Baza().Boots_All(), edited);
+    QCOMPARE(hooks->messages.size(), 1);
+    QVERIFY2(hooks->messages[0].text.contains(message), qPrintable(hooks->messages[0].text));
 }
 
 QTEST_MAIN(TestEditSafety)

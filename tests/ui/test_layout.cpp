@@ -287,12 +287,13 @@ void TestLayout::startState() {
     QVERIFY(control<QPushButton>(QStringLiteral("Cmd_Dodaj"))->isEnabled());
     QCOMPARE(main->focusWidget(), control<QWidget>(QStringLiteral("Cmd_Zapisz")));
 
-    // The File menu holds exactly its seven items, in order; Help runs from the menu bar.
+    // The File menu holds exactly its ten items, in order; Help runs from the menu bar.
     QStringList names;
     for (const QAction* action : control<QMenu>(QStringLiteral("MnuFile"))->actions())
         names << action->objectName();
     QCOMPARE(names, QStringList({"MnuFileOpen", "mnuSep1", "MnuSaveFile", "MnuExportCsv",
-                                 "MnuImportCsv", "MnuSep2", "mnuQuit"}));
+                                 "MnuImportCsv", "MnuExportPatch", "MnuApplyPatch", "MnuCompare",
+                                 "MnuSep2", "mnuQuit"}));
     auto* help = control<QAction>(QStringLiteral("Help"));
     QCOMPARE(help->text(), QStringLiteral("Help"));
     QVERIFY(!help->menu());

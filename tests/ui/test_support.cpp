@@ -1,7 +1,9 @@
 #include "test_support.h"
 
+#include "services/import_preview.h"
 #include "services/qel_common_dialog.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -131,6 +133,15 @@ Hooks::Hooks() {
     korvane::setStopAnswerer([this](korvane::ToolJob, const QString& name) {
         stopAsked << name;
         return stop;
+    korvane::setImportAnswerer([this](const QString& summary, const QAbstractItemModel& changes) {
+        preview = QStringList{summary};
+        for (int row = 0; row < changes.rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < changes.columnCount(); ++column)
+                cells << changes.index(row, column).data().toString();
+            preview << cells.join(QLatin1Char('|'));
+        }
+        return importAnswer;
     });
     Qel_Common_Dialog::Set_Answerer(
         [this](const QString& title, const QString& folder, const QStringList& filters) {
@@ -147,6 +158,7 @@ Hooks::~Hooks() {
     korvane::setSaveAnswerer({});
     korvane::setReplaceAnswerer({});
     korvane::setStopAnswerer({});
+    korvane::setImportAnswerer({});
     Qel_Common_Dialog::Set_Answerer({});
 }
 

@@ -62,7 +62,8 @@ QStringList itemTexts(const Boots& boots, std::size_t limit = 256);
 bool failureSays(const korvane::Message& message, const QString& stage, bool saving);
 
 // The test hooks of a window test, set while it lives and reset when it goes: messages are
-// recorded instead of shown, and the questions and the file dialogs take their answers from here.
+// recorded instead of shown, and the questions, the import preview and the file dialogs take their
+// answers from here.
 class Hooks {
 public:
     Hooks();
@@ -77,6 +78,9 @@ public:
     QStringList replaceAsked; // the file names that question named
     korvane::StopAnswer stop = korvane::StopAnswer::Stop; // to the question while the tool runs
     QStringList stopAsked;                                // the file names that question named
+    bool importAnswer = true; // to the import preview: true for "Importuj"
+    // What the last import preview showed: its sentence, then each row's cells joined by '|'.
+    QStringList preview;
     QStringList answers; // the file dialogs' next answers; an empty one, or none left: cancel
     int dialogs = 0;     // file dialogs asked, and what the last one showed
     QString dialogTitle, dialogFolder;

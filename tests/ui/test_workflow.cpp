@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -118,6 +119,8 @@ private slots:
     void droppedFileOpens_data();
     void droppedFileOpens();
     void secondWindowKeepsToItsOwnWorkingFolder();
+    void leftoverWorkingFolderGoesAtStart_data();
+    void leftoverWorkingFolderGoesAtStart();
     void withoutAFolderBesideTheProgramEachUserHasOne();
 
 private:
@@ -937,12 +940,41 @@ void TestWorkflow::secondWindowKeepsToItsOwnWorkingFolder() {
     other->close();
     other.reset();
     QVERIFY(!QFileInfo::exists(otherDir));
+    QVERIFY(!QFileInfo::exists(otherDir.chopped(1) + QStringLiteral(".lock")));
     QCOMPARE(app->tempFiles(), working);
 
     button("Cmd_Zapisz")->click();
     QCOMPARE(hooks->messages.size(), 2);
     QCOMPARE(hooks->messages[1].text, kSaved);
     QCOMPARE(unpacked(first), encoded(table(3)));
+}
+
+void TestWorkflow::leftoverWorkingFolderGoesAtStart_data() {
+    QTest::addColumn<QString>("owner"); // what the lock beside the folder says
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("its copy has ended") << "ended" << false;
+    QTest::newRow("its copy still runs") << "running" << true;
+    QTest::newRow("no lock yet, its copy is starting") << "none" << true;
+}
+
+void TestWorkflow::leftoverWorkingFolderGoesAtStart() {
+    QFETCH(QString, owner);
+    QFETCH(bool, kept);
+    window.reset();
+    const QString folder = home.filePath(QStringLiteral("cache/Korvane/temp-a1B2c3"));
+    const QString lockPath = folder + QStringLiteral(".lock");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(writeFile(folder + QStringLiteral("/boots.bin.unzlib"), "left over"));
+    QLockFile running(lockPath);
+    if (owner == QLatin1String("running"))
+        QVERIFY(running.tryLock(0));
+    else if (owner == QLatin1String("ended")) // a process id beyond any the system hands out
+        QVERIFY(writeFile(lockPath, "99999999\n\n\n"));
+
+    window = std::make_unique<FrmMain>(app->path());
+    QCOMPARE(QFileInfo::exists(folder), kept);
+    QCOMPARE(QFileInfo::exists(lockPath), owner == QLatin1String("running"));
+    QVERIFY(QDir(folder).removeRecursively());
 }
 
 void TestWorkflow::withoutAFolderBesideTheProgramEachUserHasOne() {

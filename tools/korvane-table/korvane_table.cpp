@@ -2,12 +2,15 @@
 //   korvane-table export BOOTS.bin [OUT.csv]   the table as CSV, to OUT.csv or standard output
 //   korvane-table import IN.csv BOOTS.bin      BOOTS.bin replaced by the table of IN.csv
 //   korvane-table check BOOTS.bin              the number of boots, or why it is not a table
-// "-" names standard input or output. Exit codes: 0 success, 1 bad input or an I/O failure
-// (reported on standard error, every file left as it was), 2 wrong arguments.
+//   korvane-table diff BASE CHANGED [-o PATCH] the patch from one table to another
+//   korvane-table apply PATCH TARGET [-o OUT]  TARGET (or OUT) given the patch's changes
+// "-" names standard input or output. Exit codes: 0 success, 1 bad input, a patch that clashes or
+// an I/O failure (reported on standard error, every file left as it was), 2 wrong arguments.
 #include "boots/boots_csv.h"
 #include "boots/file_ops.h"
 #include "boots/table_diff.h"
-#include "tools/korvane-table/table_file.h"
+#include "boots/table_patch.h"
+#include "tablefile/table_file.h"
 
 #include <CLI/CLI.hpp>
 
@@ -33,8 +36,11 @@ const std::map<std::string, boots::CsvEncoding> kEncodings = {
     {"windows-1250", boots::CsvEncoding::Windows1250},
     {"utf-16", boots::CsvEncoding::Utf16}};
 
+// Writes "korvane-table: NAME: WHAT" on standard error, and a line end unless `what` ends with
+// one; returns the failure exit code.
 int report(const std::string& name, const std::string& what) {
-    fileops::writeText(stderr, "korvane-table: " + name + ": " + what + "\n");
+    const char* end = !what.empty() && what.back() == '\n' ? "" : "\n";
+    fileops::writeText(stderr, "korvane-table: " + name + ": " + what + end);
     return kExitFailure;
 }
 
@@ -60,12 +66,8 @@ std::FILE* openInput(const std::string& path, fileops::FilePtr& file) {
 
 // Reads the table of the .bin file at `path` (standard input for "-") into `table`; reports and
 // returns false on failure.
-bool loadTable(const std::string& path, korvane_table::TableRead& table) {
-    fileops::FilePtr file;
-    std::FILE* in = openInput(path, file);
-    if (!in)
-        return false;
-    table = korvane_table::readTable(in);
+bool loadTable(const std::string& path, tablefile::TableRead& table) {
+    table = path == kStandardStream ? tablefile::readTable(stdin) : tablefile::readTableFile(path);
     if (!table.error.empty())
         report(nameOf(path, "standard input"), table.error);
     return table.error.empty();
@@ -76,17 +78,21 @@ std::string shown(boots::BootField field, const std::string& text) {
     return field == boots::BootField::Nazwa ? "\"" + text + "\"" : text;
 }
 
+// Writes `text` to standard output: 0, or 1 reported when it cannot be written.
+int writeOut(const std::string& text) {
+    if (!fileops::writeText(stdout, text) || std::fflush(stdout) != 0)
+        return report("standard output", errnoText("write error"));
+    return 0;
+}
+
 std::string bootAt(std::size_t position, unsigned id) {
     return "position " + std::to_string(position) + " (ID " + std::to_string(id) + ")";
 }
 
-// The changes an import of `records` over the table of `binPath` (none when it is missing or
-// "-") makes, one line each, on standard output.
-int printChanges(const std::string& binPath, const std::vector<boots::BootRecord>& records) {
-    korvane_table::TableRead current;
-    if (binPath != kStandardStream && fileops::exists(binPath) && !loadTable(binPath, current))
-        return kExitFailure;
-    const boots::TableChanges changes = boots::compareTables(current.records, records);
+// The changes from `before` to `after`, one line each, on standard output.
+int printChanges(const std::vector<boots::BootRecord>& before,
+                 const std::vector<boots::BootRecord>& after) {
+    const boots::TableChanges changes = boots::compareTables(before, after);
     std::string text = std::to_string(changes.changedBoots) +
                        (changes.changedBoots == 1 ? " boot changes, " : " boots change, ") +
                        std::to_string(changes.added.size()) + " added, " +
@@ -99,20 +105,40 @@ int printChanges(const std::string& binPath, const std::vector<boots::BootRecord
         text += bootAt(b.position, b.boot.ID) + ": added \"" + b.boot.Nazwa + "\"\n";
     for (const boots::PositionedBoot& b : changes.removed)
         text += bootAt(b.position, b.boot.ID) + ": removed \"" + b.boot.Nazwa + "\"\n";
-    if (!fileops::writeText(stdout, text) || std::fflush(stdout) != 0)
-        return report("standard output", errnoText("write error"));
-    return 0;
+    return writeOut(text);
 }
 
-int exportTable(const std::string& binPath, const std::string& csvPath) {
-    korvane_table::TableRead table;
-    if (!loadTable(binPath, table))
+// The changes an import of `records` over the table of `binPath` (none when it is missing or
+// "-") makes, one line each, on standard output.
+int printImport(const std::string& binPath, const std::vector<boots::BootRecord>& records) {
+    tablefile::TableRead current;
+    if (binPath != kStandardStream && fileops::exists(binPath) && !loadTable(binPath, current))
         return kExitFailure;
-    if (csvPath != kStandardStream) {
-        const std::string failure = korvane_table::writeCsvFile(csvPath, table.records);
-        return failure.empty() ? 0 : report(csvPath, failure);
+    return printChanges(current.records, records);
+}
+
+// Reads all of the file at `path` (standard input for "-") into `text`; reports and returns false
+// on failure.
+bool loadText(const std::string& path, std::string& text) {
+    fileops::FilePtr file;
+    std::FILE* in = openInput(path, file);
+    if (!in)
+        return false;
+    if (!tablefile::readAll(in, text)) {
+        report(nameOf(path, "standard input"), errnoText("read error"));
+        return false;
     }
-    const bool written = boots::encodeCsv(table.records, [](std::string_view piece) {
+    return true;
+}
+
+// Writes the text that `encode` gives to the file at `path`, replaced safely, or to standard
+// output for "-".
+int writeEncoded(const std::string& path, const tablefile::TextEncoder& encode) {
+    if (path != kStandardStream) {
+        const std::string failure = tablefile::writeTextFile(path, encode);
+        return failure.empty() ? 0 : report(path, failure);
+    }
+    const bool written = encode([](std::string_view piece) {
         return std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
     });
     if (!written || std::fflush(stdout) != 0)
@@ -120,34 +146,85 @@ int exportTable(const std::string& binPath, const std::string& csvPath) {
     return 0;
 }
 
+// Writes `records` packed to the file at `path`, replaced safely with a backup, or to standard
+// output for "-".
+int writePacked(const std::string& path, const std::vector<boots::BootRecord>& records) {
+    const std::string failure = path == kStandardStream
+                                    ? tablefile::writePackedTable(stdout, records)
+                                    : tablefile::writePackedTable(path, records);
+    return failure.empty() ? 0 : report(nameOf(path, "standard output"), failure);
+}
+
+int exportTable(const std::string& binPath, const std::string& csvPath) {
+    tablefile::TableRead table;
+    if (!loadTable(binPath, table))
+        return kExitFailure;
+    return writeEncoded(
+        csvPath, [&table](const auto& write) { return boots::encodeCsv(table.records, write); });
+}
+
 int importTable(const std::string& csvPath, const std::string& binPath, boots::CsvEncoding encoding,
                 bool dryRun) {
-    fileops::FilePtr file;
-    std::FILE* in = openInput(csvPath, file);
-    if (!in)
-        return kExitFailure;
     std::string csv;
-    if (!korvane_table::readAll(in, csv))
-        return report(nameOf(csvPath, "standard input"), errnoText("read error"));
+    if (!loadText(csvPath, csv))
+        return kExitFailure;
     const boots::CsvTable table = boots::decodeCsv(csv, encoding);
     if (table.error)
         return report(nameOf(csvPath, "standard input"), table.error->message());
     if (dryRun)
-        return printChanges(binPath, table.records);
-    const std::string failure = binPath == kStandardStream
-                                    ? korvane_table::writePackedTable(stdout, table.records)
-                                    : korvane_table::writePackedTable(binPath, table.records);
-    return failure.empty() ? 0 : report(nameOf(binPath, "standard output"), failure);
+        return printImport(binPath, table.records);
+    return writePacked(binPath, table.records);
 }
 
 int checkTable(const std::string& binPath) {
-    korvane_table::TableRead table;
+    tablefile::TableRead table;
     if (!loadTable(binPath, table))
         return kExitFailure;
-    const std::string text = std::to_string(table.records.size()) + " boots\n";
-    if (!fileops::writeText(stdout, text) || std::fflush(stdout) != 0)
-        return report("standard output", errnoText("write error"));
-    return 0;
+    return writeOut(std::to_string(table.records.size()) + " boots\n");
+}
+
+int diffTables(const std::string& basePath, const std::string& changedPath,
+               const std::string& patchPath) {
+    tablefile::TableRead base;
+    tablefile::TableRead changed;
+    if (!loadTable(basePath, base) || !loadTable(changedPath, changed))
+        return kExitFailure;
+    const boots::TableChanges changes = boots::compareTables(base.records, changed.records);
+    return writeEncoded(
+        patchPath, [&changes](const auto& write) { return boots::encodePatch(changes, write); });
+}
+
+// Applies the patch at `patchPath` to the table at `targetPath` and writes the result to `outPath`
+// (the target itself when empty). With a clash, lists every one and writes nothing; a target that
+// the patch leaves as it is is not written again.
+int patchTable(const std::string& patchPath, const std::string& targetPath, std::string outPath,
+               boots::CsvEncoding encoding, bool dryRun) {
+    std::string text;
+    if (!loadText(patchPath, text))
+        return kExitFailure;
+    const boots::CsvPatch patch = boots::decodePatch(text, encoding);
+    if (patch.error)
+        return report(nameOf(patchPath, "standard input"), patch.error->message());
+    tablefile::TableRead target;
+    if (!loadTable(targetPath, target))
+        return kExitFailure;
+    const boots::PatchResult result = boots::applyPatch(target.records, patch.changes);
+    if (!result.clashes.empty()) {
+        const std::size_t count = result.clashes.size();
+        std::string lines = std::to_string(count) + (count == 1 ? " clash" : " clashes") +
+                            " with the patch; nothing written\n";
+        for (const boots::PatchClash& clash : result.clashes)
+            lines += clash.message() + "\n";
+        return report(nameOf(targetPath, "standard input"), lines);
+    }
+    if (dryRun)
+        return printChanges(target.records, result.records);
+    if (outPath.empty()) {
+        outPath = targetPath;
+        if (result.records == target.records && outPath != kStandardStream)
+            return 0; // nothing to do
+    }
+    return writePacked(outPath, result.records);
 }
 
 // CLI11's answer to a parse error or a help request, written as the tool writes its messages.
@@ -169,7 +246,7 @@ int main(int argc, char** argv) {
 #endif
     fileops::binaryStdio();
     CLI::App app("Takes the boots table of a .bin file out as CSV for spreadsheet programs, and "
-                 "puts it back.",
+                 "puts it back; makes and applies patches of only what changed.",
                  "korvane-table");
     app.set_version_flag("--version", "korvane-table " KORVANE_VERSION);
     app.require_subcommand(1);
@@ -180,13 +257,17 @@ int main(int argc, char** argv) {
         "position,id,group,name,shot_power,shot_accuracy,acceleration,top_speed,swerve; a name "
         "that a spreadsheet would take for a formula gets a ' in front, which import takes off. "
         "Import reads UTF-8, UTF-16 with a byte-order mark, or else Windows-1250, with ',', ';' "
-        "or tab between columns as the header row has them. - stands for standard input or "
-        "output.\n"
-        "Exit codes: 0 success, 1 bad input or an I/O failure (every file left as it was), 2 "
-        "wrong arguments.\n");
+        "or tab between columns as the header row has them. A patch is CSV in the same forms: "
+        "position,id,column,before,after, one row per changed field; apply changes a field that "
+        "holds before to after, leaves one that holds after, and refuses the whole patch, naming "
+        "every clash, when a field holds anything else. - stands for standard input or output.\n"
+        "Exit codes: 0 success, 1 bad input, a patch that clashes or an I/O failure (every file "
+        "left as it was), 2 wrong arguments.\n");
 
     std::string binPath;
     std::string csvPath = kStandardStream;
+    std::string otherPath;
+    std::string outPath;
     std::string encodingName;
     bool dryRun = false;
     CLI::App* exportCommand =
@@ -211,13 +292,37 @@ int main(int argc, char** argv) {
         "check", "Print the number of boots in BOOTS.bin, or why it is not a valid table");
     checkCommand->add_option("BOOTS.bin", binPath, "the table to check, - for standard input")
         ->required();
+    CLI::App* diffCommand = app.add_subcommand(
+        "diff", "Write the patch from the table of BASE to the table of CHANGED: the header row "
+                "alone when they are equal");
+    diffCommand->add_option("BASE", binPath, "the table before, - for standard input")->required();
+    diffCommand->add_option("CHANGED", otherPath, "the table after, - for standard input")
+        ->required();
+    diffCommand->add_option("-o", csvPath, "the patch file to write, standard output by default")
+        ->type_name("PATCH");
+    CLI::App* applyCommand = app.add_subcommand(
+        "apply", "Give TARGET the changes of PATCH, packed, keeping TARGET.bak; nothing is "
+                 "written when any field clashes");
+    applyCommand->add_option("PATCH", csvPath, "the patch to read, - for standard input")
+        ->required();
+    applyCommand->add_option("TARGET", binPath, "the table to change, - for standard input")
+        ->required();
+    applyCommand
+        ->add_option("-o", outPath,
+                     "write the result here (- for standard output), not over TARGET")
+        ->type_name("OUT");
+    applyCommand
+        ->add_option("--encoding", encodingName, "read PATCH in this encoding, not the one found")
+        ->check(CLI::IsMember(kEncodings));
+    applyCommand->add_flag("--dry-run", dryRun,
+                           "list what the patch would change in TARGET, and write nothing");
 
     std::vector<std::string> args = fileops::arguments(argc, argv);
     const auto isCommand = [&args](CLI::App* command) { return command->get_name() == args[0]; };
     if (!args.empty() && args[0].rfind('-', 0) != 0 && app.get_subcommands(isCommand).empty()) {
         fileops::writeText(stderr, "korvane-table: unknown command \"" + args[0] +
-                                       "\"; the commands are export, import and check (see "
-                                       "--help)\n");
+                                       "\"; the commands are export, import, check, diff and "
+                                       "apply (see --help)\n");
         return kExitUsage;
     }
     try {
@@ -226,16 +331,18 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         return parseOutcome(app, e);
     }
+    const auto named = kEncodings.find(encodingName);
+    const boots::CsvEncoding encoding =
+        named == kEncodings.end() ? boots::CsvEncoding::Detect : named->second;
     try {
         if (exportCommand->parsed())
             return exportTable(binPath, csvPath);
-        if (importCommand->parsed()) {
-            const auto encoding = kEncodings.find(encodingName);
-            return importTable(csvPath, binPath,
-                               encoding == kEncodings.end() ? boots::CsvEncoding::Detect
-                                                            : encoding->second,
-                               dryRun);
-        }
+        if (importCommand->parsed())
+            return importTable(csvPath, binPath, encoding, dryRun);
+        if (diffCommand->parsed())
+            return diffTables(binPath, otherPath, csvPath);
+        if (applyCommand->parsed())
+            return patchTable(csvPath, binPath, outPath, encoding, dryRun);
         return checkTable(binPath);
     } catch (const std::exception& e) { // out of memory
         return report(binPath, e.what());

@@ -1,6 +1,5 @@
-#include "tools/korvane-table/table_file.h"
+#include "tablefile/table_file.h"
 
-#include "boots/boots_csv.h"
 #include "boots/file_ops.h"
 #include "zstream/zstream.h"
 
@@ -9,12 +8,13 @@
 #include <cstring>
 #include <functional>
 #include <optional>
+#include <utility>
 
 using boots::BootRecord;
 using boots::kHeaderSize;
 using boots::kRecordSize;
 
-namespace korvane_table {
+namespace tablefile {
 namespace {
 
 constexpr std::size_t kChunk = 1u << 16;
@@ -29,15 +29,26 @@ bool looksPacked(const unsigned char* bytes, std::size_t size) {
            (bytes[0] * 256 + bytes[1]) % 31 == 0;
 }
 
+// A failed read: the problem and what it says, with the system's error number where it has one.
+TableRead failed(TableProblem problem, std::string error, int systemError = 0) {
+    return {{}, std::move(error), problem, systemError};
+}
+
+TableRead systemFailure(TableProblem problem, const char* what, int error) {
+    return failed(problem, withError(what, error), error);
+}
+
 // Why `size` bytes of an unpacked file, starting with `header`, hold no table.
-std::string notATable(const unsigned char* header, std::size_t size) {
+TableRead notATable(const unsigned char* header, std::size_t size) {
     if (size < kHeaderSize)
-        return "not a boots table: it ends inside its header";
+        return failed(TableProblem::NotATable, "not a boots table: it ends inside its header");
     const std::optional<std::size_t> count = boots::recordCount(boots::readHeader(header));
     if (!count)
-        return "not a boots table: its header is not that of a boots data file";
-    return "the table ends after " + std::to_string((size - kHeaderSize) / kRecordSize) +
-           " of its " + std::to_string(*count) + " boots";
+        return failed(TableProblem::NotATable,
+                      "not a boots table: its header is not that of a boots data file");
+    return failed(TableProblem::Truncated, "the table ends after " +
+                                               std::to_string((size - kHeaderSize) / kRecordSize) +
+                                               " of its " + std::to_string(*count) + " boots");
 }
 
 std::string cannotHold(const std::vector<BootRecord>& records) {
@@ -86,7 +97,7 @@ TableRead readTable(std::FILE* file) {
     unsigned char first[kHeaderSize];
     const std::size_t got = std::fread(first, 1, sizeof first, file);
     if (std::ferror(file))
-        return {{}, withError("read error", errno)};
+        return systemFailure(TableProblem::ReadError, "read error", errno);
     // The first bytes again, then the rest of the file; a read error ends it.
     std::size_t replayed = 0;
     const auto source = [&](unsigned char* buffer, std::size_t size) {
@@ -104,13 +115,14 @@ TableRead readTable(std::FILE* file) {
             return n;
         });
         if (std::ferror(file))
-            return {{}, withError("read error", errno)};
+            return systemFailure(TableProblem::ReadError, "read error", errno);
         if (!records)
-            return {{}, notATable(first, given)};
+            return notATable(first, given);
         return {std::move(*records), {}};
     }
     if (!looksPacked(first, got))
-        return {{}, "not a boots table: neither a boots data file nor one packed by zlib"};
+        return failed(TableProblem::NotATable,
+                      "not a boots table: neither a boots data file nor one packed by zlib");
     // The unpacked bytes are kept up to the last boot its header declares; the rest of the stream
     // is still unpacked, to check it to its end.
     std::vector<unsigned char> plain;
@@ -133,14 +145,21 @@ TableRead readTable(std::FILE* file) {
     };
     const ZstreamResult result = zstream_unpack_from(source, sink);
     if (std::ferror(file))
-        return {{}, withError("read error", errno)};
+        return systemFailure(TableProblem::ReadError, "read error", errno);
     // ZSTREAM_WRITE_ERROR means that the sink refused the header; notATable says why.
     if (result != ZSTREAM_OK && result != ZSTREAM_WRITE_ERROR)
-        return {{}, zstream_message(result)};
+        return failed(TableProblem::Damaged, zstream_message(result));
     auto records = boots::decodeFile(plain.data(), plain.size());
     if (!records)
-        return {{}, notATable(plain.data(), plain.size())};
+        return notATable(plain.data(), plain.size());
     return {std::move(*records), {}};
+}
+
+TableRead readTableFile(const std::string& path) {
+    const fileops::FilePtr file(fileops::openFile(path, "rb"));
+    if (!file)
+        return systemFailure(TableProblem::CannotOpen, "cannot open", errno);
+    return readTable(file.get());
 }
 
 bool readAll(std::FILE* file, std::string& text) {
@@ -177,21 +196,21 @@ std::string writePackedTable(std::FILE* out, const std::vector<BootRecord>& reco
     return {};
 }
 
-std::string writeCsvFile(const std::string& target, const std::vector<BootRecord>& records) {
-    const auto write = [&records](std::FILE* out) {
-        return boots::encodeCsv(records, [out](std::string_view piece) {
+std::string writeTextFile(const std::string& target, const TextEncoder& encode) {
+    const auto write = [&encode](std::FILE* out) {
+        return encode([out](std::string_view piece) {
             return std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
         });
     };
-    const auto check = [&records](std::FILE* in) {
+    const auto check = [&encode](std::FILE* in) {
         std::string back;
         const auto same = [&](std::string_view piece) {
             back.resize(piece.size());
             return std::fread(back.data(), 1, back.size(), in) == back.size() && back == piece;
         };
-        return boots::encodeCsv(records, same) && std::fgetc(in) == EOF && !std::ferror(in);
+        return encode(same) && std::fgetc(in) == EOF && !std::ferror(in);
     };
     return replaceTarget(target, write, check, fileops::Backup::None);
 }
 
-} // namespace korvane_table
+} // namespace tablefile

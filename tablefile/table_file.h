@@ -1,19 +1,33 @@
 // Boots tables in .bin files, packed as one zlib stream or unpacked, and files replaced in one
-// step. Paths are UTF-8.
+// step. Paths are UTF-8. Results are values; messages are English.
 #pragma once
 
 #include "boots/boots_format.h"
 
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace korvane_table {
+namespace tablefile {
+
+// Why a table could not be read.
+enum class TableProblem {
+    None,
+    CannotOpen, // with systemError
+    ReadError,  // with systemError
+    NotATable,  // neither a boots data file nor one packed by zlib, or its header is not one
+    Truncated,  // it ends before its last boot
+    Damaged,    // a packed file whose stream is damaged
+};
 
 // A table read from a file, or why it could not be: `error` is empty on success.
 struct TableRead {
     std::vector<boots::BootRecord> records;
     std::string error;
+    TableProblem problem = TableProblem::None;
+    int systemError = 0; // errno, where the problem comes from the system
 };
 
 // Reads the table in `file`, told apart by its first bytes: a boots data file header means an
@@ -21,6 +35,9 @@ struct TableRead {
 // of the table are ignored, as the editor ignores them. `file` is read once, from where it
 // stands (standard input will do).
 TableRead readTable(std::FILE* file);
+
+// readTable of the file at `path`; "cannot open: REASON" when it cannot be opened.
+TableRead readTableFile(const std::string& path);
 
 // Reads everything from `file` into `text`; false, with errno set, on a read error.
 bool readAll(std::FILE* file, std::string& text);
@@ -36,8 +53,12 @@ std::string writePackedTable(const std::string& target,
 // Results as writePackedTable.
 std::string writePackedTable(std::FILE* out, const std::vector<boots::BootRecord>& records);
 
-// Replaces `target` with the CSV text of `records`, checked by reading it back; no backup.
-// Results as writePackedTable.
-std::string writeCsvFile(const std::string& target, const std::vector<boots::BootRecord>& records);
+// Hands a text to its writer in pieces, as boots::encodeCsv and boots::encodePatch do; false when
+// the writer refused a piece.
+using TextEncoder = std::function<bool(const std::function<bool(std::string_view)>& write)>;
 
-} // namespace korvane_table
+// Replaces `target` with the text that `encode` gives, checked by reading it back (`encode` runs
+// twice); no backup. Results as writePackedTable.
+std::string writeTextFile(const std::string& target, const TextEncoder& encode);
+
+} // namespace tablefile

@@ -1,0 +1,18 @@
+// Polish wording for what the windows tell the user: counts with the noun in its right form, and
+// the faults of a CSV file.
+#pragma once
+
+#include <QString>
+#include <cstddef>
+
+namespace boots {
+struct CsvError;
+}
+
+// `count` followed by the noun in the form Polish gives that count: `one` for 1 ("1 but"), `few`
+// for 2 to 4 past any tens other than the teens ("2 buty", "22 buty"), `many` otherwise
+// ("5 butów", "12 butów", "0 butów").
+QString countOf(std::size_t count, const QString& one, const QString& few, const QString& many);
+
+// "Wiersz L, kolumna „NAME”: what is wrong.", or "Wiersz L: what is wrong." for a whole row.
+QString csvFaultText(const boots::CsvError& error);

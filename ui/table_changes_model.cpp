@@ -1,0 +1,75 @@
+#include "ui/table_changes_model.h"
+
+#include "ui/boots_model.h"
+
+#include <climits>
+#include <utility>
+
+namespace {
+
+QString quotedName(const std::string& name) {
+    return QStringLiteral("„") + BootsModel::visibleName(name) + QStringLiteral("”");
+}
+
+} // namespace
+
+TableChangesModel::TableChangesModel(boots::TableChanges changes, QObject* parent)
+    : QAbstractTableModel(parent), Changes(std::move(changes)) {}
+
+int TableChangesModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid())
+        return 0;
+    const std::size_t rows = Changes.changed.size() + Changes.added.size() + Changes.removed.size();
+    return rows < INT_MAX ? static_cast<int>(rows) : INT_MAX;
+}
+
+int TableChangesModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant TableChangesModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+        return QVariant();
+    std::size_t row = static_cast<std::size_t>(index.row());
+    std::size_t position = 0;
+    unsigned id = 0;
+    QString field, before, after;
+    if (row < Changes.changed.size()) {
+        const boots::FieldChange& c = Changes.changed[row];
+        position = c.position;
+        id = c.id;
+        field = QString::fromLatin1(boots::fieldName(c.field));
+        const bool name = c.field == boots::BootField::Nazwa;
+        before = name ? quotedName(c.before) : QString::fromStdString(c.before);
+        after = name ? quotedName(c.after) : QString::fromStdString(c.after);
+    } else {
+        row -= Changes.changed.size();
+        const bool added = row < Changes.added.size();
+        const boots::PositionedBoot& b =
+            added ? Changes.added[row] : Changes.removed[row - Changes.added.size()];
+        position = b.position;
+        id = b.boot.ID;
+        field = added ? QStringLiteral("nowy but") : QStringLiteral("usunięty but");
+        (added ? after : before) = quotedName(b.boot.Nazwa);
+    }
+    switch (index.column()) {
+    case Position:
+        return QString::number(position);
+    case Id:
+        return QString::number(id);
+    case Field:
+        return field;
+    case Before:
+        return before;
+    default:
+        return after;
+    }
+}
+
+QVariant TableChangesModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    static const char* const captions[ColumnCount] = {"#", "ID", "Kolumna", "Było", "Będzie"};
+    return section >= 0 && section < ColumnCount ? QString::fromUtf8(captions[section])
+                                                 : QVariant();
+}
