@@ -87,6 +87,8 @@ private:
     bool Busy() const;
     // Disables the commands that cannot run while the tool does, or enables them again.
     void Show_Busy(bool busy);
+    // The commands that need an open file.
+    QList<QAction*> File_Commands() const;
     // A command asked for while the tool ran, run once the command running it has finished.
     enum class After_Tool { Nothing, Open, Close, Exit };
     // True when the tool is not running: the caller goes on. Otherwise asks whether to stop the

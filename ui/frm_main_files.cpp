@@ -223,8 +223,19 @@ void FrmMain::Run_Tool(Qel_Process& tool, korvane::ToolJob job, const QString& n
     Running_Name = name;
     Show_Busy(true);
     tool.Run_Process(program, arguments, 0);
+    if (progress.isActiveWindow()) { // clicked, or activated by the platform when shown
+        progress.hide();
+        activateWindow();
+        // The keyboard is back here before the command goes on; commands are still blocked.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
     Show_Busy(false);
     Running_Tool = nullptr;
+}
+
+QList<QAction*> FrmMain::File_Commands() const {
+    return {MnuSaveFile, MnuExportCsv, MnuImportCsv, MnuExportPatch, MnuApplyPatch, MnuCompare,
+            MnuTable};
 }
 
 void FrmMain::Show_Busy(bool busy) {
@@ -235,7 +246,7 @@ void FrmMain::Show_Busy(bool busy) {
     if (Table_Form)
         Table_Form->setEnabled(!busy);
     MnuEdit->menuAction()->setEnabled(!busy);
-    for (QAction* command : {MnuSaveFile, MnuExportCsv, MnuImportCsv})
+    for (QAction* command : File_Commands())
         command->setEnabled(!busy && !Chosen_File.isEmpty());
     if (busy) {
         setCursor(Qt::BusyCursor);
@@ -353,8 +364,7 @@ void FrmMain::Open_File(const QString& path) {
     Chosen_Stamp = stamp;
     if (!Work->portable())
         settings().setValue(kLastFolder, QFileInfo(path).absolutePath());
-    for (QAction* command : {MnuSaveFile, MnuExportCsv, MnuImportCsv, MnuExportPatch,
-                             MnuApplyPatch, MnuCompare, MnuTable})
+    for (QAction* command : File_Commands())
         command->setEnabled(true);
     Boots->setTable(std::move(loaded));
     Undo_Stack->clear();

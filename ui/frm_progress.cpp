@@ -11,6 +11,8 @@
 FrmProgress::FrmProgress(const QString& task, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("FrmProgress"));
+    // The main window keeps the keyboard: its File, Open and File, Exit go on working.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(QCoreApplication::applicationName());
     applyWindowLook(this);
 
