@@ -150,6 +150,8 @@ void TestMessageBox::twoButtonQuestions() {
         QVERIFY(seenText.contains(QStringLiteral("Plik łódź 1.bin zostanie taki, jaki był, a "
                                                  "niezapisane zmiany zostaną utracone.")));
     }
+}
+
 void TestMessageBox::importPreview_data() {
     QTest::addColumn<QString>("press"); // a button's objectName, or a key
     QTest::addColumn<bool>("answer");

@@ -133,6 +133,7 @@ Hooks::Hooks() {
     korvane::setStopAnswerer([this](korvane::ToolJob, const QString& name) {
         stopAsked << name;
         return stop;
+    });
     korvane::setImportAnswerer([this](const QString& summary, const QAbstractItemModel& changes) {
         preview = QStringList{summary};
         for (int row = 0; row < changes.rowCount(); ++row) {
