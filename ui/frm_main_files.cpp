@@ -234,8 +234,8 @@ void FrmMain::Run_Tool(Qel_Process& tool, korvane::ToolJob job, const QString& n
 }
 
 QList<QAction*> FrmMain::File_Commands() const {
-    return {MnuSaveFile, MnuExportCsv, MnuImportCsv, MnuExportPatch, MnuApplyPatch, MnuCompare,
-            MnuTable};
+    return {MnuSaveFile,   MnuExportCsv, MnuImportCsv, MnuExportPatch,
+            MnuApplyPatch, MnuCompare,   MnuTable};
 }
 
 void FrmMain::Show_Busy(bool busy) {
@@ -370,13 +370,12 @@ void FrmMain::Open_File(const QString& path) {
     Undo_Stack->clear();
     if (Baza().Count() > Qel_Baza::Max_Boots)
         korvane::showMessage(
-            this, {QStringLiteral("Liczba butów w pliku %1: %2.\nEdytować można tu tylko pierwsze "
-                                  "%3 butów; pozostałe zostaną zachowane bez zmian.")
-                       .arg(name)
-                       .arg(Baza().Count())
-                       .arg(Qel_Baza::Max_Boots),
-                   {},
-                   korvane::MessageIcon::Information});
+            this,
+            {QStringLiteral("Liczba butów w pliku %1: %2.\nEdytować można tu tylko pierwsze "
+                            "%3 butów; pozostałe zostaną zachowane bez zmian.")
+                 .arg(name, QString::number(Baza().Count()), QString::number(Qel_Baza::Max_Boots)),
+             {},
+             korvane::MessageIcon::Information});
 }
 
 void FrmMain::Cmd_Zapisz_Click() {
