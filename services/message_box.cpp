@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 #include <utility>
 
@@ -19,6 +20,16 @@ std::function<SaveAnswer(const QString&)>& saveAnswerer() {
     return instance;
 }
 
+std::function<bool(const QString&)>& replaceAnswerer() {
+    static std::function<bool(const QString&)> instance;
+    return instance;
+}
+
+std::function<StopAnswer(ToolJob, const QString&)>& stopAnswerer() {
+    static std::function<StopAnswer(ToolJob, const QString&)> instance;
+    return instance;
+}
+
 // Widens `box` so that a title bar, with its icon and buttons beside the title in a bold face,
 // shows the whole title; a message box on its own is only as wide as its text and buttons.
 void fitTitle(QMessageBox& box) {
@@ -31,6 +42,19 @@ void fitTitle(QMessageBox& box) {
             new QSpacerItem(title.horizontalAdvance(box.windowTitle()) + 8 * title.height(), 0,
                             QSizePolicy::Minimum, QSizePolicy::Fixed),
             grid->rowCount(), 0, 1, grid->columnCount());
+}
+// Asks `text` modally over `parent` with the buttons `yes` and `no`; true for `yes`. `no` is the
+// default, and Escape or closing the box answers it.
+bool askYesNo(QWidget* parent, const QString& text, const QString& yes, const QString& no) {
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), text,
+                    QMessageBox::NoButton, parent);
+    QPushButton* yesButton = box.addButton(yes, QMessageBox::AcceptRole);
+    QPushButton* noButton = box.addButton(no, QMessageBox::RejectRole);
+    box.setDefaultButton(noButton);
+    box.setEscapeButton(noButton);
+    fitTitle(box);
+    box.exec();
+    return box.clickedButton() == yesButton;
 }
 } // namespace
 
@@ -47,8 +71,11 @@ void showMessage(QWidget* parent, const Message& message) {
     box.exec();
 }
 
-void showFailure(QWidget* parent) {
-    showMessage(parent, {QStringLiteral("Wystąpił błąd"), {}, MessageIcon::None});
+void showFailure(QWidget* parent, const QString& details) {
+    const QString failed = QStringLiteral("Wystąpił błąd");
+    showMessage(parent, {details.isEmpty() ? failed : failed + QStringLiteral("\n\n") + details,
+                         {},
+                         MessageIcon::None});
 }
 
 void setMessageRecorder(std::function<void(const Message&)> recorder) {
@@ -76,6 +103,40 @@ SaveAnswer askSaveChanges(QWidget* parent, const QString& fileName) {
 
 void setSaveAnswerer(std::function<SaveAnswer(const QString& fileName)> answerer) {
     saveAnswerer() = std::move(answerer);
+}
+
+bool askReplaceChanged(QWidget* parent, const QString& fileName) {
+    if (replaceAnswerer())
+        return replaceAnswerer()(fileName);
+    return askYesNo(
+        parent,
+        QStringLiteral("Plik %1 został zmieniony na dysku przez inny program. Zastąpić go?")
+            .arg(fileName),
+        QStringLiteral("Zastąp"), QStringLiteral("Anuluj"));
+}
+
+void setReplaceAnswerer(std::function<bool(const QString& fileName)> answerer) {
+    replaceAnswerer() = std::move(answerer);
+}
+
+StopAnswer askStopTool(QWidget* parent, ToolJob job, const QString& fileName) {
+    if (stopAnswerer())
+        return stopAnswerer()(job, fileName);
+    const QString text =
+        job == ToolJob::Pack
+            ? QStringLiteral("Trwa zapisywanie pliku %1.\n\nZatrzymać je? Plik %1 zostanie taki, "
+                             "jaki był, a niezapisane zmiany zostaną utracone.\nMożna też "
+                             "zaczekać, aż zapisywanie się skończy.")
+            : QStringLiteral("Trwa otwieranie pliku %1.\n\nZatrzymać je? Plik %1 nie zostanie "
+                             "otwarty.\nMożna też zaczekać, aż otwieranie się skończy.");
+    return askYesNo(parent, text.arg(fileName), QStringLiteral("Zatrzymaj"),
+                    QStringLiteral("Zaczekaj"))
+               ? StopAnswer::Stop
+               : StopAnswer::Wait;
+}
+
+void setStopAnswerer(std::function<StopAnswer(ToolJob job, const QString& fileName)> answerer) {
+    stopAnswerer() = std::move(answerer);
 }
 
 } // namespace korvane

@@ -20,7 +20,6 @@ void Qel_Process::Run_Process(const QString& program, const QStringList& argumen
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
 #ifdef Q_OS_WIN
     process.setCreateProcessArgumentsModifier(
         [WindowStyle](QProcess::CreateProcessArguments* args) {
@@ -38,9 +37,13 @@ void Qel_Process::Run_Process(const QString& program, const QStringList& argumen
         if (error == QProcess::FailedToStart)
             loop.quit();
     });
+    connect(&process, &QProcess::readyReadStandardError, this,
+            [this, &process] { Keep_Error_Tail(process.readAllStandardError()); });
 
-    Was_Stopped = false;
-    Did_Succeed = false;
+    Was_Stopped = Did_Succeed = Did_Crash = false;
+    Code = 0;
+    Why_Not_Started.clear();
+    Error_Tail.clear();
     const QPointer<QProcess> outer = std::exchange(Running, &process);
     process.start(program, arguments);
     if (process.state() != QProcess::NotRunning)
@@ -49,14 +52,31 @@ void Qel_Process::Run_Process(const QString& program, const QStringList& argumen
     if (process.state() != QProcess::NotRunning)
         Stop();
     Running = outer;
-    Did_Succeed = !Was_Stopped && process.error() != QProcess::FailedToStart &&
-                  process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    Keep_Error_Tail(process.readAllStandardError());
+    if (process.error() == QProcess::FailedToStart) {
+        Why_Not_Started = process.errorString();
+        return;
+    }
+    const bool normal = process.exitStatus() == QProcess::NormalExit;
+    Code = normal ? process.exitCode() : 0;
+    Did_Crash = !Was_Stopped && !normal;
+    Did_Succeed = !Was_Stopped && normal && Code == 0;
+}
+
+void Qel_Process::Keep_Error_Tail(const QByteArray& bytes) {
+    constexpr qsizetype kept = 4096;
+    Error_Tail += bytes;
+    if (Error_Tail.size() > kept)
+        Error_Tail.remove(0, Error_Tail.size() - kept);
 }
 
 void Qel_Process::Run_Process(const QString& Path, int WindowStyle) {
     QStringList arguments = QProcess::splitCommand(Path);
     if (arguments.isEmpty()) {
-        Was_Stopped = Did_Succeed = false;
+        Was_Stopped = Did_Succeed = Did_Crash = false;
+        Code = 0;
+        Why_Not_Started = QStringLiteral("pusty wiersz polecenia");
+        Error_Tail.clear();
         return;
     }
     const QString program = arguments.takeFirst();
@@ -85,4 +105,29 @@ bool Qel_Process::Stopped() const {
 
 bool Qel_Process::Succeeded() const {
     return Did_Succeed;
+}
+
+QString Qel_Process::Start_Error() const {
+    return Why_Not_Started;
+}
+
+bool Qel_Process::Crashed() const {
+    return Did_Crash;
+}
+
+int Qel_Process::Exit_Code() const {
+    return Code;
+}
+
+QString Qel_Process::Error_Line() const {
+    constexpr qsizetype longest = 300;
+    const QList<QByteArray> lines = Error_Tail.split('\n');
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        const QString text = QString::fromLocal8Bit(line->trimmed());
+        if (text.size() > longest)
+            return QStringLiteral("…") + text.right(longest - 1);
+        if (!text.isEmpty())
+            return text;
+    }
+    return QString();
 }

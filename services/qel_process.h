@@ -16,8 +16,9 @@ public:
 
     // Starts `program` with `arguments`, passed to it untouched (no shell, no quoting), and
     // returns when it has ended; window events go on being processed while it runs. Reports
-    // nothing: a program that cannot be started returns at once. WindowStyle is the Windows
-    // start-up window state (0 hidden ... 6 minimised without focus); elsewhere it has no effect.
+    // nothing itself: a program that cannot be started returns at once, and the accessors below
+    // say how the run ended. WindowStyle is the Windows start-up window state (0 hidden ... 6
+    // minimised without focus); elsewhere it has no effect.
     void Run_Process(const QString& program, const QStringList& arguments, int WindowStyle = 2);
 
     // The same for a whole command line, split into program and arguments by Qt's quoting rules.
@@ -37,8 +38,29 @@ public:
     // returned exit code 0.
     bool Succeeded() const;
 
+    // Why the program of the last Run_Process could not be started; empty when it started.
+    QString Start_Error() const;
+
+    // True when the program of the last Run_Process ended abnormally (a crash or a signal) without
+    // being stopped.
+    bool Crashed() const;
+
+    // The exit code of the program of the last Run_Process when it ended normally, else 0.
+    int Exit_Code() const;
+
+    // The last line the program of the last Run_Process wrote to its standard error, without its
+    // line end and surrounding blanks; empty when it wrote none. Only the last 4 KiB of that
+    // output are kept, and a line of more than 300 characters is cut to "…" and its last 299.
+    QString Error_Line() const;
+
 private:
+    void Keep_Error_Tail(const QByteArray& bytes);
+
     QPointer<QProcess> Running;
     bool Was_Stopped = false;
     bool Did_Succeed = false;
+    bool Did_Crash = false;
+    int Code = 0;
+    QString Why_Not_Started;
+    QByteArray Error_Tail;
 };

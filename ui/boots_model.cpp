@@ -109,7 +109,8 @@ QString putExact(BootRecord& boot, int column, const QString& text) {
         return QStringLiteral("„%1” nie jest liczbą całkowitą").arg(text);
     const int value = number.toInt();
     if (value < lowest || value > highest)
-        return QStringLiteral("„%1” jest poza zakresem %2–%3").arg(text).arg(lowest).arg(highest);
+        return QStringLiteral("„%1” jest poza zakresem %2–%3")
+            .arg(text, QString::number(lowest), QString::number(highest));
     setNumber(boot, column, value);
     return QString();
 }

@@ -2,6 +2,9 @@
 // and the table's export to CSV and import from it.
 #pragma once
 
+#include "services/file_stamp.h"
+#include "services/message_box.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -44,10 +47,16 @@ public:
 
     // Opens the compressed boots file at `path` as File, Open does with the path chosen in its
     // dialog: the same checks, messages and working files. Does nothing while the tool runs.
+    // A file that does not exist: "Nie znaleziono pliku N"; a table of more than 256 boots is
+    // opened, and the user told once that only its first 256 can be edited.
     void Open_File(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // The close box while the tool runs asks as closeEvent does; Qt would otherwise take a close
+    // that comes during closeEvent (while its Save runs) as done, and hide the window at once.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // A single local file dropped on the window is opened with Open_File.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -68,17 +77,35 @@ private:
     void Clear_Temp();
     // The folder the open dialog starts in.
     QString Open_Folder() const;
-    // Runs zlibtool hidden with `arguments` and waits. True when it ended normally with exit code
-    // 0; otherwise false, after showing "Wystąpił błąd" unless the window was closed meanwhile.
-    bool Run_Tool(const QStringList& arguments);
+    // Runs zlibtool hidden with `arguments` through `tool` and waits; `tool` then tells how it
+    // ended. Meanwhile the commands are disabled (File, Open and File, Exit ask first) and, after
+    // half a second, a small window says what the tool does for the file `name`, with a button
+    // that stops it.
+    void Run_Tool(Qel_Process& tool, korvane::ToolJob job, const QString& name,
+                  const QStringList& arguments);
     // True while the tool runs: every command handler then returns without doing anything.
     bool Busy() const;
+    // Disables the commands that cannot run while the tool does, or enables them again.
+    void Show_Busy(bool busy);
+    // The commands that need an open file.
+    QList<QAction*> File_Commands() const;
+    // A command asked for while the tool ran, run once the command running it has finished.
+    enum class After_Tool { Nothing, Open, Close, Exit };
+    // True when the tool is not running: the caller goes on. Otherwise asks whether to stop the
+    // tool or wait, keeps `then` for when the command running the tool has finished, and returns
+    // false. After a stop, `then` drops unsaved changes without asking.
+    bool Settle_Tool(After_Tool then);
+    // Counts the end of Open or Save; when none is left, the command kept by Settle_Tool runs.
+    void End_Command();
+    // Runs the command kept by Settle_Tool.
+    void Run_Pending();
     // With unsaved changes, asks whether to save them first. True when the caller may go on:
     // nothing unsaved, the changes dropped, or saved. False on Cancel or a failed Save.
     bool Settle_Changes();
     // Copies the user's file to FILE.bak beside it unless that exists (or the file does not).
-    // False, with no FILE.bak made, when the copy cannot be written whole.
-    bool Backup_Original();
+    // Returns the reason when the copy cannot be written whole (no FILE.bak then), else empty;
+    // `made` tells whether this call made FILE.bak.
+    QString Backup_Original(bool& made);
 
     // Export CSV and Import CSV (frm_main_csv.cpp): both need an open file.
     void MnuExportCsv_Click();
@@ -123,7 +150,15 @@ private:
     QString App_Folder; // ends with a separator
     std::unique_ptr<WorkFolder> Work;
     QString Chosen_File;
+    FileStamp Chosen_Stamp;             // Chosen_File as last opened or saved
     QPointer<Qel_Process> Running_Tool; // the tool being waited for, if any
+    korvane::ToolJob Running_Job = korvane::ToolJob::Unpack;
+    QString Running_Name;           // the name of the file the tool works on
+    QPointer<QWidget> Focus_Before; // the control that had the focus when the tool started
+    int Commands_Running = 0;       // Open and Save in progress, nested ones included
+    After_Tool Pending = After_Tool::Nothing;
+    bool Stop_Chosen = false;   // the user stopped the tool for the pending command
+    bool Skip_Question = false; // the next unsaved-changes question is answered Discard
     QPointer<FrmHelp> Help_Form;
     QPointer<FrmTable> Table_Form;
 };

@@ -7,8 +7,9 @@
 #include "ui/boot_editor.h"
 #include "ui/boots_model.h"
 #include "ui/frm_help.h"
-#include "ui/frm_table.h"
 #include "ui/frm_main.h"
+#include "ui/frm_progress.h"
+#include "ui/frm_table.h"
 #include "ui/work_folder.h"
 
 #include <QAction>
@@ -17,10 +18,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMimeData>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QSettings>
+#include <QTimer>
 #include <QUndoStack>
+#include <QWindow>
+
+#include <cerrno>
+#include <chrono>
+#include <utility>
 
 namespace {
 
@@ -56,27 +65,77 @@ bool liesInside(const QString& path, const QString& folder) {
 }
 
 // Replaces `target` with the bytes of `source` in one step (a temporary file beside it is
-// renamed over it). False, with `target` as it was, when any read or write fails.
-bool copyFileOver(const QString& source, const QString& target) {
+// renamed over it). Returns the reason when any read or write fails, `target` then as it was;
+// else empty.
+QString copyFileOver(const QString& source, const QString& target) {
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = input.readAll();
+        return input.errorString();
     QSaveFile output(target);
+    if (!output.open(QIODevice::WriteOnly))
+        return output.errorString();
+    QByteArray chunk(64 * 1024, Qt::Uninitialized);
+    for (qint64 size; (size = input.read(chunk.data(), chunk.size())) != 0;) {
+        if (size < 0)
+            return input.errorString();
+        if (output.write(chunk.constData(), size) != size)
+            return output.errorString();
+    }
     // Flush before commit(): commit() renames the file into place even when its own final
     // flush fails (Qt 6.4), which would leave the user a truncated file.
-    return bytes.size() == input.size() && output.open(QIODevice::WriteOnly) &&
-           output.write(bytes) == bytes.size() && output.flush() && output.commit();
+    if (!output.flush() || !output.commit())
+        return output.errorString();
+    return QString();
 }
 
-// Shows the wait cursor over the program's windows for as long as it lives.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
+// True when the file at `path` must not be replaced: Qt finds it not writable, or its mode has no
+// write bit. Root may write any file and a rename replaces a read-only file whose folder is
+// writable, so the bits count on their own; on Windows Qt clears them for a file with the
+// read-only attribute.
+bool readOnly(const QString& path) {
+    const QFileInfo info(path);
+    const QFile::Permissions write = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return info.exists() && (!info.isWritable() || !(info.permissions() & write));
+}
+
+// What failed, as the stages of Open and Save name it in a message.
+const QString kCopying = QStringLiteral("Kopiowanie pliku do folderu roboczego");
+const QString kUnpacking = QStringLiteral("Rozpakowywanie pliku");
+const QString kLoading = QStringLiteral("Wczytywanie tabeli butów");
+const QString kWriting = QStringLiteral("Zapisywanie tabeli butów");
+const QString kPacking = QStringLiteral("Pakowanie tabeli butów");
+const QString kChecking = QStringLiteral("Sprawdzanie spakowanego pliku");
+const QString kBackup = QStringLiteral("Tworzenie kopii zapasowej");
+const QString kReplacing = QStringLiteral("Zastępowanie pliku");
+
+// The details of a failure message: the file `name`, the `stage` that failed and why; after a
+// failed Save, that the user's file was not changed.
+QString failureText(const QString& name, const QString& stage, const QString& reason, bool saving) {
+    QString text = QStringLiteral("Plik: %1\n%2 nie powiodło się: %3").arg(name, stage, reason);
+    if (saving)
+        text += QStringLiteral("\nPlik %1 nie został zmieniony.").arg(name);
+    return text;
+}
+
+// A system's error text as a sentence of a message.
+QString sentence(const QString& reason) {
+    return reason.endsWith(QLatin1Char('.')) ? reason : reason + QLatin1Char('.');
+}
+
+// Why the compression tool did not do its work: it did not start, crashed or ended with an exit
+// code other than 0, with the last line it wrote to its standard error.
+QString toolFailure(const Qel_Process& tool) {
+    if (!tool.Start_Error().isEmpty())
+        return QStringLiteral("nie można uruchomić narzędzia zlibtool (%1).")
+            .arg(tool.Start_Error());
+    QString text = tool.Crashed()
+                       ? QStringLiteral("narzędzie zlibtool przerwało pracę awaryjnie.")
+                       : QStringLiteral("narzędzie zlibtool zakończyło pracę z kodem %1.")
+                             .arg(tool.Exit_Code());
+    if (!tool.Error_Line().isEmpty())
+        text += QStringLiteral("\nKomunikat narzędzia: ") + tool.Error_Line();
+    return text;
+}
 
 } // namespace
 
@@ -101,21 +160,31 @@ QString FrmMain::Open_Folder() const {
 }
 
 void FrmMain::Form_Unload() {
-    if (Running_Tool)
-        Running_Tool->Stop();
     if (Table_Form)
         Table_Form->close();
     Clear_Temp();
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
-    // While the tool runs nothing can be saved: closing then stops it, as it always has.
-    if (!Busy() && !Settle_Changes()) {
+    if (!Settle_Tool(After_Tool::Close) || !Settle_Changes()) {
         event->ignore();
         return;
     }
     Form_Unload();
     QMainWindow::closeEvent(event);
+}
+
+void FrmMain::showEvent(QShowEvent* event) {
+    windowHandle()->installEventFilter(this); // once: a filter installed again only moves up
+    QMainWindow::showEvent(event);
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Close || watched != windowHandle() || !Busy())
+        return QMainWindow::eventFilter(watched, event);
+    Settle_Tool(After_Tool::Close);
+    event->ignore();
+    return true;
 }
 
 void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
@@ -135,32 +204,98 @@ bool FrmMain::Busy() const {
     return !Running_Tool.isNull();
 }
 
-bool FrmMain::Run_Tool(const QStringList& arguments) {
+void FrmMain::Run_Tool(Qel_Process& tool, korvane::ToolJob job, const QString& name,
+                       const QStringList& arguments) {
 #ifdef Q_OS_WIN
     const QString program = App_Folder + QStringLiteral("zlib/zlibtool.exe");
 #else
     const QString program = App_Folder + QStringLiteral("zlib/zlibtool");
 #endif
-    Qel_Process tool;
-    {
-        const WaitCursor waiting; // gone before any message
-        Running_Tool = &tool;
-        Editor->setBusy(true);
-        if (Table_Form)
-            Table_Form->setEnabled(false);
-        tool.Run_Process(program, arguments, 0);
-        Editor->setBusy(false);
-        if (Table_Form)
-            Table_Form->setEnabled(true);
-        Running_Tool = nullptr;
+    FrmProgress progress((job == korvane::ToolJob::Pack
+                              ? QStringLiteral("Pakowanie pliku %1…")
+                              : QStringLiteral("Rozpakowywanie pliku %1…"))
+                             .arg(name),
+                         this);
+    connect(&progress, &FrmProgress::stopRequested, &tool, &Qel_Process::Stop);
+    QTimer::singleShot(std::chrono::milliseconds(500), &progress, &QWidget::show);
+    Running_Tool = &tool;
+    Running_Job = job;
+    Running_Name = name;
+    Show_Busy(true);
+    tool.Run_Process(program, arguments, 0);
+    if (progress.isActiveWindow()) { // clicked, or activated by the platform when shown
+        progress.hide();
+        activateWindow();
+        // The keyboard is back here before the command goes on; commands are still blocked.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
-    if (!tool.Succeeded() && !tool.Stopped())
-        korvane::showFailure(this);
-    return tool.Succeeded();
+    Show_Busy(false);
+    Running_Tool = nullptr;
+}
+
+QList<QAction*> FrmMain::File_Commands() const {
+    return {MnuSaveFile,   MnuExportCsv, MnuImportCsv, MnuExportPatch,
+            MnuApplyPatch, MnuCompare,   MnuTable};
+}
+
+void FrmMain::Show_Busy(bool busy) {
+    if (busy)
+        Focus_Before = focusWidget();
+    Editor->setBusy(busy);
+    centralWidget()->setEnabled(!busy);
+    if (Table_Form)
+        Table_Form->setEnabled(!busy);
+    MnuEdit->menuAction()->setEnabled(!busy);
+    for (QAction* command : File_Commands())
+        command->setEnabled(!busy && !Chosen_File.isEmpty());
+    if (busy) {
+        setCursor(Qt::BusyCursor);
+        return;
+    }
+    unsetCursor();
+    if (Focus_Before)
+        Focus_Before->setFocus();
+}
+
+bool FrmMain::Settle_Tool(After_Tool then) {
+    if (!Busy())
+        return true;
+    if (korvane::askStopTool(this, Running_Job, Running_Name) == korvane::StopAnswer::Stop &&
+        Running_Tool) {
+        Stop_Chosen = true;
+        Running_Tool->Stop();
+    }
+    Pending = then;
+    return false;
+}
+
+void FrmMain::End_Command() {
+    // Queued: by then the command's callers, a nested event loop among them, have all returned.
+    if (--Commands_Running == 0 && Pending != After_Tool::Nothing)
+        QMetaObject::invokeMethod(this, &FrmMain::Run_Pending, Qt::QueuedConnection);
+}
+
+void FrmMain::Run_Pending() {
+    const After_Tool then = std::exchange(Pending, After_Tool::Nothing);
+    Skip_Question = std::exchange(Stop_Chosen, false);
+    switch (then) {
+    case After_Tool::Open:
+        MnuFileOpen_Click();
+        break;
+    case After_Tool::Close:
+        close();
+        break;
+    case After_Tool::Exit:
+        mnuQuit_Click();
+        break;
+    case After_Tool::Nothing:
+        break;
+    }
+    Skip_Question = false;
 }
 
 void FrmMain::MnuFileOpen_Click() {
-    if (Busy())
+    if (!Settle_Tool(After_Tool::Open))
         return;
     Qel_Common_Dialog dialog;
     const QString path =
@@ -174,65 +309,127 @@ void FrmMain::MnuFileOpen_Click() {
 void FrmMain::Open_File(const QString& path) {
     if (Busy())
         return;
+    ++Commands_Running;
+    const auto ended = qScopeGuard([this] { End_Command(); });
     const QString name = QFileInfo(path).fileName();
     if (!Qel_Baza::File_Exists(path.toStdString())) {
-        korvane::showMessage(this, {QStringLiteral("Nie wybrano pliku !!"),
+        korvane::showMessage(this, {QStringLiteral("Nie znaleziono pliku %1").arg(name),
                                     QStringLiteral("Błąd wczytywania pliku"),
                                     korvane::MessageIcon::Information});
         return;
     }
     if (!Settle_Changes())
         return;
+    const auto fail = [this, &name](const QString& stage, const QString& reason) {
+        Clear_Temp();
+        korvane::showFailure(this, failureText(name, stage, reason, false));
+    };
 
     // A file inside the working folder would be deleted by the next save or close.
     const QString tempDir = Temp_Dir();
-    const QString copy = tempDir + name;
-    const QString unpacked = copy + QStringLiteral(".unzlib");
-    if (liesInside(path, tempDir) || !removeStale(copy) || !removeStale(unpacked) ||
-        !QFile::copy(path, copy)) {
-        korvane::showFailure(this);
+    if (liesInside(path, tempDir)) {
+        korvane::showFailure(
+            this, failureText(name, kCopying,
+                              QStringLiteral("plik leży w folderze roboczym programu."), false));
         return;
     }
-    if (!Run_Tool({copy, QStringLiteral("-d")}))
-        return;
+    const QString copy = tempDir + name;
+    const QString unpacked = copy + QStringLiteral(".unzlib");
+    if (!Work->ensure())
+        return fail(kCopying, QStringLiteral("nie można utworzyć folderu %1.").arg(tempDir));
+    if (!removeStale(unpacked))
+        return fail(kCopying, QStringLiteral("nie można usunąć pliku %1.").arg(unpacked));
+    const FileStamp stamp = FileStamp::Of(path);
+    if (const QString why = copyFileOver(path, copy); !why.isEmpty())
+        return fail(kCopying, sentence(why));
+    Qel_Process tool;
+    Run_Tool(tool, korvane::ToolJob::Unpack, name, {copy, QStringLiteral("-d")});
+    if (tool.Stopped())
+        return Clear_Temp();
+    if (!tool.Succeeded())
+        return fail(kUnpacking, toolFailure(tool));
 
     // The earlier file stays open, boots and all, unless the new one loads.
     auto loaded = std::make_unique<Qel_Baza>();
     if (!loaded->Wczytaj(unpacked.toStdString())) {
-        korvane::showFailure(this);
-        return;
+        QFile readable(unpacked);
+        return fail(kLoading,
+                    !readable.exists()
+                        ? QStringLiteral("narzędzie zlibtool nie utworzyło rozpakowanego pliku.")
+                    : !readable.open(QIODevice::ReadOnly)
+                        ? sentence(readable.errorString())
+                        : QStringLiteral("plik nie zawiera tabeli butów."));
     }
     Chosen_File = path;
+    Chosen_Stamp = stamp;
     if (!Work->portable())
         settings().setValue(kLastFolder, QFileInfo(path).absolutePath());
-    for (QAction* command : {MnuSaveFile, MnuExportCsv, MnuImportCsv, MnuExportPatch,
-                             MnuApplyPatch, MnuCompare, MnuTable})
+    for (QAction* command : File_Commands())
         command->setEnabled(true);
     Boots->setTable(std::move(loaded));
     Undo_Stack->clear();
+    if (Baza().Count() > Qel_Baza::Max_Boots)
+        korvane::showMessage(
+            this,
+            {QStringLiteral("Liczba butów w pliku %1: %2.\nEdytować można tu tylko pierwsze "
+                            "%3 butów; pozostałe zostaną zachowane bez zmian.")
+                 .arg(name, QString::number(Baza().Count()), QString::number(Qel_Baza::Max_Boots)),
+             {},
+             korvane::MessageIcon::Information});
 }
 
 void FrmMain::Cmd_Zapisz_Click() {
     if (Busy())
         return;
-    if (!Baza().Zapisz()) {
-        korvane::showFailure(this);
+    ++Commands_Running;
+    const auto ended = qScopeGuard([this] { End_Command(); });
+    Editor->showStored();
+    if (Chosen_File.isEmpty()) {
+        korvane::showFailure(this, QStringLiteral("Nie otwarto żadnego pliku."));
         return;
+    }
+    const QString name = QFileInfo(Chosen_File).fileName();
+    const auto fail = [this, &name](const QString& stage, const QString& reason) {
+        Clear_Temp();
+        korvane::showFailure(this, failureText(name, stage, reason, true));
+    };
+    if (!Work->ensure())
+        return fail(kWriting, QStringLiteral("nie można utworzyć folderu %1.").arg(Temp_Dir()));
+    errno = 0;
+    if (!Baza().Zapisz()) {
+        const int error = errno;
+        return fail(kWriting, error != 0 ? sentence(qt_error_string(error))
+                                         : QStringLiteral("nie można zapisać pliku."));
     }
     const QString unpacked = QString::fromStdString(Baza().Path());
     const QString packed = unpacked + QStringLiteral(".zlib");
-    if (!removeStale(packed)) {
-        korvane::showFailure(this);
-        return;
-    }
-    if (!Run_Tool({unpacked}))
-        return;
+    if (!removeStale(packed))
+        return fail(kPacking, QStringLiteral("nie można usunąć pliku %1.").arg(packed));
+    Qel_Process tool;
+    Run_Tool(tool, korvane::ToolJob::Pack, name, {unpacked});
+    if (tool.Stopped())
+        return Clear_Temp();
+    if (!tool.Succeeded())
+        return fail(kPacking, toolFailure(tool));
     // Only a packed file that gives back exactly the table just written may replace the user's.
-    if (!korvane::unpacksTo(packed, unpacked) || !Backup_Original() ||
-        !copyFileOver(packed, Chosen_File)) {
-        korvane::showFailure(this);
-        return;
+    if (!korvane::unpacksTo(packed, unpacked))
+        return fail(kChecking,
+                    QFileInfo::exists(packed)
+                        ? QStringLiteral("spakowany plik nie odpowiada zapisanej tabeli.")
+                        : QStringLiteral("narzędzie zlibtool nie utworzyło spakowanego pliku."));
+    if (readOnly(Chosen_File))
+        return fail(kReplacing, QStringLiteral("plik jest tylko do odczytu."));
+    if (FileStamp::Of(Chosen_File) != Chosen_Stamp && !korvane::askReplaceChanged(this, name))
+        return Clear_Temp();
+    bool backedUp = false;
+    if (const QString why = Backup_Original(backedUp); !why.isEmpty())
+        return fail(kBackup, sentence(why));
+    if (const QString why = copyFileOver(packed, Chosen_File); !why.isEmpty()) {
+        if (backedUp)
+            QFile::remove(Chosen_File + QStringLiteral(".bak"));
+        return fail(kReplacing, sentence(why));
     }
+    Chosen_Stamp = FileStamp::Of(Chosen_File);
     Clear_Temp();
     Undo_Stack->setClean();
     Boots->markSaved();
@@ -244,7 +441,7 @@ void FrmMain::MnuSaveFile_Click() {
 }
 
 void FrmMain::mnuQuit_Click() {
-    if (!close())
+    if (!Settle_Tool(After_Tool::Exit) || !close())
         return;
     QApplication::closeAllWindows();
     QCoreApplication::quit();
@@ -258,7 +455,7 @@ void FrmMain::Clear_Temp() {
 }
 
 bool FrmMain::Settle_Changes() {
-    if (Undo_Stack->isClean())
+    if (std::exchange(Skip_Question, false) || Undo_Stack->isClean())
         return true;
     switch (korvane::askSaveChanges(this, QFileInfo(Chosen_File).fileName())) {
     case korvane::SaveAnswer::Save:
@@ -272,8 +469,12 @@ bool FrmMain::Settle_Changes() {
     return false;
 }
 
-bool FrmMain::Backup_Original() {
+QString FrmMain::Backup_Original(bool& made) {
     const QString backup = Chosen_File + QStringLiteral(".bak");
-    return !QFileInfo::exists(Chosen_File) || QFileInfo::exists(backup) ||
-           copyFileOver(Chosen_File, backup);
+    made = false;
+    if (!QFileInfo::exists(Chosen_File) || QFileInfo::exists(backup))
+        return QString();
+    const QString why = copyFileOver(Chosen_File, backup);
+    made = why.isEmpty();
+    return why;
 }

@@ -103,12 +103,13 @@ void FrmMain::MnuExportPatch_Click() {
                               QStringLiteral("Eksport zmian"), korvane::MessageIcon::Information});
         return;
     }
-    korvane::showMessage(this, {QStringLiteral("Zapisano zmiany względem pliku %1 w pliku %2 "
-                                               "(zmienione pola: %3).")
-                                    .arg(name, QFileInfo(path).fileName())
-                                    .arg(changes.changed.size() +
-                                         8 * (changes.added.size() + changes.removed.size())),
-                                QStringLiteral("Eksport zmian"), korvane::MessageIcon::None});
+    korvane::showMessage(
+        this, {QStringLiteral("Zapisano zmiany względem pliku %1 w pliku %2 "
+                              "(zmienione pola: %3).")
+                   .arg(name, QFileInfo(path).fileName(),
+                        QString::number(changes.changed.size() +
+                                        8 * (changes.added.size() + changes.removed.size()))),
+               QStringLiteral("Eksport zmian"), korvane::MessageIcon::None});
 }
 
 void FrmMain::MnuApplyPatch_Click() {
@@ -141,11 +142,10 @@ void FrmMain::MnuApplyPatch_Click() {
             lines << clashText(result.clashes[k]);
         if (result.clashes.size() > kClashesShown)
             lines << QStringLiteral("… i dalsze: %1").arg(result.clashes.size() - kClashesShown);
-        return refuse(QStringLiteral("Zmian z pliku %1 nie zastosowano, bo nie pasują do tabeli "
-                                     "(niezgodności: %2). Tabela się nie zmieniła.\n\n%3")
-                          .arg(name)
-                          .arg(result.clashes.size())
-                          .arg(lines.join(QLatin1Char('\n'))));
+        return refuse(
+            QStringLiteral("Zmian z pliku %1 nie zastosowano, bo nie pasują do tabeli "
+                           "(niezgodności: %2). Tabela się nie zmieniła.\n\n%3")
+                .arg(name, QString::number(result.clashes.size()), lines.join(QLatin1Char('\n'))));
     }
     if (result.records == Baza().Boots_All())
         return refuse(QStringLiteral("Tabela zawiera już wszystkie zmiany z pliku %1.").arg(name));

@@ -290,9 +290,8 @@ void FrmTable::Show_Differences() {
         Status->setText(QStringLiteral("Buty różne od pliku: %1").arg(Model->differingBoots()));
     else
         Status->setText(QStringLiteral("Porównanie z plikiem %1: różne buty: %2, różne pola: %3")
-                            .arg(Model->comparedName())
-                            .arg(Model->differingBoots())
-                            .arg(Model->differingFields()));
+                            .arg(Model->comparedName(), QString::number(Model->differingBoots()),
+                                 QString::number(Model->differingFields())));
 }
 
 void FrmTable::closeEvent(QCloseEvent* event) {

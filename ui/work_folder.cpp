@@ -71,3 +71,7 @@ bool WorkFolder::claim(const QString& folder) {
     Path = folder;
     return true;
 }
+
+bool WorkFolder::ensure() const {
+    return QDir().mkpath(Path);
+}

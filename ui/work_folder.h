@@ -26,6 +26,10 @@ public:
     // True when the folder beside the program is writable: Korvane runs from its own folder.
     bool portable() const { return Portable; }
 
+    // Makes the working folder again when it has disappeared since. False when it is not there
+    // and cannot be made.
+    bool ensure() const;
+
 private:
     bool claim(const QString& folder);
 

@@ -25,6 +25,8 @@ private slots:
     void shown();
     void saveQuestion_data();
     void saveQuestion();
+    void twoButtonQuestions_data();
+    void twoButtonQuestions();
     void importPreview_data();
     void importPreview();
 };
@@ -98,6 +100,56 @@ void TestMessageBox::saveQuestion() {
     QCOMPARE(korvane::askSaveChanges(nullptr, QStringLiteral("łódź 1.bin")), answer);
     QCOMPARE(seenText, QStringLiteral("Zapisać zmiany w pliku łódź 1.bin?"));
     QCOMPARE(seenTitle, QStringLiteral("Korvane"));
+}
+
+void TestMessageBox::twoButtonQuestions_data() {
+    QTest::addColumn<QString>("question"); // "replace", or "stop" while packing
+    QTest::addColumn<QString>("how");      // the button's text, "Escape" or "close"
+    QTest::addColumn<bool>("yes");         // Replace, or Stop
+    QTest::newRow("replace: Zastąp") << "replace"
+                                     << "Zastąp" << true;
+    QTest::newRow("replace: Anuluj") << "replace"
+                                     << "Anuluj" << false;
+    QTest::newRow("replace: Escape") << "replace"
+                                     << "Escape" << false;
+    QTest::newRow("stop: Zatrzymaj") << "stop"
+                                     << "Zatrzymaj" << true;
+    QTest::newRow("stop: Zaczekaj") << "stop"
+                                    << "Zaczekaj" << false;
+    QTest::newRow("stop: Escape") << "stop"
+                                  << "Escape" << false;
+    QTest::newRow("stop: box closed") << "stop"
+                                      << "close" << false;
+}
+
+void TestMessageBox::twoButtonQuestions() {
+    QFETCH(QString, question);
+    QFETCH(QString, how);
+    QFETCH(bool, yes);
+    QString seenText;
+    answerNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        seenText = box->text();
+        if (how == QLatin1String("Escape"))
+            return QTest::keyClick(box, Qt::Key_Escape);
+        if (how == QLatin1String("close"))
+            return void(box->close());
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == how)
+                button->click();
+    });
+    const QString name = QStringLiteral("łódź 1.bin");
+    if (question == QLatin1String("replace")) {
+        QCOMPARE(korvane::askReplaceChanged(nullptr, name), yes);
+        QCOMPARE(seenText, QStringLiteral("Plik łódź 1.bin został zmieniony na dysku przez inny "
+                                          "program. Zastąpić go?"));
+    } else {
+        QCOMPARE(korvane::askStopTool(nullptr, korvane::ToolJob::Pack, name),
+                 yes ? korvane::StopAnswer::Stop : korvane::StopAnswer::Wait);
+        QVERIFY(seenText.contains(QStringLiteral("Plik łódź 1.bin zostanie taki, jaki był, a "
+                                                 "niezapisane zmiany zostaną utracone.")));
+    }
 }
 
 void TestMessageBox::importPreview_data() {

@@ -129,17 +129,36 @@ void TestQelProcess::commandLineSplitByQtRules() {
 void TestQelProcess::succeedsOnlyOnANormalEndWithCodeZero_data() {
     QTest::addColumn<QString>("steps");
     QTest::addColumn<bool>("succeeded");
-    QTest::newRow("exit 0") << QStringLiteral("exit 0") << true;
-    QTest::newRow("exit 1") << QStringLiteral("exit 1") << false;
-    QTest::newRow("crash") << QStringLiteral("crash") << false;
+    QTest::addColumn<bool>("crashed");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("errorLine"); // the last line written to standard error
+    QTest::newRow("exit 0") << QStringLiteral("exit 0") << true << false << 0 << QString();
+    QTest::newRow("exit 1") << QStringLiteral("exit 1") << false << false << 1 << QString();
+    QTest::newRow("crash") << QStringLiteral("say last words\ncrash") << false << true << 0
+                           << QStringLiteral("last words");
+    QTest::newRow("exit 3 after two lines and a blank one")
+        << QStringLiteral("say first\nsay   zażółć: no space \nsay \nexit 3") << false << false << 3
+        << QStringLiteral("zażółć: no space");
+    // More than a pipe holds, on one line: the program must not block on a full pipe, and only
+    // the line's end is kept.
+    QTest::newRow("a line of a megabyte")
+        << QStringLiteral("scribble 1000000\nsay end\nexit 2") << false << false << 2
+        << QStringLiteral("…") + QString(296, QLatin1Char('x')) + "end";
 }
 
 void TestQelProcess::succeedsOnlyOnANormalEndWithCodeZero() {
     QFETCH(QString, steps);
     QFETCH(bool, succeeded);
+    QFETCH(bool, crashed);
+    QFETCH(int, exitCode);
+    QFETCH(QString, errorLine);
     Qel_Process process;
     process.Run_Process(standIn(steps), {}, 0);
     QCOMPARE(process.Succeeded(), succeeded);
+    QCOMPARE(process.Crashed(), crashed);
+    QCOMPARE(process.Exit_Code(), exitCode);
+    QCOMPARE(process.Error_Line(), errorLine);
+    QVERIFY(process.Start_Error().isEmpty());
 }
 
 void TestQelProcess::programThatCannotStartReturnsAtOnce_data() {
@@ -160,6 +179,8 @@ void TestQelProcess::programThatCannotStartReturnsAtOnce() {
     QVERIFY(!process.Is_Running());
     QVERIFY(!process.Stopped());
     QVERIFY(!process.Succeeded());
+    QVERIFY(!process.Crashed());
+    QVERIFY(!process.Start_Error().isEmpty());
 }
 
 void TestQelProcess::stopEndsTheProgram() {
@@ -167,6 +188,7 @@ void TestQelProcess::stopEndsTheProgram() {
     QTimer::singleShot(0, &process, [&] { process.Stop(); });
     process.Run_Process(standIn(QStringLiteral("hang")), {});
     QVERIFY(process.Stopped());
+    QVERIFY(!process.Crashed()); // stopped, not crashed
     QVERIFY(!process.Is_Running());
 }
 

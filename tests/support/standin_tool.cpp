@@ -10,6 +10,8 @@
 //   repack HOW PROGRAM  packs {1} changed by HOW (byte40: byte 40 becomes 'x'; shorter: the last
 //                       byte dropped; longer: a NUL byte added) with PROGRAM into {1}.zlib
 //   child FILE          starts a copy of this program that never ends; appends its id to FILE
+//   say TEXT            writes TEXT and a newline to standard error
+//   scribble COUNT      writes COUNT letters x to standard error
 //   exit CODE           ends with CODE
 //   crash               ends the way a crashed program ends
 //   hang                never ends (it is stopped from outside)
@@ -190,6 +192,10 @@ void follow(const std::string& verb, const std::string& arg, int& code) {
     } else if (verb == "child") {
         write(expand(arg), std::to_string(start(ownPath(), {kHangArgument}, false)) + "\n",
               std::ios::app);
+    } else if (verb == "say") {
+        std::fprintf(stderr, "%s\n", arg.c_str());
+    } else if (verb == "scribble") {
+        std::fputs(std::string(std::stoul(arg), 'x').c_str(), stderr);
     } else if (verb == "exit") {
         std::exit(std::atoi(arg.c_str()));
     } else if (verb == "crash") {

@@ -76,6 +76,8 @@ private slots:
     void backupMadeOnceNeverReplaced_data();
     void backupMadeOnceNeverReplaced();
     void failedBackupStopsTheSave();
+    void changedOnDiskAsksBeforeReplacing_data();
+    void changedOnDiskAsksBeforeReplacing();
     void csvCommands_data();
     void csvCommands();
     void countWords_data();
@@ -380,7 +382,7 @@ void TestEditSafety::failedBackupStopsTheSave() {
     const auto saveFails = [this] {
         act(QStringLiteral("MnuSaveFile"));
         return hooks->messages.size() == 1 &&
-               hooks->messages[0].text == QStringLiteral("Wystąpił błąd");
+               failureSays(hooks->messages[0], QStringLiteral("Tworzenie kopii zapasowej"), true);
     };
 #ifdef Q_OS_WIN
     {
@@ -406,6 +408,66 @@ void TestEditSafety::failedBackupStopsTheSave() {
 #endif
     QCOMPARE(readFile(path), stored);
     QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.bin"});
+}
+
+void TestEditSafety::changedOnDiskAsksBeforeReplacing_data() {
+    QTest::addColumn<QString>("change"); // by another program, after the open
+    QTest::addColumn<bool>("replace");   // the answer to the question
+    QTest::newRow("unchanged: no question") << "none" << true;
+    QTest::newRow("rewritten, replace") << "rewritten" << true;
+    QTest::newRow("rewritten, cancel") << "rewritten" << false;
+    QTest::newRow("other bytes, same size and time, cancel") << "same size and time" << false;
+    QTest::newRow("deleted, replace") << "deleted" << true;
+    QTest::newRow("deleted, cancel") << "deleted" << false;
+}
+
+void TestEditSafety::changedOnDiskAsksBeforeReplacing() {
+    QFETCH(QString, change);
+    QFETCH(bool, replace);
+    hooks->replace = replace;
+    act(QStringLiteral("select 0"));
+    act(QStringLiteral("type 2 x"));
+    Boots edited = Sample;
+    edited[0].Nazwa += "x";
+    if (change == QLatin1String("rewritten"))
+        QVERIFY(QFile::remove(path) &&
+                writePacked(path, encoded({{7, 1, "Theirs", 1, 1, 1, 1, 1}})));
+    if (change == QLatin1String("deleted"))
+        QVERIFY(QFile::remove(path));
+    if (change == QLatin1String("same size and time")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QDateTime time = file.fileTime(QFileDevice::FileModificationTime);
+        QByteArray bytes = file.readAll();
+        bytes[bytes.size() / 2] = char(bytes[bytes.size() / 2] ^ 1);
+        QVERIFY(file.seek(0) && file.write(bytes) == bytes.size() && file.flush());
+        QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+    }
+    const QByteArray theirs = readFile(path);
+    const bool exists = QFileInfo::exists(path);
+
+    act(QStringLiteral("MnuSaveFile"));
+    const bool changed = change != QLatin1String("none");
+    QCOMPARE(hooks->replaceAsked, changed ? QStringList{"a.bin"} : QStringList());
+    QCOMPARE(app->tempFiles(), QStringList());
+    if (!replace) { // nothing written, the edit kept and still unsaved
+        QVERIFY(hooks->messages.isEmpty());
+        QCOMPARE(readFile(path), theirs);
+        QCOMPARE(QFileInfo::exists(path), exists);
+        QVERIFY(!QFileInfo::exists(path + QStringLiteral(".bak")));
+        QVERIFY(window->isWindowModified());
+        QCOMPARE(window->Baza().Boots_All(), edited);
+        return;
+    }
+    QCOMPARE(hooks->messages.size(), 1);
+    QCOMPARE(hooks->messages[0].text, QStringLiteral("Zapisano plik"));
+    QCOMPARE(unpacked(path), encoded(edited));
+    // The saved file is the one remembered now: the next save asks nothing.
+    act(QStringLiteral("type 2 y"));
+    act(QStringLiteral("MnuSaveFile"));
+    QCOMPARE(hooks->replaceAsked.size(), changed ? 1 : 0);
+    edited[0].Nazwa += "y";
+    QCOMPARE(unpacked(path), encoded(edited));
 }
 
 void TestEditSafety::csvCommands_data() {

@@ -70,9 +70,10 @@ bool putStandIn(const QString& program, const QString& steps) {
 }
 
 #ifdef Q_OS_WIN
-HeldOpen::HeldOpen(const QString& path)
+HeldOpen::HeldOpen(const QString& path, bool readable)
     : handle(CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
-                         GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+                         GENERIC_READ, readable ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING, 0,
+                         nullptr)) {}
 
 HeldOpen::~HeldOpen() {
     if (held())
@@ -154,11 +155,26 @@ QStringList itemTexts(const Boots& boots, std::size_t limit) {
     return items;
 }
 
+bool failureSays(const korvane::Message& message, const QString& stage, bool saving) {
+    return message.text.startsWith(QStringLiteral("Wystąpił błąd\n")) && message.title.isEmpty() &&
+           message.icon == korvane::MessageIcon::None &&
+           message.text.contains(stage + QStringLiteral(" nie powiodło się: ")) &&
+           message.text.contains(QStringLiteral(" nie został zmieniony.")) == saving;
+}
+
 Hooks::Hooks() {
     korvane::setMessageRecorder([this](const korvane::Message& message) { messages << message; });
     korvane::setSaveAnswerer([this](const QString& name) {
         asked << name;
         return answer;
+    });
+    korvane::setReplaceAnswerer([this](const QString& name) {
+        replaceAsked << name;
+        return replace;
+    });
+    korvane::setStopAnswerer([this](korvane::ToolJob, const QString& name) {
+        stopAsked << name;
+        return stop;
     });
     korvane::setImportAnswerer([this](const QString& summary, const QAbstractItemModel& changes) {
         preview = QStringList{summary};
@@ -183,6 +199,8 @@ Hooks::Hooks() {
 Hooks::~Hooks() {
     korvane::setMessageRecorder({});
     korvane::setSaveAnswerer({});
+    korvane::setReplaceAnswerer({});
+    korvane::setStopAnswerer({});
     korvane::setImportAnswerer({});
     Qel_Common_Dialog::Set_Answerer({});
 }

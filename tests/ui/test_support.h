@@ -44,11 +44,11 @@ private:
 bool putStandIn(const QString& program, const QString& steps);
 
 #ifdef Q_OS_WIN
-// While it lives, the file at `path` is open with no sharing, so that nothing can read, replace
-// or remove it: how a test makes a write into it fail on Windows.
+// While it lives, the file at `path` is open with no sharing, so that nothing can replace or
+// remove it, nor read it unless `readable`: how a test makes a write into it fail on Windows.
 class HeldOpen {
 public:
-    explicit HeldOpen(const QString& path);
+    explicit HeldOpen(const QString& path, bool readable = false);
     ~HeldOpen();
     HeldOpen(const HeldOpen&) = delete;
     HeldOpen& operator=(const HeldOpen&) = delete;
@@ -80,9 +80,14 @@ Boots decoded(const QByteArray& raw);
 // The list items that show `boots`, at most `limit` of them.
 QStringList itemTexts(const Boots& boots, std::size_t limit = 256);
 
+// True when `message` is the window's message for a failure at `stage`: "Wystąpił błąd" as its
+// first line, no title or icon of its own, the stage named and, for a Save (`saving`), the
+// sentence that the user's file was not changed.
+bool failureSays(const korvane::Message& message, const QString& stage, bool saving);
+
 // The test hooks of a window test, set while it lives and reset when it goes: messages are
-// recorded instead of shown, and the unsaved-changes question, the import preview and the file
-// dialogs take their answers from here.
+// recorded instead of shown, and the questions, the import preview and the file dialogs take their
+// answers from here.
 class Hooks {
 public:
     Hooks();
@@ -93,6 +98,10 @@ public:
     QList<korvane::Message> messages;
     korvane::SaveAnswer answer = korvane::SaveAnswer::Discard; // to the unsaved-changes question
     QStringList asked;                                         // the file names that question named
+    bool replace = true;      // to the question before a file changed on disk is replaced
+    QStringList replaceAsked; // the file names that question named
+    korvane::StopAnswer stop = korvane::StopAnswer::Stop; // to the question while the tool runs
+    QStringList stopAsked;                                // the file names that question named
     bool importAnswer = true; // to the import preview: true for "Importuj"
     // What the last import preview showed: its sentence, then each row's cells joined by '|'.
     QStringList preview;

@@ -10,16 +10,20 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLockFile>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 #ifdef Q_OS_WIN
@@ -33,11 +37,19 @@
 
 using boots::BootRecord;
 
+Q_DECLARE_METATYPE(korvane::StopAnswer)
+
 namespace {
 
 const QString kSaved = QStringLiteral("Zapisano plik");
-const QString kFailed = QStringLiteral("Wystąpił błąd");
-const QString kNotChosen = QStringLiteral("Nie wybrano pliku !!");
+const QString kNotFound = QStringLiteral("Nie znaleziono pliku ");
+// The stages a failure message names.
+const QString kCopying = QStringLiteral("Kopiowanie pliku do folderu roboczego");
+const QString kUnpacking = QStringLiteral("Rozpakowywanie pliku");
+const QString kLoading = QStringLiteral("Wczytywanie tabeli butów");
+const QString kPacking = QStringLiteral("Pakowanie tabeli butów");
+const QString kChecking = QStringLiteral("Sprawdzanie spakowanego pliku");
+const QString kReplacing = QStringLiteral("Zastępowanie pliku");
 
 BootRecord boot(int id, const std::string& name) {
     BootRecord record;
@@ -105,11 +117,16 @@ private slots:
     void saveBeforeAnyOpenFails();
     void saveFailuresLeaveTheUsersFile_data();
     void saveFailuresLeaveTheUsersFile();
+    void fileThatCannotBeReplacedStaysIntact_data();
     void fileThatCannotBeReplacedStaysIntact();
     void misbehavingToolsLeaveTheUsersFiles_data();
     void misbehavingToolsLeaveTheUsersFiles();
-    void closingWhileTheToolRunsStopsIt_data();
-    void closingWhileTheToolRunsStopsIt();
+    void commandsWhileTheToolRun_data();
+    void commandsWhileTheToolRun();
+    void progressWindowStopsTheTool_data();
+    void progressWindowStopsTheTool();
+    void deletedWorkingFolderIsMadeAgain_data();
+    void deletedWorkingFolderIsMadeAgain();
     void exitWithHelpOpenEndsEverything();
     void closeBoxWithHelpOpenLeavesItRunning();
     void endToEndWithRealDialogs();
@@ -125,6 +142,10 @@ private:
     void open(const QString& path);
     // Opens a three-boot file, shows the window and opens the help window beside it.
     QPointer<FrmHelp> openWithHelp();
+    // Writes a.bin of three boots and b.bin of five into the user's folder, opens a.bin, shows
+    // the window and types "x" after the first boot's name; returns the table so edited, empty
+    // when a step failed.
+    Boots openAndEdit();
     QWidget* controlled() const override { return window.get(); }
     // Drags `urls` onto the window and drops them; true when the window took the drag.
     bool drop(const QList<QUrl>& urls);
@@ -176,6 +197,22 @@ QPointer<FrmHelp> TestWorkflow::openWithHelp() {
     window->show();
     action("Help")->trigger();
     return window->Help_Window();
+}
+
+Boots TestWorkflow::openAndEdit() {
+    const QString path = user->filePath(QStringLiteral("a.bin"));
+    if (!writePacked(path, encoded(table(3))) ||
+        !writePacked(user->filePath(QStringLiteral("b.bin")), encoded(table(5))))
+        return Boots();
+    open(path);
+    window->show();
+    list()->setCurrentRow(0);
+    box(2)->setFocus();
+    QTest::keyClick(box(2), Qt::Key_End);
+    QTest::keyClicks(box(2), QStringLiteral("x"));
+    Boots edited = table(3);
+    edited[0].Nazwa += "x";
+    return window->Baza().Boots_All() == edited && window->isWindowModified() ? edited : Boots();
 }
 
 bool TestWorkflow::drop(const QList<QUrl>& urls) {
@@ -236,8 +273,14 @@ void TestWorkflow::longTableListsItsFirst256AndSavesAll() {
     QVERIFY(writePacked(path, encoded(boots)));
     open(path);
     QCOMPARE(listTexts(), itemTexts(boots, 256));
-    button("Cmd_Zapisz")->click();
+    // Said once, at the open.
     QCOMPARE(hooks->messages.size(), 1);
+    QVERIFY(hooks->messages[0].icon == korvane::MessageIcon::Information);
+    QVERIFY(hooks->messages[0].text.contains(QStringLiteral("long.bin: 300.")));
+    QVERIFY(hooks->messages[0].text.contains(QStringLiteral(" 256 ")));
+    button("Cmd_Zapisz")->click();
+    QCOMPARE(hooks->messages.size(), 2);
+    QCOMPARE(hooks->messages[1].text, kSaved);
     QCOMPARE(unpacked(path), encoded(boots));
 }
 
@@ -302,22 +345,22 @@ void TestWorkflow::cancelChangesNothing() {
 
 void TestWorkflow::failedOpenChangesNothing_data() {
     QTest::addColumn<QString>("fault");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("missing tool") << QStringLiteral("missing tool") << kFailed;
-    QTest::newRow("corrupt file") << QStringLiteral("corrupt") << kFailed;
-    QTest::newRow("not a boots table") << QStringLiteral("not a table") << kFailed;
-    QTest::newRow("empty file") << QStringLiteral("empty") << kFailed;
-    QTest::newRow("cut short") << QStringLiteral("cut short") << kFailed;
-    QTest::newRow("stale unpacked file, same name") << QStringLiteral("same name") << kFailed;
-    QTest::newRow("a folder") << QStringLiteral("folder") << kFailed;
-    QTest::newRow("file in the working folder") << QStringLiteral("in working folder") << kFailed;
-    QTest::newRow("link to a file in the working folder") << QStringLiteral("link") << kFailed;
-    QTest::newRow("missing file") << QStringLiteral("missing") << kNotChosen;
+    QTest::addColumn<QString>("stage"); // empty: the file does not exist
+    QTest::newRow("missing tool") << QStringLiteral("missing tool") << kUnpacking;
+    QTest::newRow("corrupt file") << QStringLiteral("corrupt") << kUnpacking;
+    QTest::newRow("not a boots table") << QStringLiteral("not a table") << kLoading;
+    QTest::newRow("empty file") << QStringLiteral("empty") << kUnpacking;
+    QTest::newRow("cut short") << QStringLiteral("cut short") << kUnpacking;
+    QTest::newRow("stale unpacked file, same name") << QStringLiteral("same name") << kUnpacking;
+    QTest::newRow("a folder") << QStringLiteral("folder") << kCopying;
+    QTest::newRow("file in the working folder") << QStringLiteral("in working folder") << kCopying;
+    QTest::newRow("link to a file in the working folder") << QStringLiteral("link") << kCopying;
+    QTest::newRow("missing file") << QStringLiteral("missing") << QString();
 }
 
 void TestWorkflow::failedOpenChangesNothing() {
     QFETCH(QString, fault);
-    QFETCH(QString, message);
+    QFETCH(QString, stage);
     const Boots good = table(4, 1, "Dobry");
     const QString goodPath = user->filePath(QStringLiteral("good/boots.bin"));
     QVERIFY(QDir(user->path()).mkpath(QStringLiteral("good")));
@@ -355,15 +398,21 @@ void TestWorkflow::failedOpenChangesNothing() {
     const QByteArray badBytes = readFile(bad);
     const bool badExists = QFileInfo::exists(bad);
 
+    const bool inWorkingFolder =
+        fault == QLatin1String("in working folder") || fault == QLatin1String("link");
     open(bad);
     QCOMPARE(hooks->messages.size(), 1);
-    QCOMPARE(hooks->messages[0].text, message);
-    if (message == kNotChosen) {
+    if (stage.isEmpty()) {
+        QCOMPARE(hooks->messages[0].text, kNotFound + QStringLiteral("bad.bin"));
         QCOMPARE(hooks->messages[0].title, QStringLiteral("Błąd wczytywania pliku"));
         QVERIFY(hooks->messages[0].icon == korvane::MessageIcon::Information);
     } else {
-        QVERIFY(hooks->messages[0].title.isEmpty());
-        QVERIFY(hooks->messages[0].icon == korvane::MessageIcon::None);
+        QVERIFY2(failureSays(hooks->messages[0], stage, false),
+                 qPrintable(hooks->messages[0].text));
+        QVERIFY(hooks->messages[0].text.contains(QFileInfo(bad).fileName()));
+        // Emptied, unless the open stopped before it wrote there.
+        if (!inWorkingFolder)
+            QCOMPARE(app->tempFiles(), QStringList());
     }
     QCOMPARE(listTexts(), itemTexts(good));
     QCOMPARE(window->Chosen(), goodPath);
@@ -381,27 +430,37 @@ void TestWorkflow::failedOpenChangesNothing() {
     QCOMPARE(hooks->messages[0].text, kSaved);
     QCOMPARE(unpacked(goodPath), encoded(good));
     // The working folder is emptied on save.
-    if (fault != QLatin1String("in working folder") && fault != QLatin1String("link"))
+    if (!inWorkingFolder)
         QCOMPARE(readFile(bad), badBytes);
 }
 
 void TestWorkflow::saveBeforeAnyOpenFails() {
     button("Cmd_Zapisz")->click();
     QCOMPARE(hooks->messages.size(), 1);
-    QCOMPARE(hooks->messages[0].text, kFailed);
+    QCOMPARE(hooks->messages[0].text,
+             QStringLiteral("Wystąpił błąd\n\nNie otwarto żadnego pliku."));
     QVERIFY(!action("MnuSaveFile")->isEnabled());
 }
 
 void TestWorkflow::saveFailuresLeaveTheUsersFile_data() {
     QTest::addColumn<QString>("fault");
-    QTest::newRow("missing tool") << QStringLiteral("missing tool");
-    QTest::newRow("tool leaves no output") << QStringLiteral("silent tool");
-    QTest::newRow("working folder gone") << QStringLiteral("no working folder");
-    QTest::newRow("user's folder now a file") << QStringLiteral("folder is a file");
+    QTest::addColumn<QString>("stage");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing tool") << QStringLiteral("missing tool") << kPacking
+                                  << QStringLiteral("nie można uruchomić narzędzia zlibtool");
+    QTest::newRow("tool leaves no output")
+        << QStringLiteral("silent tool") << kChecking
+        << QStringLiteral("narzędzie zlibtool nie utworzyło spakowanego pliku.");
+    QTest::newRow("user's folder now a file")
+        << QStringLiteral("folder is a file") << kReplacing << QString();
+    QTest::newRow("read-only file") << QStringLiteral("read-only") << kReplacing
+                                    << QStringLiteral("plik jest tylko do odczytu.");
 }
 
 void TestWorkflow::saveFailuresLeaveTheUsersFile() {
     QFETCH(QString, fault);
+    QFETCH(QString, stage);
+    QFETCH(QString, reason);
     QVERIFY(QDir(user->path()).mkpath(QStringLiteral("games")));
     const QString path = user->filePath(QStringLiteral("games/boots.bin"));
     QVERIFY(writePacked(path, encoded(table(3))));
@@ -414,8 +473,10 @@ void TestWorkflow::saveFailuresLeaveTheUsersFile() {
         QVERIFY(QFile::remove(tool));
     if (fault == QLatin1String("silent tool"))
         QVERIFY(app->standInTool(QStringLiteral("exit 0")));
-    if (fault == QLatin1String("no working folder"))
-        QVERIFY(QDir(app->tempDir()).removeRecursively());
+    // Mode 0444: root, who may write any file, must be refused too.
+    if (fault == QLatin1String("read-only"))
+        QVERIFY(
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     if (fault == QLatin1String("folder is a file")) {
         QVERIFY(QDir(user->path()).rename(QStringLiteral("games"), QStringLiteral("games moved")));
         QVERIFY(writeFile(user->filePath(QStringLiteral("games")), "a file"));
@@ -423,33 +484,44 @@ void TestWorkflow::saveFailuresLeaveTheUsersFile() {
 
     action("MnuSaveFile")->trigger();
     QCOMPARE(hooks->messages.size(), 1);
-    QCOMPARE(hooks->messages[0].text, kFailed);
-    QCOMPARE(readFile(fault == QLatin1String("folder is a file")
-                          ? moved + QStringLiteral("/boots.bin")
-                          : path),
-             before);
+    QVERIFY2(failureSays(hooks->messages[0], stage, true), qPrintable(hooks->messages[0].text));
+    QVERIFY(hooks->messages[0].text.contains(reason));
+    const QString folder =
+        fault == QLatin1String("folder is a file") ? moved : user->filePath("games");
+    QCOMPARE(readFile(folder + QStringLiteral("/boots.bin")), before);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"boots.bin"});
+    QCOMPARE(app->tempFiles(), QStringList());
+}
+
+void TestWorkflow::fileThatCannotBeReplacedStaysIntact_data() {
+    QTest::addColumn<bool>("backupThere"); // else this save makes it, from a small file
+    QTest::newRow("backup already there") << true;
+    QTest::newRow("backup made by this save") << false;
 }
 
 void TestWorkflow::fileThatCannotBeReplacedStaysIntact() {
+    QFETCH(bool, backupThere);
     // The write into the user's folder fails: on POSIX midway, by a file-size limit set while the
     // tool runs (so the tool itself is not limited) in a child process that runs the save; on
-    // Windows, the user's file is held open with no sharing while the save runs.
+    // Windows, the user's file is held open, for reading only, while the save runs.
     const QString path = user->filePath(QStringLiteral("boots.bin"));
     QVERIFY(writePacked(path, encoded(table(200))));
     open(path);
+    if (backupThere)
+        QVERIFY(writeFile(path + QStringLiteral(".bak"), "kept"));
+    else // changed on disk to what fits under the limit: the backup succeeds, the replace fails
+        QVERIFY(writeFile(path, "small"));
     const QByteArray before = readFile(path);
-    QVERIFY(before.size() > 200);
-    QVERIFY(writeFile(path + QStringLiteral(".bak"), "kept")); // no backup to write first
 
-    // The packed file is still there: the tool ran and only the replace failed.
+    // The save fails only at the replace, and the working folder's files go with it.
     const auto saveFails = [this] {
         button("Cmd_Zapisz")->click();
-        return QFileInfo::exists(app->tempDir() + QStringLiteral("boots.bin.unzlib.zlib")) &&
-               hooks->messages.size() == 1 && hooks->messages[0].text == kFailed;
+        return hooks->messages.size() == 1 && failureSays(hooks->messages[0], kReplacing, true) &&
+               app->tempFiles().isEmpty();
     };
 #ifdef Q_OS_WIN
     {
-        const HeldOpen held(path);
+        const HeldOpen held(path, true);
         QVERIFY(held.held());
         QVERIFY(saveFails());
     }
@@ -471,7 +543,7 @@ void TestWorkflow::fileThatCannotBeReplacedStaysIntact() {
 #endif
     QCOMPARE(readFile(path), before);
     QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-             (QStringList{"boots.bin", "boots.bin.bak"}));
+             (backupThere ? QStringList{"boots.bin", "boots.bin.bak"} : QStringList{"boots.bin"}));
 }
 
 void TestWorkflow::misbehavingToolsLeaveTheUsersFiles_data() {
@@ -480,41 +552,41 @@ void TestWorkflow::misbehavingToolsLeaveTheUsersFiles_data() {
     // collects the pids of the stand-in and its children.
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("steps");
-    QTest::addColumn<bool>("stale");      // a packed table from an earlier failed save is present
-    QTest::addColumn<QString>("message"); // empty: the tool hangs until the window is closed
+    QTest::addColumn<bool>("stale");    // a packed table from an earlier failed save is present
+    QTest::addColumn<QString>("stage"); // empty: the tool hangs until the window is closed
     QTest::newRow("save: half the output, then a crash")
         << "save"
-        << "run {zlibtool}\nhalve {1}.zlib\ncrash" << false << kFailed;
+        << "run {zlibtool}\nhalve {1}.zlib\ncrash" << false << kPacking;
     QTest::newRow("save: all the output, then exit 1")
         << "save"
-        << "run {zlibtool}\nexit 1" << false << kFailed;
+        << "run {zlibtool}\nexit 1" << false << kPacking;
     QTest::newRow("save: the table with one byte changed, exit 0")
         << "save"
-        << "repack byte40 {zlibtool}" << false << kFailed;
+        << "repack byte40 {zlibtool}" << false << kChecking;
     QTest::newRow("save: the table less its last byte, exit 0")
         << "save"
-        << "repack shorter {zlibtool}" << false << kFailed;
+        << "repack shorter {zlibtool}" << false << kChecking;
     QTest::newRow("save: the table and a NUL byte more, exit 0")
         << "save"
-        << "repack longer {zlibtool}" << false << kFailed;
+        << "repack longer {zlibtool}" << false << kChecking;
     QTest::newRow("save: nothing written, stale packed table present")
         << "save"
-        << "exit 0" << true << kFailed;
+        << "exit 0" << true << kChecking;
     QTest::newRow("save: a child, then hangs") << "save"
                                                << "child {pids}\nhang" << false << QString();
     QTest::newRow("open: all the output, then exit 1")
         << "open"
-        << "run {zlibtool}\nexit 1" << false << kFailed;
+        << "run {zlibtool}\nexit 1" << false << kUnpacking;
     QTest::newRow("open: all the output, then a crash")
         << "open"
-        << "run {zlibtool}\ncrash" << false << kFailed;
+        << "run {zlibtool}\ncrash" << false << kUnpacking;
 }
 
 void TestWorkflow::misbehavingToolsLeaveTheUsersFiles() {
     QFETCH(QString, command);
     QFETCH(QString, steps);
     QFETCH(bool, stale);
-    QFETCH(QString, message);
+    QFETCH(QString, stage);
 #ifdef Q_OS_WIN
     if (steps.startsWith(QLatin1String("child")))
         QSKIP("Windows has no process groups: stopping the tool ends the tool alone (zlibtool "
@@ -540,12 +612,12 @@ void TestWorkflow::misbehavingToolsLeaveTheUsersFiles() {
     const QMap<QString, QByteArray> before = filesOf(user->path());
     hooks->messages.clear();
 
-    QTimer closer; // closes the window once the hanging tool has started its child
+    QTimer closer; // closes the window, stopping the tool, once the hanging tool has its child
     connect(&closer, &QTimer::timeout, window.get(), [&] {
         if (readFile(pids).count('\n') == 2)
             window->close();
     });
-    if (message.isEmpty())
+    if (stage.isEmpty())
         closer.start(10);
     if (command == QLatin1String("open"))
         open(other);
@@ -553,9 +625,10 @@ void TestWorkflow::misbehavingToolsLeaveTheUsersFiles() {
         button("Cmd_Zapisz")->click();
     closer.stop();
 
-    QCOMPARE(hooks->messages.size(), message.isEmpty() ? 0 : 1);
-    if (!message.isEmpty())
-        QCOMPARE(hooks->messages[0].text, message);
+    QCOMPARE(hooks->messages.size(), stage.isEmpty() ? 0 : 1);
+    if (!stage.isEmpty())
+        QVERIFY2(failureSays(hooks->messages[0], stage, command == QLatin1String("save")),
+                 qPrintable(hooks->messages[0].text));
     QCOMPARE(filesOf(user->path()), before);
     QCOMPARE(listTexts(), itemTexts(boots));
     QCOMPARE(window->Chosen(), path);
@@ -567,56 +640,188 @@ void TestWorkflow::misbehavingToolsLeaveTheUsersFiles() {
         QTRY_VERIFY2(processEnded(pid), qPrintable(pid));
 }
 
-void TestWorkflow::closingWhileTheToolRunsStopsIt_data() {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("close box") << QStringLiteral("close");
-    QTest::newRow("File, Exit") << QStringLiteral("exit");
+void TestWorkflow::commandsWhileTheToolRun_data() {
+    // The command that runs the tool: "save", "open", or "close" answered Save.
+    QTest::addColumn<QString>("running");
+    QTest::addColumn<QString>("command"); // asked for meanwhile: "close", "exit" or "open"
+    QTest::addColumn<korvane::StopAnswer>("answer");
+    using korvane::StopAnswer;
+    for (const char* command : {"close", "exit", "open"}) {
+        QTest::addRow("save, %s, stop", command) << "save" << command << StopAnswer::Stop;
+        QTest::addRow("save, %s, wait", command) << "save" << command << StopAnswer::Wait;
+    }
+    QTest::newRow("open, close, stop") << "open"
+                                       << "close" << StopAnswer::Stop;
+    QTest::newRow("open, exit, wait") << "open"
+                                      << "exit" << StopAnswer::Wait;
+    QTest::newRow("close's save, close, stop") << "close"
+                                               << "close" << StopAnswer::Stop;
+    QTest::newRow("close's save, close, wait") << "close"
+                                               << "close" << StopAnswer::Wait;
 }
 
-void TestWorkflow::closingWhileTheToolRunsStopsIt() {
-    QFETCH(QString, how);
-    const QString earlier = user->filePath(QStringLiteral("a.bin"));
-    QVERIFY(writePacked(earlier, encoded(table(3))));
-    open(earlier);
-    hooks->messages.clear();
-
-    // A tool that leaves a partial output behind and never ends.
-    QVERIFY(app->standInTool(QStringLiteral("touch {1}.part\ntouch {dir}/.partial\nhang")));
+void TestWorkflow::commandsWhileTheToolRun() {
+    QFETCH(QString, running);
+    QFETCH(QString, command);
+    QFETCH(korvane::StopAnswer, answer);
+    const bool waits = answer == korvane::StopAnswer::Wait;
+    const QString path = user->filePath(QStringLiteral("a.bin"));
     const QString next = user->filePath(QStringLiteral("b.bin"));
-    QVERIFY(writePacked(next, encoded(table(5))));
+    const Boots edited = openAndEdit();
+    QVERIFY(!edited.empty());
+    const QByteArray original = readFile(path);
+    action("Help")->trigger();
+    const QPointer<FrmHelp> help = window->Help_Window();
 
-    window->show();
-    bool openReturned = false;
-    QTimer::singleShot(0, window.get(), [&] {
-        QTimer::singleShot(0, window.get(), [&] {
-            QTRY_VERIFY(QFileInfo::exists(app->tempDir() + QStringLiteral(".partial")));
-            // While the tool runs, no command starts new work.
-            hooks->answers << next;
-            QVERIFY(!drop({QUrl::fromLocalFile(next)}));
-            action("MnuFileOpen")->trigger();
-            action("MnuSaveFile")->trigger();
-            action("MnuExportCsv")->trigger();
-            action("MnuImportCsv")->trigger();
-            button("Cmd_Zapisz")->click();
-            QCOMPARE(hooks->dialogs, 2);
-            QVERIFY(hooks->messages.isEmpty());
-            if (how == QLatin1String("exit"))
-                action("mnuQuit")->trigger();
-            else
-                window->close();
-        });
-        open(next);
-        openReturned = true;
-        if (how == QLatin1String("close"))
-            QCoreApplication::quit();
+    // A tool that says it has started, then waits for a go-ahead file before doing its work.
+    const QString pids = app->path() + QStringLiteral("pids");
+    const QString go = app->path() + QStringLiteral("go");
+    QVERIFY(app->standInTool(QStringLiteral("pid %1\nwait %2\nrun {zlibtool}").arg(pids, go)));
+    hooks->stop = answer;
+    if (running == QLatin1String("close")) // the close box asks about the edit
+        hooks->answer = korvane::SaveAnswer::Save;
+    hooks->answers << next << next; // the running open's dialog, and the pending open's
+    // As the close box does: to the window, past the closing that may be in progress.
+    const auto closeBox = [this] {
+        QCloseEvent event;
+        QApplication::sendEvent(window->windowHandle(), &event);
+        return event.isAccepted();
+    };
+
+    QTimer asker; // asks for the command once the tool runs, then lets the tool go on
+    connect(&asker, &QTimer::timeout, window.get(), [&] {
+        if (!QFileInfo::exists(pids))
+            return;
+        asker.stop();
+        if (command == QLatin1String("close"))
+            QVERIFY(!closeBox());
+        else
+            action(command == QLatin1String("exit") ? "mnuQuit" : "MnuFileOpen")->trigger();
+        QCOMPARE(hooks->stopAsked,
+                 QStringList{running == QLatin1String("open") ? "b.bin" : "a.bin"});
+        QVERIFY(window->isVisible()); // nothing more until the running command has ended
+        QVERIFY(writeFile(go, QByteArray()));
     });
-    QCoreApplication::exec();
-    QVERIFY(openReturned);
-    QVERIFY(!window->isVisible());
+    asker.start(10);
+    if (running == QLatin1String("open"))
+        action("MnuFileOpen")->trigger();
+    else if (running == QLatin1String("close"))
+        closeBox();
+    else
+        button("Cmd_Zapisz")->click();
+
+    // A stopped save leaves the user's file as it was; after a stop the command asks nothing.
+    if (running != QLatin1String("open")) {
+        QCOMPARE(hooks->messages.size(), waits ? 1 : 0);
+        if (waits)
+            QCOMPARE(hooks->messages[0].text, kSaved);
+        QCOMPARE(unpacked(path), encoded(waits ? edited : table(3)));
+        if (!waits)
+            QCOMPARE(readFile(path), original);
+    }
+    if (command == QLatin1String("open")) {
+        QTRY_COMPARE(listTexts(), itemTexts(table(5)));
+        QCOMPARE(window->Chosen(), next);
+    } else {
+        QTRY_VERIFY(!window->isVisible());
+        QCOMPARE(!help.isNull(), command == QLatin1String("close"));
+    }
+    // Only the command that ran the tool asked about the unsaved edit, not the one that waited.
+    QCOMPARE(hooks->asked.size(), running == QLatin1String("save") ? 0 : 1);
+    if (running == QLatin1String("open") && !waits)
+        QCOMPARE(window->Chosen(), path);
+    if (command != QLatin1String("open"))
+        QCOMPARE(app->tempFiles(), QStringList());
+    for (const QString& pid : QString::fromUtf8(readFile(pids)).split('\n', Qt::SkipEmptyParts))
+        QTRY_VERIFY2(processEnded(pid), qPrintable(pid));
+}
+
+void TestWorkflow::progressWindowStopsTheTool_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("task");
+    QTest::newRow("save") << QStringLiteral("save") << QStringLiteral("Pakowanie pliku a.bin…");
+    QTest::newRow("open") << QStringLiteral("open")
+                          << QStringLiteral("Rozpakowywanie pliku b.bin…");
+}
+
+void TestWorkflow::progressWindowStopsTheTool() {
+    QFETCH(QString, command);
+    QFETCH(QString, task);
+    const QString path = user->filePath(QStringLiteral("a.bin"));
+    const QString next = user->filePath(QStringLiteral("b.bin"));
+    const Boots edited = openAndEdit();
+    QVERIFY(!edited.empty());
+    const QMap<QString, QByteArray> before = filesOf(user->path());
+
+    const QString pids = app->path() + QStringLiteral("pids");
+    QVERIFY(app->standInTool(QStringLiteral("pid %1\nhang").arg(pids)));
+    QStringList enabled; // File, Open; File, Exit; Help; Save; Export; Import; Undo; "save"
+    QString said;
+    QTimer stopper;
+    connect(&stopper, &QTimer::timeout, window.get(), [&] {
+        auto* progress = window->findChild<QWidget*>(QStringLiteral("FrmProgress"));
+        if (!progress || !progress->isVisible())
+            return;
+        stopper.stop();
+        said = progress->findChild<QLabel*>()->text();
+        for (const char* name :
+             {"MnuFileOpen", "mnuQuit", "Help", "MnuSaveFile", "MnuExportCsv", "MnuImportCsv"})
+            if (action(name)->isEnabled())
+                enabled << QLatin1String(name);
+        if (window->findChild<QMenu*>(QStringLiteral("MnuEdit"))->menuAction()->isEnabled())
+            enabled << QStringLiteral("MnuEdit");
+        if (button("Cmd_Zapisz")->isEnabled())
+            enabled << QStringLiteral("Cmd_Zapisz");
+        QVERIFY(!drop({QUrl::fromLocalFile(next)}));
+        progress->findChild<QPushButton*>(QStringLiteral("Cmd_Zatrzymaj"))->click();
+    });
+    stopper.start(10);
+    if (command == QLatin1String("open"))
+        open(next);
+    else
+        button("Cmd_Zapisz")->click();
+
+    QCOMPARE(said, task);
+    QCOMPARE(enabled, (QStringList{"MnuFileOpen", "mnuQuit", "Help"}));
+    // Stopped by the user: no message, nothing written, the edit kept and still unsaved.
     QVERIFY(hooks->messages.isEmpty());
-    QCOMPARE(listTexts(), itemTexts(table(3)));
-    QCOMPARE(window->Chosen(), earlier);
+    QCOMPARE(filesOf(user->path()), before);
+    QCOMPARE(window->Chosen(), path);
+    QCOMPARE(window->Baza().Boots_All(), edited);
+    QVERIFY(window->isWindowModified());
     QCOMPARE(app->tempFiles(), QStringList());
+    QVERIFY(!window->findChild<QWidget*>(QStringLiteral("FrmProgress")));
+    QVERIFY(action("MnuSaveFile")->isEnabled());
+    QVERIFY(button("Cmd_Zapisz")->isEnabled());
+    for (const QString& pid : QString::fromUtf8(readFile(pids)).split('\n', Qt::SkipEmptyParts))
+        QTRY_VERIFY2(processEnded(pid), qPrintable(pid));
+}
+
+void TestWorkflow::deletedWorkingFolderIsMadeAgain_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("open") << QStringLiteral("open");
+    QTest::newRow("save") << QStringLiteral("save");
+}
+
+void TestWorkflow::deletedWorkingFolderIsMadeAgain() {
+    QFETCH(QString, command);
+    const QString path = user->filePath(QStringLiteral("a.bin"));
+    const QString next = user->filePath(QStringLiteral("b.bin"));
+    QVERIFY(writePacked(path, encoded(table(3))));
+    QVERIFY(writePacked(next, encoded(table(5))));
+    open(path);
+    QVERIFY(QDir(app->tempDir()).removeRecursively());
+    if (command == QLatin1String("open")) {
+        open(next);
+        QVERIFY(hooks->messages.isEmpty());
+        QCOMPARE(listTexts(), itemTexts(table(5)));
+    } else {
+        button("Cmd_Zapisz")->click();
+        QCOMPARE(hooks->messages.size(), 1);
+        QCOMPARE(hooks->messages[0].text, kSaved);
+        QCOMPARE(unpacked(path), encoded(table(3)));
+    }
+    QVERIFY(QFileInfo(app->tempDir()).isDir());
 }
 
 void TestWorkflow::exitWithHelpOpenEndsEverything() {
@@ -682,7 +887,7 @@ void TestWorkflow::endToEndWithRealDialogs() {
     Seen missing;
     answerDialogs(user->filePath(QStringLiteral("nie ma.bin")), &missing);
     action("MnuFileOpen")->trigger();
-    QCOMPARE(missing.text, kNotChosen);
+    QCOMPARE(missing.text, kNotFound + QStringLiteral("nie ma.bin"));
     QCOMPARE(missing.title, QStringLiteral("Błąd wczytywania pliku"));
     QCOMPARE(missing.icon, int(QMessageBox::Information));
     QVERIFY(listTexts().isEmpty());
@@ -712,7 +917,8 @@ void TestWorkflow::droppedFileOpens_data() {
     QTest::addColumn<bool>("taken");
     QTest::addColumn<QString>("message");
     QTest::newRow("one boots file") << QStringList{"boots.bin"} << true << QString();
-    QTest::newRow("missing file") << QStringList{"nie ma.bin"} << true << kNotChosen;
+    QTest::newRow("missing file") << QStringList{"nie ma.bin"} << true
+                                  << kNotFound + QStringLiteral("nie ma.bin");
     QTest::newRow("two files") << QStringList{"boots.bin", "boots.bin"} << false << QString();
     QTest::newRow("web address") << QStringList{"https://example.com/boots.bin"} << false
                                  << QString();
