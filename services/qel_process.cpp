@@ -123,7 +123,7 @@ QString Qel_Process::Error_Line() const {
     constexpr qsizetype longest = 300;
     const QList<QByteArray> lines = Error_Tail.split('\n');
     for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
-        const QString text = QString::fromLocal8Bit(line->trimmed());
+        const QString text = QString::fromUtf8(line->trimmed());
         if (text.size() > longest)
             return QStringLiteral("…") + text.right(longest - 1);
         if (!text.isEmpty())

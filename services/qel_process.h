@@ -49,7 +49,8 @@ public:
     int Exit_Code() const;
 
     // The last line the program of the last Run_Process wrote to its standard error, without its
-    // line end and surrounding blanks; empty when it wrote none. Only the last 4 KiB of that
+    // line end and surrounding blanks, read as UTF-8 (as Korvane's tools write it on every
+    // system); empty when it wrote none. Only the last 4 KiB of that
     // output are kept, and a line of more than 300 characters is cut to "…" and its last 299.
     QString Error_Line() const;
 

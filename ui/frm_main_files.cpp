@@ -122,6 +122,17 @@ QString sentence(const QString& reason) {
     return reason.endsWith(QLatin1Char('.')) ? reason : reason + QLatin1Char('.');
 }
 
+// Why the unpacked file at `path` did not load as a boots table. The file is closed again on
+// return: Windows removes no open file.
+QString loadFailure(const QString& path) {
+    QFile file(path);
+    if (!file.exists())
+        return QStringLiteral("narzędzie zlibtool nie utworzyło rozpakowanego pliku.");
+    if (!file.open(QIODevice::ReadOnly))
+        return sentence(file.errorString());
+    return QStringLiteral("plik nie zawiera tabeli butów.");
+}
+
 // Why the compression tool did not do its work: it did not start, crashed or ended with an exit
 // code other than 0, with the last line it wrote to its standard error.
 QString toolFailure(const Qel_Process& tool) {
@@ -351,15 +362,8 @@ void FrmMain::Open_File(const QString& path) {
 
     // The earlier file stays open, boots and all, unless the new one loads.
     auto loaded = std::make_unique<Qel_Baza>();
-    if (!loaded->Wczytaj(unpacked.toStdString())) {
-        QFile readable(unpacked);
-        return fail(kLoading,
-                    !readable.exists()
-                        ? QStringLiteral("narzędzie zlibtool nie utworzyło rozpakowanego pliku.")
-                    : !readable.open(QIODevice::ReadOnly)
-                        ? sentence(readable.errorString())
-                        : QStringLiteral("plik nie zawiera tabeli butów."));
-    }
+    if (!loaded->Wczytaj(unpacked.toStdString()))
+        return fail(kLoading, loadFailure(unpacked));
     Chosen_File = path;
     Chosen_Stamp = stamp;
     if (!Work->portable())

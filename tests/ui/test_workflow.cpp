@@ -354,7 +354,9 @@ void TestWorkflow::failedOpenChangesNothing_data() {
     QTest::newRow("stale unpacked file, same name") << QStringLiteral("same name") << kUnpacking;
     QTest::newRow("a folder") << QStringLiteral("folder") << kCopying;
     QTest::newRow("file in the working folder") << QStringLiteral("in working folder") << kCopying;
+#ifndef Q_OS_WIN // QFile::link makes a shortcut there, a file of its own, not a link
     QTest::newRow("link to a file in the working folder") << QStringLiteral("link") << kCopying;
+#endif
     QTest::newRow("missing file") << QStringLiteral("missing") << QString();
 }
 
