@@ -35,4 +35,6 @@ FrmProgress::FrmProgress(const QString& task, QWidget* parent)
     bar->setMinimumWidth(text->fontMetrics().averageCharWidth() * 40);
 }
 
-void FrmProgress::reject() {}
+void FrmProgress::reject() {
+    emit stopRequested(); // the window goes when the tool has ended
+}

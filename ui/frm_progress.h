@@ -15,6 +15,6 @@ signals:
     void stopRequested();
 
 protected:
-    // Escape and the window's own closing do nothing: only "Zatrzymaj" stops the tool.
+    // Escape and the window's own close button ask to stop the tool, as "Zatrzymaj" does.
     void reject() override;
 };

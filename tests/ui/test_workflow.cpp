@@ -741,14 +741,19 @@ void TestWorkflow::commandsWhileTheToolRun() {
 void TestWorkflow::progressWindowStopsTheTool_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("task");
-    QTest::newRow("save") << QStringLiteral("save") << QStringLiteral("Pakowanie pliku a.bin…");
-    QTest::newRow("open") << QStringLiteral("open")
-                          << QStringLiteral("Rozpakowywanie pliku b.bin…");
+    QTest::addColumn<bool>("closed"); // the window's close button instead of "Zatrzymaj"
+    QTest::newRow("save") << QStringLiteral("save") << QStringLiteral("Pakowanie pliku a.bin…")
+                          << false;
+    QTest::newRow("open") << QStringLiteral("open") << QStringLiteral("Rozpakowywanie pliku b.bin…")
+                          << false;
+    QTest::newRow("save, window closed")
+        << QStringLiteral("save") << QStringLiteral("Pakowanie pliku a.bin…") << true;
 }
 
 void TestWorkflow::progressWindowStopsTheTool() {
     QFETCH(QString, command);
     QFETCH(QString, task);
+    QFETCH(bool, closed);
     const QString path = user->filePath(QStringLiteral("a.bin"));
     const QString next = user->filePath(QStringLiteral("b.bin"));
     const Boots edited = openAndEdit();
@@ -775,7 +780,10 @@ void TestWorkflow::progressWindowStopsTheTool() {
         if (button("Cmd_Zapisz")->isEnabled())
             enabled << QStringLiteral("Cmd_Zapisz");
         QVERIFY(!drop({QUrl::fromLocalFile(next)}));
-        progress->findChild<QPushButton*>(QStringLiteral("Cmd_Zatrzymaj"))->click();
+        if (closed)
+            progress->close();
+        else
+            progress->findChild<QPushButton*>(QStringLiteral("Cmd_Zatrzymaj"))->click();
     });
     stopper.start(10);
     if (command == QLatin1String("open"))
