@@ -65,6 +65,7 @@ private slots:
     void paste();
     void copyGivesTabSeparatedRows();
     void sortAndFilterChangeOnlyTheView();
+    void namesSortInPolishOrder();
     void editsShowAndUndoInBothWindows();
     void differencesMarked();
 
@@ -249,6 +250,31 @@ void TestFrmTable::sortAndFilterChangeOnlyTheView() {
     filter->clear();
     QCOMPARE(model->table().Boots_All(),
              changed(Sample, [](Boots& b) { b[0].Grupa = b[1].Grupa = 4; }));
+}
+
+void TestFrmTable::namesSortInPolishOrder() {
+    // Level for more than sixteen characters, one the start of another, Polish letters, any case.
+    const QStringList ascending = {"Boot",
+                                   "Boot A",
+                                   "lato",
+                                   "Łata",
+                                   "Łódź Boot Premium Alpha",
+                                   "Łódź Boot Premium Beta",
+                                   "Łódź Boot Premium Beta 2",
+                                   "Mata"};
+    Boots boots;
+    for (const int k : {6, 3, 0, 7, 5, 1, 4, 2})
+        boots.push_back({std::uint8_t(k + 1), 1, ascending[k].toStdString(), 1, 1, 1, 1, 1});
+    model->setTable(std::make_unique<Qel_Baza>(boots));
+    const QStringList descending(ascending.rbegin(), ascending.rend());
+    for (const auto& [order, expected] :
+         {std::pair{Qt::AscendingOrder, ascending}, std::pair{Qt::DescendingOrder, descending}}) {
+        grid->sortByColumn(Column::Name, order);
+        QStringList names;
+        for (int row = 0; row < grid->model()->rowCount(); ++row)
+            names << at(row, Column::Name).data().toString();
+        QCOMPARE(names, expected);
+    }
 }
 
 void TestFrmTable::editsShowAndUndoInBothWindows() {
