@@ -40,10 +40,7 @@ void Qel_Process::Run_Process(const QString& program, const QStringList& argumen
     connect(&process, &QProcess::readyReadStandardError, this,
             [this, &process] { Keep_Error_Tail(process.readAllStandardError()); });
 
-    Was_Stopped = Did_Succeed = Did_Crash = false;
-    Code = 0;
-    Why_Not_Started.clear();
-    Error_Tail.clear();
+    Forget_Last_Run();
     const QPointer<QProcess> outer = std::exchange(Running, &process);
     process.start(program, arguments);
     if (process.state() != QProcess::NotRunning)
@@ -63,6 +60,13 @@ void Qel_Process::Run_Process(const QString& program, const QStringList& argumen
     Did_Succeed = !Was_Stopped && normal && Code == 0;
 }
 
+void Qel_Process::Forget_Last_Run() {
+    Was_Stopped = Did_Succeed = Did_Crash = false;
+    Code = 0;
+    Why_Not_Started.clear();
+    Error_Tail.clear();
+}
+
 void Qel_Process::Keep_Error_Tail(const QByteArray& bytes) {
     constexpr qsizetype kept = 4096;
     Error_Tail += bytes;
@@ -73,10 +77,8 @@ void Qel_Process::Keep_Error_Tail(const QByteArray& bytes) {
 void Qel_Process::Run_Process(const QString& Path, int WindowStyle) {
     QStringList arguments = QProcess::splitCommand(Path);
     if (arguments.isEmpty()) {
-        Was_Stopped = Did_Succeed = Did_Crash = false;
-        Code = 0;
+        Forget_Last_Run();
         Why_Not_Started = QStringLiteral("pusty wiersz polecenia");
-        Error_Tail.clear();
         return;
     }
     const QString program = arguments.takeFirst();

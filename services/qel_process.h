@@ -55,6 +55,8 @@ public:
     QString Error_Line() const;
 
 private:
+    // Forgets how the last run ended, before a new one.
+    void Forget_Last_Run();
     void Keep_Error_Tail(const QByteArray& bytes);
 
     QPointer<QProcess> Running;

@@ -397,40 +397,37 @@ bool BootsModel::differs(int row, int column) const {
                           : fieldNumber(now, column) != fieldNumber(*then, column);
 }
 
-int BootsModel::differingBoots() const {
+int BootsModel::unmatchedRows() const {
     const int compared = Compared_Name.isEmpty() ? Saved_Count : static_cast<int>(Compared.size());
-    int count = std::abs(rowCount() - compared);
-    const auto differ = [this](int row) {
-        const BootRecord* then = baseline(row);
-        return then && !(*then == boot(row));
-    };
+    return std::abs(rowCount() - compared);
+}
+
+int BootsModel::sumOverMatched(const std::function<int(int row)>& count) const {
+    int sum = 0;
     if (Compared_Name.isEmpty()) {
         for (const auto& [row, saved] : Saved)
-            count += row < rowCount() && differ(row);
+            sum += row < rowCount() ? count(row) : 0;
     } else {
-        for (int row = 0; row < std::min(rowCount(), compared); ++row)
-            count += differ(row);
+        for (int row = 0; row < std::min(rowCount(), static_cast<int>(Compared.size())); ++row)
+            sum += count(row);
     }
-    return count;
+    return sum;
+}
+
+int BootsModel::differingBoots() const {
+    return unmatchedRows() + sumOverMatched([this](int row) {
+               const BootRecord* then = baseline(row);
+               return int(then && !(*then == boot(row)));
+           });
 }
 
 int BootsModel::differingFields() const {
-    const int compared = Compared_Name.isEmpty() ? Saved_Count : static_cast<int>(Compared.size());
-    int count = std::abs(rowCount() - compared) * (ColumnCount - 1);
-    const auto fields = [this](int row) {
-        int differing = 0;
-        for (int column = Id; column < ColumnCount; ++column)
-            differing += differs(row, column);
-        return differing;
-    };
-    if (Compared_Name.isEmpty()) {
-        for (const auto& [row, saved] : Saved)
-            count += row < rowCount() ? fields(row) : 0;
-    } else {
-        for (int row = 0; row < std::min(rowCount(), compared); ++row)
-            count += fields(row);
-    }
-    return count;
+    return unmatchedRows() * (ColumnCount - 1) + sumOverMatched([this](int row) {
+               int differing = 0;
+               for (int column = Id; column < ColumnCount; ++column)
+                   differing += differs(row, column);
+               return differing;
+           });
 }
 
 void BootsModel::markSaved() {

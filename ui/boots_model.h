@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <utility>
@@ -145,6 +146,10 @@ private:
     void remember(int row);
     // The boot that `row` is compared with, or null when there is none (added or taken away).
     const boots::BootRecord* baseline(int row) const;
+    // Rows beyond the shorter of the table and its baseline: boots added or taken away.
+    int unmatchedRows() const;
+    // The sum of `count` over the rows that both hold and that may differ.
+    int sumOverMatched(const std::function<int(int row)>& count) const;
     // Every cell may show another mark.
     void marksChanged();
     void store(int row, const boots::BootRecord& record, bool fresh);
