@@ -63,8 +63,7 @@ QString clashText(const boots::PatchClash& clash) {
     return QStringLiteral("pozycja %1 (ID %2), kolumna %3: zmiany zakładają %4, a plik ma %5")
         .arg(clash.position)
         .arg(clash.id)
-        .arg(clash.field ? QString::fromUtf8(boots::fieldName(*clash.field).data(),
-                                             qsizetype(boots::fieldName(*clash.field).size()))
+        .arg(clash.field ? QString::fromLatin1(boots::fieldName(*clash.field))
                          : QStringLiteral("*"),
              value(clash.expected), value(clash.found));
 }
@@ -108,7 +107,8 @@ void FrmMain::MnuExportPatch_Click() {
                               "(zmienione pola: %3).")
                    .arg(name, QFileInfo(path).fileName(),
                         QString::number(changes.changed.size() +
-                                        8 * (changes.added.size() + changes.removed.size()))),
+                                        boots::kBootFieldCount *
+                                            (changes.added.size() + changes.removed.size()))),
                QStringLiteral("Eksport zmian"), korvane::MessageIcon::None});
 }
 
