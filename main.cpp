@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QLocale>
 #include <QTimer>
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -31,6 +32,10 @@ bool asksForText(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef SIGXFSZ
+    // A write past the file-size limit then fails like any other write, with its message.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const std::unique_ptr<QCoreApplication> instance(
         asksForText(argc, argv) ? new QCoreApplication(argc, argv) : new QApplication(argc, argv));
     QCoreApplication& app = *instance;

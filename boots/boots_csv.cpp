@@ -234,8 +234,7 @@ CsvTable decodeCsv(std::string_view bytes, CsvEncoding encoding) {
         if (error)
             return failure(std::move(*error));
     }
-    unsigned char header[kHeaderSize];
-    if (!encodeHeader(table.records.size(), header))
+    if (!fitsFile(table.records.size()))
         return failure(errorAt(CsvProblem::TooManyBoots, reader.endLine()));
     return table;
 }

@@ -48,6 +48,12 @@ constexpr std::size_t kFirstChunkRecords = 32;
 constexpr std::size_t kMaxRecords =
     static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()) / kRecordSize;
 
+// The text before the first NUL of a name field.
+std::string_view nameText(const char* field) {
+    const void* nul = std::memchr(field, 0, kNameSize);
+    return {field, nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - field) : kNameSize};
+}
+
 } // namespace
 
 bool BootRecord::operator==(const BootRecord& other) const {
@@ -83,10 +89,10 @@ std::optional<std::size_t> recordCount(const BootsFileHeader& header) {
 BootRecord decodeRecord(const unsigned char* bytes) {
     BootRecord r;
     const auto* name = reinterpret_cast<const char*>(bytes);
-    const void* nul = std::memchr(name, 0, kNameSize);
-    const std::size_t length =
-        nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - name) : kNameSize;
-    r.Nazwa = cp1250ToUtf8(std::string_view(name, length));
+    const std::string_view text = nameText(name);
+    r.Nazwa = cp1250ToUtf8(text);
+    if (std::any_of(name + text.size(), name + kNameSize, [](char c) { return c != 0; }))
+        r.Name_Field.assign(name, kNameSize);
     r.ID = bytes[64];
     r.Grupa = bytes[65];
     r.Sila = bytes[68];
@@ -94,31 +100,50 @@ BootRecord decodeRecord(const unsigned char* bytes) {
     r.Przyspieszenie = bytes[70];
     r.Szybkosc = bytes[71];
     r.Podkrecanie = bytes[72];
+    std::copy(bytes + 66, bytes + 68, r.Reserved.begin());
+    std::copy(bytes + 73, bytes + 76, r.Reserved.begin() + 2);
     return r;
 }
 
 void encodeRecord(const BootRecord& record, unsigned char* bytes) {
-    std::memset(bytes, 0, kRecordSize);
-    utf8ToCp1250(record.Nazwa, reinterpret_cast<char*>(bytes), kNameSize);
+    std::memset(bytes, 0, kNameSize);
+    if (record.Name_Field.size() == kNameSize &&
+        cp1250ToUtf8(nameText(record.Name_Field.data())) == record.Nazwa)
+        std::memcpy(bytes, record.Name_Field.data(), kNameSize);
+    else
+        utf8ToCp1250(record.Nazwa, reinterpret_cast<char*>(bytes), kNameSize);
     bytes[64] = record.ID;
     bytes[65] = record.Grupa;
-    bytes[66] = 3; // Fixed_3, little-endian 16-bit; 67 stays 0
     bytes[68] = record.Sila;
     bytes[69] = record.Precyzja;
     bytes[70] = record.Przyspieszenie;
     bytes[71] = record.Szybkosc;
     bytes[72] = record.Podkrecanie;
-    // 73 Zero_Byte and 74-75 Zero_Word stay 0
+    std::copy(record.Reserved.begin(), record.Reserved.begin() + 2, bytes + 66);
+    std::copy(record.Reserved.begin() + 2, record.Reserved.end(), bytes + 73);
 }
 
-bool encodeHeader(std::size_t count, unsigned char* bytes) {
-    if (count == 0 || count > kMaxRecords)
+bool fitsFile(std::size_t count) {
+    return count > 0 && count <= kMaxRecords;
+}
+
+std::optional<std::int32_t> FileRest::dataLength(std::size_t count) const {
+    if (!fitsFile(count))
+        return std::nullopt;
+    if (Data_Length > 0 && count == Count)
+        return Data_Length;
+    return static_cast<std::int32_t>(kRecordSize * count);
+}
+
+bool encodeHeader(std::size_t count, unsigned char* bytes, const FileRest& rest) {
+    const std::optional<std::int32_t> dataLength = rest.dataLength(count);
+    if (!dataLength)
         return false;
     const BootsFileHeader h;
     writeInt32(h.Fixed_1, bytes);
     writeInt32(h.Fixed_8, bytes + 4);
     writeInt32(h.Header_Length, bytes + 8);
-    writeInt32(static_cast<std::int32_t>(kRecordSize * count), bytes + 12);
+    writeInt32(*dataLength, bytes + 12);
     writeInt32(h.Fixed_Minus16, bytes + 16);
     writeInt32(h.Zero_1, bytes + 20);
     writeInt32(h.Zero_2, bytes + 24);
@@ -126,18 +151,22 @@ bool encodeHeader(std::size_t count, unsigned char* bytes) {
     return true;
 }
 
-std::optional<std::vector<BootRecord>> readBootsFile(const ByteSource& source) {
+std::optional<BootsFile> readBootsFile(const ByteSource& source) {
     unsigned char header[kHeaderSize];
     if (source(header, kHeaderSize) != kHeaderSize)
         return std::nullopt;
-    const std::optional<std::size_t> count = recordCount(readHeader(header));
+    const BootsFileHeader h = readHeader(header);
+    const std::optional<std::size_t> count = recordCount(h);
     if (!count)
         return std::nullopt;
-    std::vector<BootRecord> records;
+    BootsFile file;
+    file.rest.Data_Length = h.Data_Length;
+    file.rest.Count = *count;
+    std::vector<BootRecord>& records = file.records;
     std::vector<unsigned char> chunk;
     // The chunk doubles as records arrive, so memory follows what the file really holds.
-    for (std::size_t perChunk = kFirstChunkRecords; records.size() < *count;
-         perChunk = std::min(2 * perChunk, kChunkRecords)) {
+    std::size_t perChunk = kFirstChunkRecords;
+    for (; records.size() < *count; perChunk = std::min(2 * perChunk, kChunkRecords)) {
         const std::size_t n = std::min(*count - records.size(), perChunk);
         chunk.resize(kRecordSize * n);
         if (source(chunk.data(), chunk.size()) != chunk.size())
@@ -145,12 +174,19 @@ std::optional<std::vector<BootRecord>> readBootsFile(const ByteSource& source) {
         for (std::size_t k = 0; k < n; ++k)
             records.push_back(decodeRecord(chunk.data() + kRecordSize * k));
     }
-    return records;
+    std::vector<unsigned char>& trailer = file.rest.Trailer;
+    for (std::size_t got = chunk.size(); got == chunk.size();) {
+        chunk.resize(kRecordSize * perChunk);
+        got = source(chunk.data(), chunk.size());
+        trailer.insert(trailer.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got));
+    }
+    return file;
 }
 
-bool writeBootsFile(const std::vector<BootRecord>& records, const ByteSink& sink) {
+bool writeBootsFile(const std::vector<BootRecord>& records, const ByteSink& sink,
+                    const FileRest& rest) {
     unsigned char header[kHeaderSize];
-    if (!encodeHeader(records.size(), header))
+    if (!encodeHeader(records.size(), header, rest))
         return false;
     const std::size_t perChunk = std::min(records.size(), kChunkRecords);
     std::vector<unsigned char> chunk;
@@ -169,10 +205,10 @@ bool writeBootsFile(const std::vector<BootRecord>& records, const ByteSink& sink
             return false;
         done += n;
     }
-    return true;
+    return rest.Trailer.empty() || sink(rest.Trailer.data(), rest.Trailer.size());
 }
 
-std::optional<std::vector<BootRecord>> decodeFile(const unsigned char* bytes, std::size_t size) {
+std::optional<BootsFile> decodeFile(const unsigned char* bytes, std::size_t size) {
     return readBootsFile([&bytes, &size](unsigned char* buffer, std::size_t wanted) {
         const std::size_t n = std::min(wanted, size);
         if (n > 0)
@@ -183,14 +219,23 @@ std::optional<std::vector<BootRecord>> decodeFile(const unsigned char* bytes, st
     });
 }
 
-std::optional<std::vector<unsigned char>> encodeFile(const std::vector<BootRecord>& records) {
+std::optional<std::vector<unsigned char>> encodeFile(const std::vector<BootRecord>& records,
+                                                     const FileRest& rest) {
     std::vector<unsigned char> bytes;
-    if (!writeBootsFile(records, [&bytes](const unsigned char* data, std::size_t size) {
-            bytes.insert(bytes.end(), data, data + size);
-            return true;
-        }))
+    const auto append = [&bytes](const unsigned char* data, std::size_t size) {
+        bytes.insert(bytes.end(), data, data + size);
+        return true;
+    };
+    if (!writeBootsFile(records, append, rest))
         return std::nullopt;
     return bytes;
+}
+
+void keepUnmodelled(const std::vector<BootRecord>& from, std::vector<BootRecord>& records) {
+    for (std::size_t k = 0; k < std::min(from.size(), records.size()); ++k) {
+        records[k].Reserved = from[k].Reserved;
+        records[k].Name_Field = from[k].Name_Field;
+    }
 }
 
 } // namespace boots

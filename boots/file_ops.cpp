@@ -2,7 +2,9 @@
 
 #include "boots/file_ops_platform.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <vector>
 
 namespace fileops {
 namespace {
@@ -17,22 +19,39 @@ bool flushAndClose(std::FILE* file) {
     return ok;
 }
 
-// Copies `target` to `target`.bak unless that exists or `target` is not a file.
-ReplaceResult keepFirstBackup(const std::string& target) {
-    const std::string backup = target + ".bak";
-    if (!isFile(target) || exists(backup))
+constexpr std::size_t kChunk = 1 << 16;
+
+// Copies `in` from where it stands to `out`; false, with errno set, when a read or write fails.
+bool copyStream(std::FILE* in, std::FILE* out) {
+    std::vector<char> chunk(kChunk);
+    for (std::size_t n; (n = std::fread(chunk.data(), 1, chunk.size(), in)) > 0;)
+        if (std::fwrite(chunk.data(), 1, n, out) != n)
+            return false;
+    return !std::ferror(in);
+}
+
+// True when `a` and `b` hold the same bytes from where they stand to their ends.
+bool sameBytes(std::FILE* a, std::FILE* b) {
+    std::vector<char> left(kChunk), right(kChunk + 1); // one more: b must end with a
+    for (;;) {
+        const std::size_t n = std::fread(left.data(), 1, left.size(), a);
+        if (std::fread(right.data(), 1, n + 1, b) != n || !std::equal(left.begin(),
+                                                                       left.begin() + n,
+                                                                       right.begin()))
+            return false;
+        if (n < left.size())
+            return !std::ferror(a) && !std::ferror(b);
+    }
+}
+
+// Copies `target` to `target`.bak unless that exists or `target` is not a file; `made` tells
+// whether it did.
+ReplaceResult keepFirstBackup(const std::string& target, bool& made) {
+    made = false;
+    if (!isFile(target) || exists(target + ".bak"))
         return {};
-    const FilePtr in(openFile(target, "rb"));
-    if (!in)
-        return {ReplaceStep::Backup, errno};
-    const auto copy = [&in](std::FILE* out) {
-        char chunk[1 << 16];
-        for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, in.get())) > 0;)
-            if (std::fwrite(chunk, 1, n, out) != n)
-                return false;
-        return !std::ferror(in.get());
-    };
-    const ReplaceResult copied = replaceFile(backup, copy);
+    const ReplaceResult copied = copyOver(target, target + ".bak");
+    made = copied.ok();
     return copied.ok() ? copied : ReplaceResult{ReplaceStep::Backup, copied.error};
 }
 
@@ -54,13 +73,29 @@ ReplaceResult replaceFile(const std::string& target, const std::function<bool(st
         if (!back || !check(back.get()))
             result = {ReplaceStep::Check, errno};
     }
+    bool backedUp = false;
     if (result.ok() && backup == Backup::KeepFirst)
-        result = keepFirstBackup(target);
-    if (result.ok() && !replaceWith(temp, target))
+        result = keepFirstBackup(target, backedUp);
+    if (result.ok() && !replaceWith(temp, target)) {
         result = {ReplaceStep::Rename, errno};
+        if (backedUp) // the target is as it was: its backup would only stand in the way
+            removeFile(target + ".bak");
+    }
     if (!result.ok())
         removeFile(temp);
     return result;
+}
+
+ReplaceResult copyOver(const std::string& source, const std::string& target, Backup backup) {
+    const FilePtr in(openFile(source, "rb"));
+    if (!in)
+        return {ReplaceStep::Read, errno};
+    const auto copy = [&in](std::FILE* out) { return copyStream(in.get(), out); };
+    const auto check = [&in](std::FILE* back) {
+        std::rewind(in.get());
+        return sameBytes(in.get(), back);
+    };
+    return replaceFile(target, copy, check, backup);
 }
 
 } // namespace fileops

@@ -23,8 +23,9 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // Opens a file with a C stdio mode ("rb", "wb", ...). Null on failure.
 std::FILE* openFile(const std::string& path, const char* mode);
 
-// The step at which replaceFile stopped: Done when the target was replaced.
-enum class ReplaceStep { Done, Create, Write, Check, Backup, Rename };
+// The step at which replaceFile stopped: Done when the target was replaced. Read: copyOver could
+// not open its source.
+enum class ReplaceStep { Done, Read, Create, Write, Check, Backup, Rename };
 
 // Whether replaceFile keeps a copy of the file it replaces: KeepFirst copies it to TARGET.bak
 // unless that exists already, so the backup holds the file as it was before the first change.
@@ -42,11 +43,16 @@ struct ReplaceResult {
 // is flushed to the disk; `check`, when given, reads that file back from its start and approves
 // it; then the backup that `backup` asks for is made; only then is the new file renamed over
 // `target` in one step, with the permission bits of the file it replaces. A false from `write` or
-// `check`, or a failed step, leaves `target` untouched and nothing beside it but a backup already
-// made, and names the step; errno is taken at once after the failing call.
+// `check`, or a failed step, leaves `target` untouched and nothing new beside it (a backup made
+// for a rename that then fails is removed again), and names the step; `error` is the errno of the
+// failing call.
 ReplaceResult replaceFile(const std::string& target, const std::function<bool(std::FILE*)>& write,
                           const std::function<bool(std::FILE*)>& check = {},
                           Backup backup = Backup::None);
+
+// replaceFile with a copy of the file `source`, checked by reading the copy back against it.
+ReplaceResult copyOver(const std::string& source, const std::string& target,
+                       Backup backup = Backup::None);
 
 // True when `path` is a file that the user may not write: its read-only attribute on Windows;
 // elsewhere no write permission, or no write bit at all (which root would ignore).
@@ -59,6 +65,10 @@ bool writeText(std::FILE* stream, std::string_view text);
 
 // True when a file or folder exists at `path`.
 bool exists(const std::string& path);
+
+// True when `a` and `b` name one existing file, whatever the paths (links, another spelling of
+// the folder, letter case where the file system ignores it).
+bool sameFile(const std::string& a, const std::string& b);
 
 // Puts standard input and output in binary mode, so that Windows translates no line end; nothing
 // elsewhere.

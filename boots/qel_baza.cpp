@@ -3,6 +3,7 @@
 #include "boots/cp1250.h"
 #include "boots/file_ops.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <utility>
@@ -11,45 +12,64 @@ namespace {
 
 // Reads and decodes the boots data file at `path`; nullopt when it cannot be opened or read, its
 // header is rejected or it ends before its last declared record.
-std::optional<std::vector<boots::BootRecord>> readBootsFileAt(const std::string& path) {
+std::optional<boots::BootsFile> readBootsFileAt(const std::string& path) {
     const fileops::FilePtr file(fileops::openFile(path, "rb"));
     if (!file)
         return std::nullopt;
     std::FILE* raw = file.get();
-    return boots::readBootsFile([raw](unsigned char* buffer, std::size_t size) {
-        return std::fread(buffer, 1, size, raw);
-    });
+    std::optional<boots::BootsFile> read =
+        boots::readBootsFile([raw](unsigned char* buffer, std::size_t size) {
+            return std::fread(buffer, 1, size, raw);
+        });
+    if (std::ferror(raw))
+        return std::nullopt;
+    return read;
 }
 
-// Replaces `target` with the boots data file of `records` (fileops::replaceFile). On any failure
-// `target` is left as it was.
-bool writeBootsFileOver(const std::string& target, const std::vector<boots::BootRecord>& records) {
-    const auto write = [&records](std::FILE* f) {
-        return boots::writeBootsFile(records, [f](const unsigned char* bytes, std::size_t size) {
+// Replaces `target` with the boots data file of `records` and `rest` (fileops::replaceFile). On
+// any failure `target` is left as it was, and errno says why.
+bool writeBootsFileOver(const std::string& target, const std::vector<boots::BootRecord>& records,
+                        const boots::FileRest& rest) {
+    const auto write = [&records, &rest](std::FILE* f) {
+        const auto sink = [f](const unsigned char* bytes, std::size_t size) {
             return std::fwrite(bytes, 1, size, f) == size;
-        });
+        };
+        return boots::writeBootsFile(records, sink, rest);
     };
-    return fileops::replaceFile(target, write).ok();
+    const fileops::ReplaceResult result = fileops::replaceFile(target, write);
+    errno = result.error;
+    return result.ok();
 }
 
 } // namespace
 
-Qel_Baza::Qel_Baza(std::vector<boots::BootRecord> records, std::string Str_Path)
-    : Path_(std::move(Str_Path)), Is_Loaded(true), Boots(std::move(records)) {}
+Qel_Baza::Qel_Baza(std::vector<boots::BootRecord> records, std::string Str_Path,
+                   boots::FileRest rest)
+    : Path_(std::move(Str_Path)), Is_Loaded(true), Boots(std::move(records)),
+      Rest_(std::move(rest)) {}
 
 std::uint8_t Qel_Baza::Dodaj_Nowy() {
     boots::BootRecord added;
     added.ID = Nastepne_ID();
-    if (added.ID != 0)
-        Boots.push_back(added);
+    if (added.ID == 0)
+        return 0;
+    added.Grupa = Group_Lowest;
+    added.Sila = added.Precyzja = added.Przyspieszenie = added.Szybkosc = added.Podkrecanie =
+        Stat_Lowest;
+    Boots.push_back(added);
     return added.ID;
 }
 
+Qel_Baza::AddRefusal Qel_Baza::addRefusal() const {
+    if (Count() <= 0 || !Is_Loaded)
+        return AddRefusal::NoTable;
+    if (Boots.size() >= Max_Boots)
+        return AddRefusal::Full;
+    return Boots.back().ID >= Last_ID ? AddRefusal::LastId : AddRefusal::None;
+}
+
 std::uint8_t Qel_Baza::Nastepne_ID() const {
-    if (Count() <= 0 || !Is_Loaded || Boots.size() >= Max_Boots)
-        return 0;
-    const std::int32_t lastId = Get_ID(static_cast<std::uint8_t>(Boots.size() - 1));
-    return lastId >= Last_ID ? 0 : static_cast<std::uint8_t>(lastId + 1);
+    return addRefusal() == AddRefusal::None ? static_cast<std::uint8_t>(Boots.back().ID + 1) : 0;
 }
 
 bool Qel_Baza::Zmien_Dane(std::uint8_t Index, const std::string& Nazwa, std::uint8_t Grupa,
@@ -126,12 +146,14 @@ bool Qel_Baza::Wczytaj(const std::string& Str_Path) {
         return false;
     Boots.clear();
     Boots.shrink_to_fit();
+    Rest_ = {};
     Is_Loaded = true;
     try {
-        std::optional<std::vector<boots::BootRecord>> records = readBootsFileAt(Path_);
-        if (!records)
+        std::optional<boots::BootsFile> read = readBootsFileAt(Path_);
+        if (!read)
             return false;
-        Boots = std::move(*records);
+        Boots = std::move(read->records);
+        Rest_ = std::move(read->rest);
         return true;
     } catch (const std::exception&) { // memory for the records, or a path that cannot convert
         return false;
@@ -145,7 +167,7 @@ bool Qel_Baza::Zapisz(const std::string& Str_Path) const {
     if (Boots.empty() || target.empty())
         return false;
     try {
-        return writeBootsFileOver(target, Boots);
+        return writeBootsFileOver(target, Boots, Rest_);
     } catch (const std::exception&) { // memory for the write buffer, or a path that cannot convert
         return false;
     }
@@ -161,9 +183,12 @@ std::int32_t Qel_Baza::Count() const {
     return static_cast<std::int32_t>(Boots.size());
 }
 
+const boots::FileRest& Qel_Baza::Rest() const {
+    return Rest_;
+}
+
 bool Qel_Baza::Zastap(std::vector<boots::BootRecord> records) {
-    unsigned char header[boots::kHeaderSize];
-    if (!Is_Loaded || !boots::encodeHeader(records.size(), header))
+    if (!Is_Loaded || !boots::fitsFile(records.size()))
         return false;
     Boots = std::move(records);
     return true;

@@ -26,12 +26,19 @@ public:
 
     // An empty table with no file loaded.
     Qel_Baza() = default;
-    // A table holding `records` as given, as if loaded from the file at Str_Path.
-    explicit Qel_Baza(std::vector<boots::BootRecord> records, std::string Str_Path = {});
+    // A table holding `records` as given, as if loaded from the file at Str_Path, which held
+    // `rest` besides them.
+    explicit Qel_Baza(std::vector<boots::BootRecord> records, std::string Str_Path = {},
+                      boots::FileRest rest = {});
 
-    // Appends a blank boot whose ID follows the last boot's. Returns the new ID, or 0 when no
-    // table is loaded, the last ID is 255 or the table already holds 256 boots.
+    // Appends a boot whose ID follows the last boot's, with an empty name, group 1 and every stat
+    // 1, the lowest values a change stores. Returns the new ID, or 0 when addRefusal() says why
+    // not.
     std::uint8_t Dodaj_Nowy();
+
+    // Why Dodaj_Nowy would add no boot now.
+    enum class AddRefusal { None, NoTable, LastId, Full };
+    AddRefusal addRefusal() const;
 
     // The ID that Dodaj_Nowy would give the boot it appends now; 0 when it would refuse.
     std::uint8_t Nastepne_ID() const;
@@ -58,15 +65,19 @@ public:
     std::uint8_t Get_Szybkosc(std::uint8_t Index) const;
     std::uint8_t Get_Podkrecanie(std::uint8_t Index) const;
 
-    // Loads the file at Str_Path (which becomes Path when non-empty), or at Path. False when the
-    // file is missing (table unchanged), unreadable, shorter than its header declares or its
-    // header is rejected (table left empty).
+    // Loads the file at Str_Path (which becomes Path when non-empty), or at Path, with what it
+    // holds besides its records. False when the file is missing (table unchanged), unreadable,
+    // shorter than its header declares or its header is rejected (table left empty).
     bool Wczytaj(const std::string& Str_Path = {});
 
     // Writes the table to Str_Path, or to Path when that is empty, replacing the file only once
-    // every byte is written. False, with any earlier file left as it was, when no table is
-    // loaded, it is empty, or the write fails. Path is not changed.
+    // every byte is written: the bytes of the file loaded, but for what was changed since. False,
+    // with any earlier file left as it was, when no table is loaded, it is empty, or the write
+    // fails (errno then says why). Path is not changed.
     bool Zapisz(const std::string& Str_Path = {}) const;
+
+    // What the file loaded holds besides its records: its Data_Length and the bytes after them.
+    const boots::FileRest& Rest() const;
 
     // True when a file or folder exists at Str_Path.
     static bool File_Exists(const std::string& Str_Path);
@@ -74,9 +85,10 @@ public:
     // Number of boots held.
     std::int32_t Count() const;
 
-    // Replaces every boot with `records`, stored exactly as given: nothing is clamped or cut.
-    // False, with the table unchanged, when no file was loaded, `records` is empty or it holds
-    // more boots than a boots data file can (so that Zapisz could not write them).
+    // Replaces every boot with `records`, stored exactly as given: nothing is clamped or cut; what
+    // the file holds besides them stays. False, with the table unchanged, when no file was
+    // loaded, `records` is empty or it holds more boots than a boots data file can (so that
+    // Zapisz could not write them).
     bool Zastap(std::vector<boots::BootRecord> records);
 
 private:
@@ -86,6 +98,7 @@ private:
     std::string Path_;
     bool Is_Loaded = false;
     std::vector<boots::BootRecord> Boots;
+    boots::FileRest Rest_;
 
 public:
     // Taking back changes exactly, stored values outside the editor's limits included.

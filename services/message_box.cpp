@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <QStringList>
 #include <utility>
 
 namespace korvane {
@@ -20,8 +21,13 @@ std::function<SaveAnswer(const QString&)>& saveAnswerer() {
     return instance;
 }
 
-std::function<bool(const QString&)>& replaceAnswerer() {
-    static std::function<bool(const QString&)> instance;
+std::function<ReplaceAnswer(const QString&)>& replaceAnswerer() {
+    static std::function<ReplaceAnswer(const QString&)> instance;
+    return instance;
+}
+
+std::function<PatchBase(const QString&)>& patchBaseAnswerer() {
+    static std::function<PatchBase(const QString&)> instance;
     return instance;
 }
 
@@ -43,18 +49,28 @@ void fitTitle(QMessageBox& box) {
                             QSizePolicy::Minimum, QSizePolicy::Fixed),
             grid->rowCount(), 0, 1, grid->columnCount());
 }
+// Asks `text` modally over `parent` with one button for each of `buttons`, left to right, and
+// returns the index of the one pressed. The last is the answer to Escape or closing the box;
+// `preferred` is the default.
+int ask(QWidget* parent, const QString& text, const QStringList& buttons, int preferred) {
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), text,
+                    QMessageBox::NoButton, parent);
+    QList<QPushButton*> pushed;
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        pushed << box.addButton(buttons[i], i + 1 < buttons.size() ? QMessageBox::AcceptRole
+                                                                   : QMessageBox::RejectRole);
+    box.setDefaultButton(pushed[preferred]);
+    box.setEscapeButton(pushed.back());
+    fitTitle(box);
+    box.exec();
+    const qsizetype answer = pushed.indexOf(static_cast<QPushButton*>(box.clickedButton()));
+    return answer < 0 ? int(buttons.size() - 1) : int(answer);
+}
+
 // Asks `text` modally over `parent` with the buttons `yes` and `no`; true for `yes`. `no` is the
 // default, and Escape or closing the box answers it.
 bool askYesNo(QWidget* parent, const QString& text, const QString& yes, const QString& no) {
-    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), text,
-                    QMessageBox::NoButton, parent);
-    QPushButton* yesButton = box.addButton(yes, QMessageBox::AcceptRole);
-    QPushButton* noButton = box.addButton(no, QMessageBox::RejectRole);
-    box.setDefaultButton(noButton);
-    box.setEscapeButton(noButton);
-    fitTitle(box);
-    box.exec();
-    return box.clickedButton() == yesButton;
+    return ask(parent, text, {yes, no}, 1) == 0;
 }
 } // namespace
 
@@ -67,6 +83,7 @@ void showMessage(QWidget* parent, const Message& message) {
                                                              : QMessageBox::NoIcon,
                     message.title.isEmpty() ? QCoreApplication::applicationName() : message.title,
                     message.text, QMessageBox::Ok, parent);
+    box.setDetailedText(message.details);
     fitTitle(box);
     box.exec();
 }
@@ -105,18 +122,38 @@ void setSaveAnswerer(std::function<SaveAnswer(const QString& fileName)> answerer
     saveAnswerer() = std::move(answerer);
 }
 
-bool askReplaceChanged(QWidget* parent, const QString& fileName) {
+ReplaceAnswer askReplaceChanged(QWidget* parent, const QString& fileName) {
     if (replaceAnswerer())
         return replaceAnswerer()(fileName);
-    return askYesNo(
+    const int answer = ask(
         parent,
         QStringLiteral("Plik %1 został zmieniony na dysku przez inny program. Zastąpić go?")
             .arg(fileName),
-        QStringLiteral("Zastąp"), QStringLiteral("Anuluj"));
+        {QStringLiteral("Zastąp"), QStringLiteral("Porównaj"), QStringLiteral("Anuluj")}, 2);
+    return static_cast<ReplaceAnswer>(answer);
 }
 
-void setReplaceAnswerer(std::function<bool(const QString& fileName)> answerer) {
+void setReplaceAnswerer(std::function<ReplaceAnswer(const QString& fileName)> answerer) {
     replaceAnswerer() = std::move(answerer);
+}
+
+PatchBase askPatchBase(QWidget* parent, const QString& fileName, const QString& backupName) {
+    if (patchBaseAnswerer())
+        return patchBaseAnswerer()(fileName);
+    const int answer =
+        ask(parent,
+            QStringLiteral("Które zmiany pliku %1 zapisać?\n\nOd oryginału gry: wszystkie zmiany "
+                           "względem kopii %2, którą Korvane zrobił przed pierwszym zapisem.\nOd "
+                           "ostatniego zapisu: tylko zmiany względem pliku %1 na dysku.")
+                .arg(fileName, backupName),
+            {QStringLiteral("Od oryginału"), QStringLiteral("Od ostatniego zapisu"),
+             QStringLiteral("Anuluj")},
+            0);
+    return static_cast<PatchBase>(answer);
+}
+
+void setPatchBaseAnswerer(std::function<PatchBase(const QString& fileName)> answerer) {
+    patchBaseAnswerer() = std::move(answerer);
 }
 
 StopAnswer askStopTool(QWidget* parent, ToolJob job, const QString& fileName) {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <utility>
 
 class QWidget;
 
@@ -13,9 +14,14 @@ namespace korvane {
 enum class MessageIcon { None, Information };
 
 struct Message {
+    Message(QString text = {}, QString title = {}, MessageIcon icon = MessageIcon::None,
+            QString details = {})
+        : text(std::move(text)), title(std::move(title)), icon(icon), details(std::move(details)) {}
+
     QString text;
     QString title; // empty: the application's title
     MessageIcon icon = MessageIcon::None;
+    QString details; // when given, the box's "Show Details..." text, one item a line
 };
 
 // Shows `message` modally over `parent` and returns when the user has pressed OK.
@@ -38,12 +44,25 @@ SaveAnswer askSaveChanges(QWidget* parent, const QString& fileName);
 // showing the question.
 void setSaveAnswerer(std::function<SaveAnswer(const QString& fileName)> answerer);
 
+enum class ReplaceAnswer { Replace, Compare, Cancel };
+
 // Asks modally over `parent` "Plik FILENAME został zmieniony na dysku przez inny program. Zastąpić
-// go?" with Replace and Cancel; true for Replace. Escape or closing the box is Cancel.
-bool askReplaceChanged(QWidget* parent, const QString& fileName);
+// go?" with Zastąp, Porównaj (look at the differences first) and Anuluj, and returns the answer.
+// Escape or closing the box is Cancel.
+ReplaceAnswer askReplaceChanged(QWidget* parent, const QString& fileName);
 
 // Test seam: when set, askReplaceChanged returns what `answerer` gives for the file name.
-void setReplaceAnswerer(std::function<bool(const QString& fileName)> answerer);
+void setReplaceAnswerer(std::function<ReplaceAnswer(const QString& fileName)> answerer);
+
+enum class PatchBase { Original, Saved, Cancel };
+
+// Asks modally over `parent` which changes a patch of the file FILENAME holds: those since the
+// game's original kept in BACKUPNAME (Original, the default), or those since the last save
+// (Saved). Escape or closing the box is Cancel.
+PatchBase askPatchBase(QWidget* parent, const QString& fileName, const QString& backupName);
+
+// Test seam: when set, askPatchBase returns what `answerer` gives for the file name.
+void setPatchBaseAnswerer(std::function<PatchBase(const QString& fileName)> answerer);
 
 // What the compression tool is doing with the user's file.
 enum class ToolJob { Unpack, Pack };

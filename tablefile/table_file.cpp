@@ -31,7 +31,19 @@ bool looksPacked(const unsigned char* bytes, std::size_t size) {
 
 // A failed read: the problem and what it says, with the system's error number where it has one.
 TableRead failed(TableProblem problem, std::string error, int systemError = 0) {
-    return {{}, std::move(error), problem, systemError};
+    TableRead read;
+    read.error = std::move(error);
+    read.problem = problem;
+    read.systemError = systemError;
+    return read;
+}
+
+TableRead readOf(boots::BootsFile&& file, bool packed) {
+    TableRead read;
+    read.records = std::move(file.records);
+    read.rest = std::move(file.rest);
+    read.packed = packed;
+    return read;
 }
 
 TableRead systemFailure(TableProblem problem, const char* what, int error) {
@@ -67,16 +79,12 @@ bool pack(const std::vector<unsigned char>& table, std::FILE* out) {
     return zstream_pack_from(source, out) == ZSTREAM_OK;
 }
 
-// fileops::replaceFile, refusing a read-only `target`: an empty result on success, otherwise what
-// failed.
-std::string replaceTarget(const std::string& target, const std::function<bool(std::FILE*)>& write,
-                          const std::function<bool(std::FILE*)>& check, fileops::Backup backup) {
-    if (fileops::isReadOnly(target))
-        return "cannot replace it: the file is read-only";
-    const fileops::ReplaceResult result = fileops::replaceFile(target, write, check, backup);
+// What a failed replace of `target` did not do, in English; empty when it replaced it.
+std::string replaceFailure(const std::string& target, const fileops::ReplaceResult& result) {
     switch (result.step) {
     case fileops::ReplaceStep::Done:
         return {};
+    case fileops::ReplaceStep::Read: // copyOver's alone
     case fileops::ReplaceStep::Create:
         return withError("cannot create a file beside it", result.error);
     case fileops::ReplaceStep::Write:
@@ -91,6 +99,8 @@ std::string replaceTarget(const std::string& target, const std::function<bool(st
     return withError("cannot replace it", result.error);
 }
 
+const char* const kReadOnly = "cannot replace it: the file is read-only";
+
 } // namespace
 
 TableRead readTable(std::FILE* file) {
@@ -98,6 +108,8 @@ TableRead readTable(std::FILE* file) {
     const std::size_t got = std::fread(first, 1, sizeof first, file);
     if (std::ferror(file))
         return systemFailure(TableProblem::ReadError, "read error", errno);
+    if (got == 0)
+        return failed(TableProblem::Empty, "the file is empty");
     // The first bytes again, then the rest of the file; a read error ends it.
     std::size_t replayed = 0;
     const auto source = [&](unsigned char* buffer, std::size_t size) {
@@ -109,39 +121,27 @@ TableRead readTable(std::FILE* file) {
     };
     if (got == sizeof first && boots::recordCount(boots::readHeader(first))) {
         std::size_t given = 0;
-        auto records = boots::readBootsFile([&](unsigned char* buffer, std::size_t size) {
+        auto read = boots::readBootsFile([&](unsigned char* buffer, std::size_t size) {
             const std::size_t n = source(buffer, size);
             given += n;
             return n;
         });
         if (std::ferror(file))
             return systemFailure(TableProblem::ReadError, "read error", errno);
-        if (!records)
+        if (!read)
             return notATable(first, given);
-        return {std::move(*records), {}};
+        return readOf(std::move(*read), false);
     }
     if (!looksPacked(first, got))
         return failed(TableProblem::NotATable,
                       "not a boots table: neither a boots data file nor one packed by zlib");
-    // The unpacked bytes are kept up to the last boot its header declares; the rest of the stream
-    // is still unpacked, to check it to its end.
+    // Every unpacked byte is kept, unless the header shows that the stream holds no table.
     std::vector<unsigned char> plain;
-    std::size_t keep = kHeaderSize;
-    const auto sink = [&plain, &keep](const unsigned char* data, std::size_t size) {
-        while (size > 0 && plain.size() < keep) {
-            const std::size_t n = std::min(size, keep - plain.size());
-            plain.insert(plain.end(), data, data + n);
-            data += n;
-            size -= n;
-            if (plain.size() == kHeaderSize) {
-                const std::optional<std::size_t> count =
-                    boots::recordCount(boots::readHeader(plain.data()));
-                if (!count)
-                    return false; // not a table: no need to unpack more
-                keep += kRecordSize * *count;
-            }
-        }
-        return true;
+    const auto sink = [&plain](const unsigned char* data, std::size_t size) {
+        const bool hadHeader = plain.size() >= kHeaderSize;
+        plain.insert(plain.end(), data, data + size);
+        return hadHeader || plain.size() < kHeaderSize ||
+               boots::recordCount(boots::readHeader(plain.data())).has_value();
     };
     const ZstreamResult result = zstream_unpack_from(source, sink);
     if (std::ferror(file))
@@ -149,10 +149,10 @@ TableRead readTable(std::FILE* file) {
     // ZSTREAM_WRITE_ERROR means that the sink refused the header; notATable says why.
     if (result != ZSTREAM_OK && result != ZSTREAM_WRITE_ERROR)
         return failed(TableProblem::Damaged, zstream_message(result));
-    auto records = boots::decodeFile(plain.data(), plain.size());
-    if (!records)
+    auto read = boots::decodeFile(plain.data(), plain.size());
+    if (!read)
         return notATable(plain.data(), plain.size());
-    return {std::move(*records), {}};
+    return readOf(std::move(*read), true);
 }
 
 TableRead readTableFile(const std::string& path) {
@@ -169,8 +169,9 @@ bool readAll(std::FILE* file, std::string& text) {
     return !std::ferror(file);
 }
 
-std::string writePackedTable(const std::string& target, const std::vector<BootRecord>& records) {
-    const std::optional<std::vector<unsigned char>> table = boots::encodeFile(records);
+std::string writePackedTable(const std::string& target, const std::vector<BootRecord>& records,
+                             const boots::FileRest& rest) {
+    const std::optional<std::vector<unsigned char>> table = boots::encodeFile(records, rest);
     if (!table)
         return cannotHold(records);
     const auto write = [&table](std::FILE* out) { return pack(*table, out); };
@@ -184,11 +185,15 @@ std::string writePackedTable(const std::string& target, const std::vector<BootRe
         };
         return zstream_unpack_to(in, same) == ZSTREAM_OK && at == table->size();
     };
-    return replaceTarget(target, write, check, fileops::Backup::KeepFirst);
+    if (fileops::isReadOnly(target))
+        return kReadOnly;
+    return replaceFailure(target,
+                          fileops::replaceFile(target, write, check, fileops::Backup::KeepFirst));
 }
 
-std::string writePackedTable(std::FILE* out, const std::vector<BootRecord>& records) {
-    const std::optional<std::vector<unsigned char>> table = boots::encodeFile(records);
+std::string writePackedTable(std::FILE* out, const std::vector<BootRecord>& records,
+                             const boots::FileRest& rest) {
+    const std::optional<std::vector<unsigned char>> table = boots::encodeFile(records, rest);
     if (!table)
         return cannotHold(records);
     if (!pack(*table, out) || std::fflush(out) != 0)
@@ -196,7 +201,7 @@ std::string writePackedTable(std::FILE* out, const std::vector<BootRecord>& reco
     return {};
 }
 
-std::string writeTextFile(const std::string& target, const TextEncoder& encode) {
+fileops::ReplaceResult replaceWithText(const std::string& target, const TextEncoder& encode) {
     const auto write = [&encode](std::FILE* out) {
         return encode([out](std::string_view piece) {
             return std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
@@ -210,7 +215,13 @@ std::string writeTextFile(const std::string& target, const TextEncoder& encode) 
         };
         return encode(same) && std::fgetc(in) == EOF && !std::ferror(in);
     };
-    return replaceTarget(target, write, check, fileops::Backup::None);
+    return fileops::replaceFile(target, write, check, fileops::Backup::KeepFirst);
+}
+
+std::string writeTextFile(const std::string& target, const TextEncoder& encode) {
+    if (fileops::isReadOnly(target))
+        return kReadOnly;
+    return replaceFailure(target, replaceWithText(target, encode));
 }
 
 } // namespace tablefile

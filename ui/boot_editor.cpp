@@ -48,18 +48,15 @@ constexpr int Box_Column[8] = {
     BootsModel::ShotAccuracy, BootsModel::Acceleration, BootsModel::TopSpeed, BootsModel::Swerve};
 
 // The code of the character a key types (Backspace is 8); 0 for keys that type nothing:
-// arrows, Home, End, and Delete and Tab, whose key events may carry a control character.
+// arrows, Home, End, and the keys whose events carry another control character (Tab, Delete,
+// Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X), which edit the box as they always do.
 int typedCode(const QKeyEvent& key) {
-    switch (key.key()) {
-    case Qt::Key_Backspace:
+    if (key.key() == Qt::Key_Backspace)
         return kBackspace;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-        return 0;
-    default:
-        return key.text().isEmpty() ? 0 : key.text().at(0).unicode();
-    }
+    const QString text = key.text();
+    return text.isEmpty() || text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7F
+               ? 0
+               : text.at(0).unicode();
 }
 
 } // namespace
@@ -217,10 +214,17 @@ void BootEditor::Cmd_Dodaj_Click() {
     if (Busy)
         return;
     Frame2->show();
+    const Qel_Baza::AddRefusal refusal = Model->table().addRefusal();
     if (Model->addBoot(Boot_Shown ? Current_Index : -1) == 0) {
-        korvane::showMessage(List1->window(), {QStringLiteral("Nie Można dodać nowych butów"),
-                                               QStringLiteral("Dodawanie butów"),
-                                               korvane::MessageIcon::Information});
+        QString why = QStringLiteral("Nie otwarto żadnego pliku butów.");
+        if (refusal == Qel_Baza::AddRefusal::LastId)
+            why = QStringLiteral("Ostatni but ma identyfikator %1, największy możliwy.")
+                      .arg(Qel_Baza::Last_ID);
+        else if (refusal == Qel_Baza::AddRefusal::Full)
+            why = QStringLiteral("Tabela ma już %1 butów lub więcej.").arg(Qel_Baza::Max_Boots);
+        korvane::showMessage(List1->window(),
+                             {QStringLiteral("Nie Można dodać nowych butów\n") + why,
+                              QStringLiteral("Dodawanie butów"), korvane::MessageIcon::Information});
         return;
     }
     Select_Row(List1->count() - 1);
@@ -259,8 +263,9 @@ void BootEditor::Fill_List() {
         items << Item_Text(row);
     List1->clear();
     List1->addItems(items);
-    Last_ID = listed > 0 ? Model->boot(listed - 1).ID : 0;
-    Cmd_Dodaj->setEnabled(Last_ID != Qel_Baza::Last_ID);
+    // The table's last boot, listed or not: a table of 256 boots or more takes no new one.
+    Last_ID = Model->rowCount() > 0 ? Model->boot(Model->rowCount() - 1).ID : 0;
+    Cmd_Dodaj->setEnabled(Last_ID != Qel_Baza::Last_ID && Model->rowCount() < Qel_Baza::Max_Boots);
     Reset_Editor();
 }
 

@@ -299,8 +299,11 @@ Qt::ItemFlags BootsModel::flags(const QModelIndex& index) const {
 }
 
 bool BootsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    return index.isValid() && role == Qt::EditRole &&
-           changeField(index.row(), index.column(), value.toString());
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    BootRecord changed = boot(index.row());
+    return putCorrected(changed, index.column(), value.toString(), true) &&
+           changeBoot(index.row(), changed);
 }
 
 bool BootsModel::changeField(int row, int column, const QString& text, int merge) {
@@ -337,22 +340,30 @@ changedBoots(const BootsModel& model, const std::vector<BootsModel::Cell>& cells
         const auto [slot, added] = at.emplace(cell.row, boots.size());
         if (added)
             boots.emplace_back(cell.row, model.boot(cell.row));
-        apply(boots[slot->second].second, cell.column);
+        apply(boots[slot->second].second, cell);
     }
     return boots;
 }
 
-bool BootsModel::fillCells(const std::vector<Cell>& cells, const QString& text) {
-    return changeBoots(changedBoots(*this, cells, [&text](BootRecord& boot, int column) {
-        putCorrected(boot, column, text, true);
-    }));
+BootsModel::Filled BootsModel::fillCells(const std::vector<Cell>& cells, const QString& text) {
+    Filled filled;
+    const auto boots = changedBoots(*this, cells, [&](BootRecord& boot, const Cell& cell) {
+        const QString why = putExact(boot, cell.column, text);
+        if (why.isEmpty())
+            ++filled.set;
+        else if (filled.skipped++ == 0)
+            filled.firstSkipped = cellProblem(cell, boot, why);
+    });
+    changeBoots(boots);
+    return filled;
 }
 
 bool BootsModel::stepCells(const std::vector<Cell>& cells, int step) {
-    return changeBoots(changedBoots(*this, cells, [step](BootRecord& boot, int column) {
-        const auto [lowest, highest] = rangeOf(column);
+    return changeBoots(changedBoots(*this, cells, [step](BootRecord& boot, const Cell& cell) {
+        const auto [lowest, highest] = rangeOf(cell.column);
         if (highest != 0)
-            setNumber(boot, column, std::clamp(fieldNumber(boot, column) + step, lowest, highest));
+            setNumber(boot, cell.column,
+                      std::clamp(fieldNumber(boot, cell.column) + step, lowest, highest));
     }));
 }
 
@@ -362,18 +373,21 @@ QString BootsModel::putCells(const std::vector<std::pair<Cell, QString>>& values
         cells.push_back(value.first);
     QString problem;
     std::size_t next = 0;
-    auto boots = changedBoots(*this, cells, [&](BootRecord& boot, int column) {
-        const auto& [cell, text] = values[next++];
-        const QString why = problem.isEmpty() ? putExact(boot, column, text) : QString();
+    auto boots = changedBoots(*this, cells, [&](BootRecord& boot, const Cell& cell) {
+        const QString& text = values[next++].second;
+        const QString why = problem.isEmpty() ? putExact(boot, cell.column, text) : QString();
         if (!why.isEmpty())
-            problem = QStringLiteral("wiersz %1 (ID %2), kolumna „%3”: %4")
-                          .arg(cell.row)
-                          .arg(boot.ID)
-                          .arg(headerData(column, Qt::Horizontal).toString(), why);
+            problem = cellProblem(cell, boot, why);
     });
     if (problem.isEmpty())
         changeBoots(boots);
     return problem;
+}
+
+QString BootsModel::cellProblem(const Cell& cell, const BootRecord& boot, const QString& why) const {
+    return QStringLiteral("wiersz %1 (ID %2), kolumna „%3”: %4")
+        .arg(QString::number(cell.row), QString::number(boot.ID),
+             headerData(cell.column, Qt::Horizontal).toString(), why);
 }
 
 const BootRecord* BootsModel::baseline(int row) const {
@@ -468,8 +482,7 @@ std::uint8_t BootsModel::addBoot(int shownBefore) {
 }
 
 bool BootsModel::replaceAll(std::vector<BootRecord> records) {
-    unsigned char header[boots::kHeaderSize];
-    if (Table->Count() <= 0 || !boots::encodeHeader(records.size(), header))
+    if (Table->Count() <= 0 || !boots::fitsFile(records.size()))
         return false;
     History->push(new TableStep(*this, std::move(records)));
     return true;

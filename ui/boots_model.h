@@ -72,7 +72,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // Edits a cell as changeField does.
+    // Edits a cell as changeField does, but for a group or stat text that is not a number, which
+    // changes nothing.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
     // Stores what `text` stands for in the field of `column` of the boot at `row`, corrected as
@@ -97,10 +98,18 @@ public:
     // afresh. False, with nothing changed, when the table refuses them.
     bool replaceAll(std::vector<boots::BootRecord> records);
 
-    // Puts what `text` stands for into every cell of `cells` whose column takes it (a name column
-    // any name the file can hold, a group or stat column a number), corrected as changeField
-    // corrects it. One undo step; false when nothing changes.
-    bool fillCells(const std::vector<Cell>& cells, const QString& text);
+    // What fillCells did: how many cells took the text, how many did not, and why the first of
+    // those did not ("wiersz R (ID I), kolumna „C”: ...").
+    struct Filled {
+        int set = 0;
+        int skipped = 0;
+        QString firstSkipped;
+    };
+
+    // Puts `text` exactly as it is into every cell of `cells` whose column takes it so, as
+    // putCells takes a value; every other cell keeps its value. One undo step, when anything
+    // changes.
+    Filled fillCells(const std::vector<Cell>& cells, const QString& text);
 
     // Raises (`step` 1) or lowers (-1) every group and stat among `cells` by one, kept within the
     // range the editor gives that field. One undo step; false when nothing changes.
@@ -142,6 +151,8 @@ private:
 
     // Pushes one undo step that stores each changed record in its row; false when none differs.
     bool changeBoots(const std::vector<std::pair<int, boots::BootRecord>>& changed, int merge = -1);
+    // "wiersz R (ID I), kolumna „C”: why", for `cell` of `boot`.
+    QString cellProblem(const Cell& cell, const boots::BootRecord& boot, const QString& why) const;
     // Keeps the saved value of `row` before it first changes.
     void remember(int row);
     // The boot that `row` is compared with, or null when there is none (added or taken away).

@@ -47,7 +47,7 @@ const LabelRow Labels[] = {
     // Six lines, in the wider and taller face that stands in for TrashHand.
     {"Label1", {360, 360, 4845, 2580}, "TrashHand", 20.25, qRgb(255, 0, 0), LeftMiddle, true,
      "white-space:pre; letter-spacing:-1px", 80,
-     " Wersja 1.0.0\n-Change name boots\n-Change stats\n-Add boots\n\n"
+     " Wersja " KORVANE_VERSION "\n-Change name boots\n-Change stats\n-Add boots\n\n"
      "\"Thanks to Brenik and Lumira \"Zlib\""},
 };
 // clang-format on

@@ -20,7 +20,8 @@
 namespace {
 
 // [*] shows whether the table holds unsaved changes, the desktop's usual way.
-const QString Caption = QStringLiteral("Korvane version 1.0  by     \"Vantrel\" & \"Ostrevan\"[*]");
+const QString Caption = QStringLiteral("Korvane version " KORVANE_VERSION
+                                       "  by     \"Vantrel\" & \"Ostrevan\"[*]");
 
 } // namespace
 
@@ -175,8 +176,11 @@ void FrmMain::MnuRedo_Click() {
 void FrmMain::MnuTable_Click() {
     if (Busy())
         return;
-    if (!Table_Form)
+    if (!Table_Form) {
         Table_Form = new FrmTable(Boots, Undo_Stack);
+        // The file commands' keys work there as here.
+        Table_Form->addActions({MnuFileOpen, MnuSaveFile, mnuQuit});
+    }
     Table_Form->show();
     Table_Form->raise();
     Table_Form->activateWindow();

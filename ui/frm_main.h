@@ -4,6 +4,7 @@
 
 #include "services/file_stamp.h"
 #include "services/message_box.h"
+#include "tablefile/table_file.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -102,19 +103,23 @@ private:
     // With unsaved changes, asks whether to save them first. True when the caller may go on:
     // nothing unsaved, the changes dropped, or saved. False on Cancel or a failed Save.
     bool Settle_Changes();
-    // Copies the user's file to FILE.bak beside it unless that exists (or the file does not).
-    // Returns the reason when the copy cannot be written whole (no FILE.bak then), else empty;
-    // `made` tells whether this call made FILE.bak.
-    QString Backup_Original(bool& made);
-
-    // Export CSV and Import CSV (frm_main_csv.cpp): both need an open file.
+    // The exchange commands (frm_main_exchange.cpp), which need an open file: Export CSV and
+    // Import CSV, patches, and the comparison with another file.
     void MnuExportCsv_Click();
     void MnuImportCsv_Click();
-
-    // Patches (frm_main_patch.cpp): both need an open file, as does the comparison.
     void MnuExportPatch_Click();
     void MnuApplyPatch_Click();
     void MnuCompare_Click();
+    // The path that an export's dialog offers: the open file's, its suffix replaced by `ending`.
+    QString Export_Name(const QString& ending) const;
+    // Replaces the file at `path` with the text of `encode`, read back and checked. Refuses the
+    // open file and its backup, and a read-only file; false, after a message titled `title` that
+    // says why, when nothing was written.
+    bool Write_Export(const QString& path, const QString& title,
+                      const tablefile::TextEncoder& encode);
+    // Opens the table window with the cells that differ from the table in the file at `path`
+    // marked, or says why that file cannot be read.
+    void Compare_With(const QString& path);
 
     void MnuUndo_Click();
     void MnuRedo_Click();

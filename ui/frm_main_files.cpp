@@ -1,4 +1,5 @@
 // Start, Open, Save, Exit and closing: the file side of the main window around zlibtool.
+#include "boots/file_ops.h"
 #include "boots/qel_baza.h"
 #include "services/message_box.h"
 #include "services/packed_file.h"
@@ -10,6 +11,7 @@
 #include "ui/frm_main.h"
 #include "ui/frm_progress.h"
 #include "ui/frm_table.h"
+#include "ui/polish_texts.h"
 #include "ui/work_folder.h"
 
 #include <QAction>
@@ -20,7 +22,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTimer>
@@ -64,40 +65,6 @@ bool liesInside(const QString& path, const QString& folder) {
     return !file.isEmpty() && !root.isEmpty() && file.startsWith(root + QLatin1Char('/'), cs);
 }
 
-// Replaces `target` with the bytes of `source` in one step (a temporary file beside it is
-// renamed over it). Returns the reason when any read or write fails, `target` then as it was;
-// else empty.
-QString copyFileOver(const QString& source, const QString& target) {
-    QFile input(source);
-    if (!input.open(QIODevice::ReadOnly))
-        return input.errorString();
-    QSaveFile output(target);
-    if (!output.open(QIODevice::WriteOnly))
-        return output.errorString();
-    QByteArray chunk(64 * 1024, Qt::Uninitialized);
-    for (qint64 size; (size = input.read(chunk.data(), chunk.size())) != 0;) {
-        if (size < 0)
-            return input.errorString();
-        if (output.write(chunk.constData(), size) != size)
-            return output.errorString();
-    }
-    // Flush before commit(): commit() renames the file into place even when its own final
-    // flush fails (Qt 6.4), which would leave the user a truncated file.
-    if (!output.flush() || !output.commit())
-        return output.errorString();
-    return QString();
-}
-
-// True when the file at `path` must not be replaced: Qt finds it not writable, or its mode has no
-// write bit. Root may write any file and a rename replaces a read-only file whose folder is
-// writable, so the bits count on their own; on Windows Qt clears them for a file with the
-// read-only attribute.
-bool readOnly(const QString& path) {
-    const QFileInfo info(path);
-    const QFile::Permissions write = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    return info.exists() && (!info.isWritable() || !(info.permissions() & write));
-}
-
 // What failed, as the stages of Open and Save name it in a message.
 const QString kCopying = QStringLiteral("Kopiowanie pliku do folderu roboczego");
 const QString kUnpacking = QStringLiteral("Rozpakowywanie pliku");
@@ -120,6 +87,23 @@ QString failureText(const QString& name, const QString& stage, const QString& re
 // A system's error text as a sentence of a message.
 QString sentence(const QString& reason) {
     return reason.endsWith(QLatin1Char('.')) ? reason : reason + QLatin1Char('.');
+}
+
+// Why the user's file at `path` is no packed table that the tool can unpack, read from its first
+// bytes: it is empty, or an unpacked table; empty when it may be one.
+QString notPacked(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray first = file.read(qint64(boots::kHeaderSize));
+    if (first.isEmpty() && file.atEnd())
+        return QStringLiteral("plik jest pusty (0 bajtów).");
+    if (first.size() == qsizetype(boots::kHeaderSize) &&
+        boots::recordCount(
+            boots::readHeader(reinterpret_cast<const unsigned char*>(first.constData()))))
+        return QStringLiteral("plik to rozpakowana tabela butów, a nie spakowany plik gry; "
+                              "Korvane otwiera pliki spakowane tak, jak trzyma je gra.");
+    return QString();
 }
 
 // Why the unpacked file at `path` did not load as a boots table. The file is closed again on
@@ -350,9 +334,15 @@ void FrmMain::Open_File(const QString& path) {
         return fail(kCopying, QStringLiteral("nie można utworzyć folderu %1.").arg(tempDir));
     if (!removeStale(unpacked))
         return fail(kCopying, QStringLiteral("nie można usunąć pliku %1.").arg(unpacked));
+    if (const QString why = notPacked(path); !why.isEmpty())
+        return fail(kUnpacking, why);
     const FileStamp stamp = FileStamp::Of(path);
-    if (const QString why = copyFileOver(path, copy); !why.isEmpty())
-        return fail(kCopying, sentence(why));
+    if (const fileops::ReplaceResult copied =
+            fileops::copyOver(path.toStdString(), copy.toStdString());
+        !copied.ok())
+        return fail(kCopying, copied.step == fileops::ReplaceStep::Read
+                                  ? systemReason(copied.error)
+                                  : replaceReason(copied, tempDir));
     Qel_Process tool;
     Run_Tool(tool, korvane::ToolJob::Unpack, name, {copy, QStringLiteral("-d")});
     if (tool.Stopped())
@@ -372,14 +362,20 @@ void FrmMain::Open_File(const QString& path) {
         command->setEnabled(true);
     Boots->setTable(std::move(loaded));
     Undo_Stack->clear();
+    QStringList notes;
     if (Baza().Count() > Qel_Baza::Max_Boots)
-        korvane::showMessage(
-            this,
-            {QStringLiteral("Liczba butów w pliku %1: %2.\nEdytować można tu tylko pierwsze "
-                            "%3 butów; pozostałe zostaną zachowane bez zmian.")
-                 .arg(name, QString::number(Baza().Count()), QString::number(Qel_Baza::Max_Boots)),
-             {},
-             korvane::MessageIcon::Information});
+        notes << QStringLiteral("Liczba butów w pliku %1: %2.\nLista pokazuje pierwsze %3 butów; "
+                                "okno „Tabela butów” (Ctrl+T) pokazuje i zmienia wszystkie.")
+                     .arg(name, QString::number(Baza().Count()),
+                          QString::number(Qel_Baza::Max_Boots));
+    if (const std::size_t after = Baza().Rest().Trailer.size())
+        notes << QStringLiteral("Po butach plik %1 zawiera jeszcze %2; zostaną zachowane bez "
+                                "zmian.")
+                     .arg(name, countOf(after, QStringLiteral("bajt"), QStringLiteral("bajty"),
+                                        QStringLiteral("bajtów")));
+    if (!notes.isEmpty())
+        korvane::showMessage(this, {notes.join(QStringLiteral("\n\n")), {},
+                                    korvane::MessageIcon::Information});
 }
 
 void FrmMain::Cmd_Zapisz_Click() {
@@ -402,7 +398,7 @@ void FrmMain::Cmd_Zapisz_Click() {
     errno = 0;
     if (!Baza().Zapisz()) {
         const int error = errno;
-        return fail(kWriting, error != 0 ? sentence(qt_error_string(error))
+        return fail(kWriting, error != 0 ? systemReason(error)
                                          : QStringLiteral("nie można zapisać pliku."));
     }
     const QString unpacked = QString::fromStdString(Baza().Path());
@@ -421,17 +417,25 @@ void FrmMain::Cmd_Zapisz_Click() {
                     QFileInfo::exists(packed)
                         ? QStringLiteral("spakowany plik nie odpowiada zapisanej tabeli.")
                         : QStringLiteral("narzędzie zlibtool nie utworzyło spakowanego pliku."));
-    if (readOnly(Chosen_File))
+    if (fileops::isReadOnly(Chosen_File.toStdString()))
         return fail(kReplacing, QStringLiteral("plik jest tylko do odczytu."));
-    if (FileStamp::Of(Chosen_File) != Chosen_Stamp && !korvane::askReplaceChanged(this, name))
-        return Clear_Temp();
-    bool backedUp = false;
-    if (const QString why = Backup_Original(backedUp); !why.isEmpty())
-        return fail(kBackup, sentence(why));
-    if (const QString why = copyFileOver(packed, Chosen_File); !why.isEmpty()) {
-        if (backedUp)
-            QFile::remove(Chosen_File + QStringLiteral(".bak"));
-        return fail(kReplacing, sentence(why));
+    if (FileStamp::Of(Chosen_File) != Chosen_Stamp) {
+        switch (korvane::askReplaceChanged(this, name)) {
+        case korvane::ReplaceAnswer::Replace:
+            break;
+        case korvane::ReplaceAnswer::Compare:
+            Clear_Temp();
+            return Compare_With(Chosen_File);
+        case korvane::ReplaceAnswer::Cancel:
+            return Clear_Temp();
+        }
+    }
+    // The first replace keeps the file as it was in FILE.bak.
+    if (const fileops::ReplaceResult replaced = fileops::copyOver(
+            packed.toStdString(), Chosen_File.toStdString(), fileops::Backup::KeepFirst);
+        !replaced.ok()) {
+        return fail(replaced.step == fileops::ReplaceStep::Backup ? kBackup : kReplacing,
+                    replaceReason(replaced, QFileInfo(Chosen_File).absolutePath()));
     }
     Chosen_Stamp = FileStamp::Of(Chosen_File);
     Clear_Temp();
@@ -471,14 +475,4 @@ bool FrmMain::Settle_Changes() {
         break;
     }
     return false;
-}
-
-QString FrmMain::Backup_Original(bool& made) {
-    const QString backup = Chosen_File + QStringLiteral(".bak");
-    made = false;
-    if (!QFileInfo::exists(Chosen_File) || QFileInfo::exists(backup))
-        return QString();
-    const QString why = copyFileOver(Chosen_File, backup);
-    made = why.isEmpty();
-    return why;
 }

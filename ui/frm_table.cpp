@@ -5,6 +5,7 @@
 #include "ui/boots_model.h"
 #include "ui/boots_order.h"
 #include "ui/name_validator.h"
+#include "ui/polish_texts.h"
 #include "ui/txt_box.h"
 
 #include <QAction>
@@ -15,7 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QRegularExpressionValidator>
+#include <QRegularExpression>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QUndoStack>
@@ -29,25 +30,17 @@ namespace {
 
 using Cell = BootsModel::Cell;
 
-// Cell editors with the main window's limits: the name up to 60 characters the file can hold,
-// the group up to three digits, a stat one digit from 1 to 5. A stored value is shown whole.
+// Cell editors that take what is typed whole, up to a name's 60 characters (a name only those the
+// file can hold), so that Ctrl+Enter can put it into cells of other columns; a cell takes it as
+// the model corrects it. A stored value is shown whole.
 class CellEditor : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                           const QModelIndex& index) const override {
-        const int column = index.column();
-        auto* box = new TxtBox(column == BootsModel::Name    ? Qel_Baza::Name_Limit
-                               : column == BootsModel::Group ? 3
-                                                             : 1,
-                               parent);
-        if (column == BootsModel::Name)
+        auto* box = new TxtBox(Qel_Baza::Name_Limit, parent);
+        if (index.column() == BootsModel::Name)
             new NameValidator(box);
-        else
-            box->setValidator(new QRegularExpressionValidator(
-                QRegularExpression(column == BootsModel::Group ? QStringLiteral("[0-9]*")
-                                                               : QStringLiteral("[1-5]?")),
-                box));
         Open = box;
         return box;
     }
@@ -60,6 +53,11 @@ public:
 private:
     mutable QPointer<TxtBox> Open;
 };
+
+QString cellsCount(int count) {
+    return countOf(std::size_t(count), QStringLiteral("komórka"), QStringLiteral("komórki"),
+                   QStringLiteral("komórek"));
+}
 
 // `fields` as one line of tab-separated text; a field holding a tab, a line end or a quote is
 // quoted, as spreadsheets write it.
@@ -154,10 +152,11 @@ FrmTable::FrmTable(BootsModel* model, QUndoStack* history, QWidget* parent)
     resize(Grid->horizontalHeader()->length() + 60, 560);
 
     createActions(history);
-    connect(model, &BootsModel::dataChanged, this, &FrmTable::Show_Differences);
-    connect(model, &BootsModel::rowsInserted, this, &FrmTable::Show_Differences);
-    connect(model, &BootsModel::rowsRemoved, this, &FrmTable::Show_Differences);
-    connect(model, &BootsModel::modelReset, this, &FrmTable::Show_Differences);
+    const auto showDifferences = [this] { Show_Differences(); };
+    connect(model, &BootsModel::dataChanged, this, showDifferences);
+    connect(model, &BootsModel::rowsInserted, this, showDifferences);
+    connect(model, &BootsModel::rowsRemoved, this, showDifferences);
+    connect(model, &BootsModel::modelReset, this, showDifferences);
     connect(model, &BootsModel::stepShown, this, [this](int row) {
         if (row >= 0)
             Grid->scrollTo(View_Order->mapFromSource(Model->index(row, BootsModel::Name)));
@@ -221,7 +220,12 @@ void FrmTable::Fill_Selection() {
         return;
     const QString text = typed->text();
     emit editor->closeEditor(typed, QAbstractItemDelegate::RevertModelCache);
-    Model->fillCells(selectedCells(Grid, View_Order), text);
+    const BootsModel::Filled filled = Model->fillCells(selectedCells(Grid, View_Order), text);
+    QString note = QStringLiteral("Wpisano „%1”: %2").arg(text, cellsCount(filled.set));
+    if (filled.skipped > 0)
+        note += QStringLiteral(", pominięto %1 (pierwsza: %2)")
+                    .arg(cellsCount(filled.skipped), filled.firstSkipped);
+    Show_Differences(note);
 }
 
 void FrmTable::Step_Selection(int step) {
@@ -285,13 +289,16 @@ void FrmTable::Paste() {
                               QStringLiteral("Wklejanie"), korvane::MessageIcon::Information});
 }
 
-void FrmTable::Show_Differences() {
-    if (Model->comparedName().isEmpty())
-        Status->setText(QStringLiteral("Buty różne od pliku: %1").arg(Model->differingBoots()));
-    else
-        Status->setText(QStringLiteral("Porównanie z plikiem %1: różne buty: %2, różne pola: %3")
-                            .arg(Model->comparedName(), QString::number(Model->differingBoots()),
-                                 QString::number(Model->differingFields())));
+void FrmTable::Show_Differences(const QString& note) {
+    QString text =
+        Model->comparedName().isEmpty()
+            ? QStringLiteral("Buty różne od pliku: %1").arg(Model->differingBoots())
+            : QStringLiteral("Porównanie z plikiem %1: różne buty: %2, różne pola: %3")
+                  .arg(Model->comparedName(), QString::number(Model->differingBoots()),
+                       QString::number(Model->differingFields()));
+    if (!note.isEmpty())
+        text += QStringLiteral(" · ") + note;
+    Status->setText(text);
 }
 
 void FrmTable::closeEvent(QCloseEvent* event) {

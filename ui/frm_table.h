@@ -18,8 +18,9 @@ public:
     // A window over `model`, whose changes go to `history`.
     FrmTable(BootsModel* model, QUndoStack* history, QWidget* parent = nullptr);
 
-    // Ctrl+Enter: the text typed into the cell being edited goes into every selected cell whose
-    // column takes it, as one undo step.
+    // Ctrl+Enter: the text typed into the cell being edited goes, exactly as typed, into every
+    // selected cell whose column takes it so, as one undo step; the status line says how many
+    // cells took it and why the first that did not did not.
     void Fill_Selection();
     // Ctrl+Plus / Ctrl+Minus: every selected group and stat one more or one less, as one step.
     void Step_Selection(int step);
@@ -34,7 +35,8 @@ protected:
 
 private:
     void createActions(QUndoStack* history);
-    void Show_Differences();
+    // The status line: how the table differs from its file, then `note` when given.
+    void Show_Differences(const QString& note = QString());
 
     BootsModel* Model;
     BootsOrder* View_Order = nullptr;

@@ -37,6 +37,9 @@ private:
 } // namespace
 
 QObject* endWithLastWindow() {
+    // Qt's own rule would end the program when a table window, the one window that is not a tool
+    // window, closes; this watch decides alone.
+    QApplication::setQuitOnLastWindowClosed(false);
     auto* watch = new LastWindowWatch(QCoreApplication::instance());
     QCoreApplication::instance()->installEventFilter(watch);
     return watch;

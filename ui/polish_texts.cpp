@@ -1,6 +1,9 @@
 #include "ui/polish_texts.h"
 
 #include "boots/boots_csv.h"
+#include "boots/file_ops.h"
+
+#include <QDir>
 
 #include <algorithm>
 
@@ -133,4 +136,22 @@ QString csvFaultText(const boots::CsvError& error) {
                     .arg(QString::fromStdString(name));
     }
     return text + QStringLiteral(": ") + problemText(error) + QLatin1Char('.');
+}
+
+QString systemReason(int error) {
+    const QString reason = qt_error_string(error);
+    return reason.endsWith(QLatin1Char('.')) ? reason : reason + QLatin1Char('.');
+}
+
+QString replaceReason(const fileops::ReplaceResult& result, const QString& folder) {
+    switch (result.step) {
+    case fileops::ReplaceStep::Check:
+        return QStringLiteral("plik zapisany w folderze %1 nie odczytuje się tak, jak go zapisano.")
+            .arg(QDir::toNativeSeparators(folder));
+    case fileops::ReplaceStep::Create:
+        return QStringLiteral("nie można utworzyć pliku w folderze %1: %2")
+            .arg(QDir::toNativeSeparators(folder), systemReason(result.error));
+    default:
+        return systemReason(result.error);
+    }
 }

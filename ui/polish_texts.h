@@ -8,6 +8,9 @@
 namespace boots {
 struct CsvError;
 }
+namespace fileops {
+struct ReplaceResult;
+}
 
 // `count` followed by the noun in the form Polish gives that count: `one` for 1 ("1 but"), `few`
 // for 2 to 4 past any tens other than the teens ("2 buty", "22 buty"), `many` otherwise
@@ -16,3 +19,10 @@ QString countOf(std::size_t count, const QString& one, const QString& few, const
 
 // "Wiersz L, kolumna „NAME”: what is wrong.", or "Wiersz L: what is wrong." for a whole row.
 QString csvFaultText(const boots::CsvError& error);
+
+// Why a replace of a file in `folder` failed, as a sentence: the system's reason, or what the step
+// that failed did not do.
+QString replaceReason(const fileops::ReplaceResult& result, const QString& folder);
+
+// A system error number's text as a sentence of a message.
+QString systemReason(int error);

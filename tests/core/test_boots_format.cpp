@@ -130,7 +130,7 @@ TEST(DecodeFileTest, AcceptedAndRejectedFiles) {
             continue;
         }
         ASSERT_TRUE(decoded) << row.name;
-        EXPECT_EQ(decoded->size(), *row.count) << row.name;
+        EXPECT_EQ(decoded->records.size(), *row.count) << row.name;
     }
 }
 
@@ -176,9 +176,11 @@ TEST(NameFieldTest, ReadAndWrittenBack) {
     };
     const std::vector<Row> rows = {
         {"Boot and 60 NUL", "Boot", "Boot", "Boot"},
-        {"bytes after the first NUL are dropped", std::string("AB\0CD", 5), "AB", "AB"},
+        {"bytes after the first NUL are kept", std::string("AB\0CD", 5), "AB",
+         std::string("AB\0CD", 5)},
         {"64 bytes without NUL", sixtyFour, sixtyFour, sixtyFour},
-        {"leading NUL is the empty name", std::string("\0Hidden", 7), "", ""},
+        {"leading NUL is the empty name", std::string("\0Hidden", 7), "",
+         std::string("\0Hidden", 7)},
         {"Polish letters", "\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF",
          "\xC4\x85\xC4\x87\xC4\x99\xC5\x82\xC5\x84\xC3\xB3\xC5\x9B\xC5\xBA\xC5\xBC",
          "\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF"},
@@ -197,6 +199,24 @@ TEST(NameFieldTest, ReadAndWrittenBack) {
         expected.name = row.written;
         EXPECT_EQ(out, testfiles::record(expected)) << row.name;
     }
+}
+
+TEST(NameFieldTest, AnEditedNameIsWrittenThenNuls) {
+    RawRecord raw;
+    raw.name = std::string("AB\0CD", 5);
+    const Bytes in = testfiles::record(raw);
+    boots::BootRecord r = boots::decodeRecord(in.data());
+    Bytes out(boots::kRecordSize);
+    for (const char* name : {"ABC", "", "A"}) {
+        r.Nazwa = name;
+        boots::encodeRecord(r, out.data());
+        RawRecord expected = raw;
+        expected.name = name;
+        EXPECT_EQ(out, testfiles::record(expected)) << name;
+    }
+    r.Nazwa = "AB"; // edited back: the field as read
+    boots::encodeRecord(r, out.data());
+    EXPECT_EQ(out, in);
 }
 
 TEST(NameFieldTest, EveryByteValueRoundTrips) {
@@ -248,24 +268,60 @@ TEST(NameFieldTest, WrittenNamesAreCutAt64Characters) {
     }
 }
 
-TEST(EncodeFileTest, FixedFieldsAreRewritten) {
+// Whatever a file holds that no field stands for comes back as read, and an edit changes only the
+// bytes of its field.
+TEST(EncodeFileTest, FilesRoundTripByteForByte) {
     RawRecord odd;
-    odd.name = "Odd";
+    odd.name = std::string("Odd\0tail", 8);
     odd.fixed3[0] = 7;
+    odd.fixed3[1] = 0x80;
     odd.zeroByte = 5;
     odd.zeroWord[0] = 0x12;
     odd.zeroWord[1] = 0x34;
-    const Bytes in = testfiles::file({odd});
-    const auto decoded = boots::decodeFile(in.data(), in.size());
-    ASSERT_TRUE(decoded);
-    const auto out = boots::encodeFile(*decoded);
-    ASSERT_TRUE(out);
-    RawRecord canonical = odd;
-    canonical.fixed3[0] = 3;
-    canonical.zeroByte = 0;
-    canonical.zeroWord[0] = 0;
-    canonical.zeroWord[1] = 0;
-    EXPECT_EQ(*out, testfiles::file({canonical}));
+    RawRecord full;
+    full.name = std::string(64, 'F');
+    const Bytes plain = testfiles::file({RawRecord{}, odd, full});
+    Bytes trailing = plain;
+    trailing.insert(trailing.end(), 104, 0xA5);
+    Bytes dataLength3050 = testfiles::file(std::vector<RawRecord>(40)); // 40.13 records
+    dataLength3050[12] = 3050 & 0xFF;
+    dataLength3050[13] = 3050 >> 8;
+    dataLength3050.insert(dataLength3050.end(), 10, 7); // the partial 41st record
+    const struct Row {
+        const char* name;
+        Bytes bytes;
+    } rows[] = {
+        {"odd reserved bytes, a name's tail, a 64-byte name", plain},
+        {"104 bytes after the table", trailing},
+        {"Data_Length 3050 and a partial record", dataLength3050},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto decoded = boots::decodeFile(row.bytes.data(), row.bytes.size());
+        ASSERT_TRUE(decoded);
+        EXPECT_EQ(boots::encodeFile(decoded->records, decoded->rest), row.bytes);
+        // One group changed: that byte alone differs.
+        decoded->records[1].Grupa = 99;
+        Bytes edited = row.bytes;
+        edited[boots::kHeaderSize + boots::kRecordSize + 65] = 99;
+        EXPECT_EQ(boots::encodeFile(decoded->records, decoded->rest), edited);
+        // A boot added: Data_Length counts the boots, the trailer still follows them.
+        decoded->records.emplace_back();
+        const auto grown = boots::encodeFile(decoded->records, decoded->rest);
+        ASSERT_TRUE(grown);
+        const std::size_t count = decoded->records.size();
+        EXPECT_EQ(boots::readHeader(grown->data()).Data_Length, std::int32_t(76 * count));
+        EXPECT_TRUE(std::equal(decoded->rest.Trailer.rbegin(), decoded->rest.Trailer.rend(),
+                               grown->rbegin()));
+    }
+}
+
+TEST(EncodeFileTest, ABootMadeInMemoryHoldsTheWrittenValues) {
+    RawRecord written;
+    written.name = "New";
+    written.id = 9;
+    const auto out = boots::encodeFile({boots::BootRecord(9, 1, "New", 1, 2, 3, 4, 5)});
+    EXPECT_EQ(out, testfiles::file({written}));
 }
 
 TEST(EncodeFileTest, CanonicalFilesRoundTripByteForByte) {
@@ -280,8 +336,8 @@ TEST(EncodeFileTest, CanonicalFilesRoundTripByteForByte) {
     const Bytes in = testfiles::file(records);
     const auto decoded = boots::decodeFile(in.data(), in.size());
     ASSERT_TRUE(decoded);
-    ASSERT_EQ(decoded->size(), 300u);
-    const auto out = boots::encodeFile(*decoded);
+    ASSERT_EQ(decoded->records.size(), 300u);
+    const auto out = boots::encodeFile(decoded->records);
     ASSERT_TRUE(out);
     EXPECT_EQ(*out, in);
 }

@@ -246,31 +246,44 @@ TEST(QelBazaTest, DodajNowyLimits) {
     }
 }
 
-TEST(QelBazaTest, AddedBootIsSavedBlank) {
+TEST(QelBazaTest, AddedBootIsSavedWithTheLowestValuesAChangeStores) {
     Loaded l(testfiles::file(threeBoots()));
     ASSERT_EQ(l.table.Dodaj_Nowy(), 13);
     ASSERT_TRUE(l.table.Zapisz());
     std::vector<RawRecord> expected = threeBoots();
-    RawRecord blank;
-    blank.id = 13;
-    blank.grupa = 0;
-    for (auto& s : blank.stats)
-        s = 0;
-    expected.push_back(blank);
+    RawRecord added;
+    added.id = 13;
+    added.grupa = 1;
+    for (auto& s : added.stats)
+        s = 1;
+    expected.push_back(added);
     EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), testfiles::file(expected));
 }
 
-TEST(QelBazaTest, SaveRewritesFixedFieldsAndDropsBytesAfterNul) {
-    std::vector<RawRecord> in = threeBoots();
+// A save gives back the file loaded, but for what was changed: the bytes no field stands for,
+// what follows a name's NUL, the bytes after the table, and boots past the 256 an Index reaches.
+TEST(QelBazaTest, SaveChangesOnlyWhatWasChanged) {
+    std::vector<RawRecord> in(300);
+    for (std::size_t k = 0; k < in.size(); ++k)
+        in[k].name = "B" + std::to_string(k);
     in[0].fixed3[0] = 7;
     in[0].zeroByte = 5;
     in[1].zeroWord[1] = 9;
     in[2].name = std::string("AB\0CD", 5);
-    Loaded l(testfiles::file(in));
+    in[299].fixed3[1] = 0xEE;
+    in[299].name = std::string("Last\0\xFF", 6);
+    Bytes bytes = testfiles::file(in);
+    bytes.insert(bytes.end(), {1, 2, 3, 4, 5});
+    Loaded l(bytes);
     ASSERT_TRUE(l.table.Zapisz());
-    std::vector<RawRecord> out = threeBoots();
-    out[2].name = "AB";
-    EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), testfiles::file(out));
+    EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), bytes);
+
+    boots::BootRecord last = l.table.Boots_All()[299];
+    last.Sila = 4;
+    ASSERT_TRUE(l.table.Set_Boot(299, last));
+    ASSERT_TRUE(l.table.Zapisz());
+    bytes[32 + 76 * 299 + 68] = 4;
+    EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), bytes);
 }
 
 TEST(QelBazaTest, EveryNameByteSurvivesLoadAndSave) {

@@ -25,8 +25,8 @@ private slots:
     void shown();
     void saveQuestion_data();
     void saveQuestion();
-    void twoButtonQuestions_data();
-    void twoButtonQuestions();
+    void buttonQuestions_data();
+    void buttonQuestions();
     void importPreview_data();
     void importPreview();
 };
@@ -102,30 +102,31 @@ void TestMessageBox::saveQuestion() {
     QCOMPARE(seenTitle, QStringLiteral("Korvane"));
 }
 
-void TestMessageBox::twoButtonQuestions_data() {
-    QTest::addColumn<QString>("question"); // "replace", or "stop" while packing
+void TestMessageBox::buttonQuestions_data() {
+    QTest::addColumn<QString>("question"); // "replace", "patch base", or "stop" while packing
     QTest::addColumn<QString>("how");      // the button's text, "Escape" or "close"
-    QTest::addColumn<bool>("yes");         // Replace, or Stop
-    QTest::newRow("replace: Zastąp") << "replace"
-                                     << "Zastąp" << true;
-    QTest::newRow("replace: Anuluj") << "replace"
-                                     << "Anuluj" << false;
-    QTest::newRow("replace: Escape") << "replace"
-                                     << "Escape" << false;
-    QTest::newRow("stop: Zatrzymaj") << "stop"
-                                     << "Zatrzymaj" << true;
-    QTest::newRow("stop: Zaczekaj") << "stop"
-                                    << "Zaczekaj" << false;
-    QTest::newRow("stop: Escape") << "stop"
-                                  << "Escape" << false;
-    QTest::newRow("stop: box closed") << "stop"
-                                      << "close" << false;
+    QTest::addColumn<int>("answer");       // ReplaceAnswer, PatchBase or StopAnswer
+    using korvane::PatchBase;
+    using korvane::ReplaceAnswer;
+    QTest::newRow("replace: Zastąp") << "replace" << "Zastąp" << int(ReplaceAnswer::Replace);
+    QTest::newRow("replace: Porównaj") << "replace" << "Porównaj" << int(ReplaceAnswer::Compare);
+    QTest::newRow("replace: Anuluj") << "replace" << "Anuluj" << int(ReplaceAnswer::Cancel);
+    QTest::newRow("replace: Escape") << "replace" << "Escape" << int(ReplaceAnswer::Cancel);
+    QTest::newRow("patch base: Od oryginału")
+        << "patch base" << "Od oryginału" << int(PatchBase::Original);
+    QTest::newRow("patch base: Od ostatniego zapisu")
+        << "patch base" << "Od ostatniego zapisu" << int(PatchBase::Saved);
+    QTest::newRow("patch base: box closed") << "patch base" << "close" << int(PatchBase::Cancel);
+    QTest::newRow("stop: Zatrzymaj") << "stop" << "Zatrzymaj" << 0;
+    QTest::newRow("stop: Zaczekaj") << "stop" << "Zaczekaj" << 1;
+    QTest::newRow("stop: Escape") << "stop" << "Escape" << 1;
+    QTest::newRow("stop: box closed") << "stop" << "close" << 1;
 }
 
-void TestMessageBox::twoButtonQuestions() {
+void TestMessageBox::buttonQuestions() {
     QFETCH(QString, question);
     QFETCH(QString, how);
-    QFETCH(bool, yes);
+    QFETCH(int, answer);
     QString seenText;
     answerNextModal([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -141,12 +142,14 @@ void TestMessageBox::twoButtonQuestions() {
     });
     const QString name = QStringLiteral("łódź 1.bin");
     if (question == QLatin1String("replace")) {
-        QCOMPARE(korvane::askReplaceChanged(nullptr, name), yes);
+        QCOMPARE(int(korvane::askReplaceChanged(nullptr, name)), answer);
         QCOMPARE(seenText, QStringLiteral("Plik łódź 1.bin został zmieniony na dysku przez inny "
                                           "program. Zastąpić go?"));
+    } else if (question == QLatin1String("patch base")) {
+        QCOMPARE(int(korvane::askPatchBase(nullptr, name, name + QStringLiteral(".bak"))), answer);
+        QVERIFY(seenText.contains(QStringLiteral("kopii łódź 1.bin.bak")));
     } else {
-        QCOMPARE(korvane::askStopTool(nullptr, korvane::ToolJob::Pack, name),
-                 yes ? korvane::StopAnswer::Stop : korvane::StopAnswer::Wait);
+        QCOMPARE(int(korvane::askStopTool(nullptr, korvane::ToolJob::Pack, name)), answer);
         QVERIFY(seenText.contains(QStringLiteral("Plik łódź 1.bin zostanie taki, jaki był, a "
                                                  "niezapisane zmiany zostaną utracone.")));
     }

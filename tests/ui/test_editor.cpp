@@ -68,7 +68,9 @@ const Key Home{Qt::Key_Home, {}, {}};
 const Key Left{Qt::Key_Left, {}, {}};
 const Key Tab{Qt::Key_Tab, {}, QStringLiteral("\t")};
 const Key BackTab{Qt::Key_Backtab, Qt::ShiftModifier, QStringLiteral("\t")};
+const Key CtrlA{Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01")};
 const Key CtrlV{Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16")};
+const Key CtrlX{Qt::Key_X, Qt::ControlModifier, QStringLiteral("\x18")};
 
 // The keys that type `text`, any letter included (QTest::keyClicks types ASCII only).
 Keys typed(const QString& text) {
@@ -328,9 +330,10 @@ void TestEditor::keyFilter_data() {
     QTest::newRow("group home, delete") << 1 << "12" << Keys{Home, Delete}          << "2"   << 1;
     QTest::newRow("group arrow, digit") << 1 << "12" << Keys{Left} + typed("3")     << "132" << 1;
     QTest::newRow("name takes anything") << 2 << "" << typed("a0-6:;! Łź") << "a0-6:;! Łź" << 2;
-    QTest::newRow("ctrl+v refused in a stat")    << 3 << "" << Keys{CtrlV} << ""  << 3;
-    QTest::newRow("ctrl+v refused in the group") << 1 << "" << Keys{CtrlV} << ""  << 1;
+    QTest::newRow("ctrl+v pastes into a stat")   << 3 << "" << Keys{CtrlV} << "4" << 3;
+    QTest::newRow("ctrl+v pastes into the group") << 1 << "" << Keys{CtrlV} << "4" << 1;
     QTest::newRow("ctrl+v pastes into the name") << 2 << "" << Keys{CtrlV} << "4" << 2;
+    QTest::newRow("ctrl+a, ctrl+x cut the group") << 1 << "12" << Keys{CtrlA, CtrlX} << "" << 1;
     // clang-format on
 }
 
@@ -427,7 +430,8 @@ void TestEditor::addBeforeAnyFile() {
     pressAdd();
     QVERIFY(frame->isVisible());
     QCOMPARE(hooks->messages.size(), 1);
-    QCOMPARE(hooks->messages[0].text, QStringLiteral("Nie Można dodać nowych butów"));
+    QCOMPARE(hooks->messages[0].text,
+             QStringLiteral("Nie Można dodać nowych butów\nNie otwarto żadnego pliku butów."));
     QCOMPARE(hooks->messages[0].title, QStringLiteral("Dodawanie butów"));
     QCOMPARE(hooks->messages[0].icon, korvane::MessageIcon::Information);
     QCOMPARE(list()->count(), 0);
@@ -442,17 +446,18 @@ void TestEditor::addAfterFile() {
     QCOMPARE(listTexts(), itemTexts(Sample) << QStringLiteral("8: -"));
     QCOMPARE(list()->currentRow(), 3);
     QCOMPARE(list()->selectedItems(), QList<QListWidgetItem*>{list()->item(3)});
-    QCOMPARE(boxTexts(), (QStringList{"8", "0", "", "0", "0", "0", "0", "0"}));
+    QCOMPARE(boxTexts(), (QStringList{"8", "1", "", "1", "1", "1", "1", "1"}));
     Boots expected = Sample;
-    expected.push_back({8, 0, "", 0, 0, 0, 0, 0});
+    expected.push_back({8, 1, "", 1, 1, 1, 1, 1});
     QCOMPARE(window->Baza().Boots_All(), expected);
     QVERIFY(hooks->messages.isEmpty());
 
     // The first change, even one that leaves the name empty, lists the boot the regular way.
     box(7)->setFocus();
     QTest::keyClick(box(7), Qt::Key_Backspace);
+    QTest::keyClicks(box(7), QStringLiteral("2"));
     QCOMPARE(list()->item(3)->text(), QStringLiteral("8:"));
-    expected[3] = {8, 0, "", 0, 0, 0, 0, 1}; // only the field edited
+    expected[3] = {8, 1, "", 1, 1, 1, 1, 2}; // only the field edited
     QCOMPARE(window->Baza().Boots_All(), expected);
     QTest::keyClicks(box(2), QStringLiteral("N"));
     QCOMPARE(list()->item(3)->text(), QStringLiteral("8:N"));
@@ -469,7 +474,9 @@ void TestEditor::addUpTo255ThenRefused() {
 
     pressAdd();
     QCOMPARE(hooks->messages.size(), 1);
-    QCOMPARE(hooks->messages[0].text, QStringLiteral("Nie Można dodać nowych butów"));
+    QCOMPARE(hooks->messages[0].text,
+             QStringLiteral("Nie Można dodać nowych butów\nOstatni but ma identyfikator 255, "
+                            "największy możliwy."));
     QCOMPARE(listTexts(), (QStringList{"253:High", "254: -", "255: -"}));
     QCOMPARE(list()->currentRow(), 2);
     QCOMPARE(window->Baza().Count(), 3);
@@ -570,7 +577,7 @@ void TestEditor::editSaveReopen() {
     pressAdd();
     QTest::keyClicks(box(2), QStringLiteral("Added"));
     expected.push_back(
-        {static_cast<std::uint8_t>(expected.back().ID + 1), 0, "Added", 0, 0, 0, 0, 0});
+        {static_cast<std::uint8_t>(expected.back().ID + 1), 1, "Added", 1, 1, 1, 1, 1});
     QCOMPARE(window->Baza().Boots_All(), expected);
     QCOMPARE(list()->item(1)->text(),
              QString::number(expected[1].ID) + QStringLiteral(":Nowa Łódka"));

@@ -238,7 +238,8 @@ void TestLayout::window() {
 }
 
 void TestLayout::caption() {
-    const QString expected = QStringLiteral("Korvane version 1.0") + QString(2, QLatin1Char(' ')) +
+    const QString expected = QStringLiteral("Korvane version " KORVANE_VERSION) +
+                             QString(2, QLatin1Char(' ')) +
                              QStringLiteral("by") + QString(5, QLatin1Char(' ')) +
                              QStringLiteral("\"Vantrel\" & \"Ostrevan\"");
     QCOMPARE(main->windowTitle(), expected + QStringLiteral("[*]")); // [*]: the unsaved mark
@@ -498,7 +499,7 @@ void TestLayout::helpLabels_data() {
     QTest::addColumn<int>("alignment");
     QTest::addColumn<bool>("border");
 
-    QTest::newRow("Label1") << " Wersja 1.0.0\n-Change name boots\n-Change stats\n-Add boots\n\n"
+    QTest::newRow("Label1") << " Wersja " KORVANE_VERSION "\n-Change name boots\n-Change stats\n-Add boots\n\n"
                                "\"Thanks to Brenik and Lumira \"Zlib\""
                             << QRect(360, 360, 4845, 2580) << 20.25 << QColor(255, 0, 0) << Left
                             << true;

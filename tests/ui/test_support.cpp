@@ -144,7 +144,7 @@ QByteArray encoded(const Boots& boots) {
 Boots decoded(const QByteArray& raw) {
     const auto boots = boots::decodeFile(reinterpret_cast<const unsigned char*>(raw.constData()),
                                          static_cast<std::size_t>(raw.size()));
-    return boots ? *boots : Boots();
+    return boots ? boots->records : Boots();
 }
 
 QStringList itemTexts(const Boots& boots, std::size_t limit) {
@@ -171,6 +171,10 @@ Hooks::Hooks() {
     korvane::setReplaceAnswerer([this](const QString& name) {
         replaceAsked << name;
         return replace;
+    });
+    korvane::setPatchBaseAnswerer([this](const QString& name) {
+        patchBaseAsked << name;
+        return patchBase;
     });
     korvane::setStopAnswerer([this](korvane::ToolJob, const QString& name) {
         stopAsked << name;
@@ -200,6 +204,7 @@ Hooks::~Hooks() {
     korvane::setMessageRecorder({});
     korvane::setSaveAnswerer({});
     korvane::setReplaceAnswerer({});
+    korvane::setPatchBaseAnswerer({});
     korvane::setStopAnswerer({});
     korvane::setImportAnswerer({});
     Qel_Common_Dialog::Set_Answerer({});

@@ -98,8 +98,12 @@ public:
     QList<korvane::Message> messages;
     korvane::SaveAnswer answer = korvane::SaveAnswer::Discard; // to the unsaved-changes question
     QStringList asked;                                         // the file names that question named
-    bool replace = true;      // to the question before a file changed on disk is replaced
+    // To the question before a file changed on disk is replaced.
+    korvane::ReplaceAnswer replace = korvane::ReplaceAnswer::Replace;
     QStringList replaceAsked; // the file names that question named
+    // To the question which changes a patch holds, asked when the open file has a backup.
+    korvane::PatchBase patchBase = korvane::PatchBase::Saved;
+    QStringList patchBaseAsked; // the file names that question named
     korvane::StopAnswer stop = korvane::StopAnswer::Stop; // to the question while the tool runs
     QStringList stopAsked;                                // the file names that question named
     bool importAnswer = true; // to the import preview: true for "Importuj"

@@ -146,13 +146,27 @@ int writeEncoded(const std::string& path, const tablefile::TextEncoder& encode) 
     return 0;
 }
 
-// Writes `records` packed to the file at `path`, replaced safely with a backup, or to standard
-// output for "-".
-int writePacked(const std::string& path, const std::vector<boots::BootRecord>& records) {
+// Writes `records` and `rest` packed to the file at `path`, replaced safely with a backup, or to
+// standard output for "-".
+int writePacked(const std::string& path, const std::vector<boots::BootRecord>& records,
+                const boots::FileRest& rest) {
     const std::string failure = path == kStandardStream
-                                    ? tablefile::writePackedTable(stdout, records)
-                                    : tablefile::writePackedTable(path, records);
+                                    ? tablefile::writePackedTable(stdout, records, rest)
+                                    : tablefile::writePackedTable(path, records, rest);
     return failure.empty() ? 0 : report(nameOf(path, "standard output"), failure);
+}
+
+// Exit 2, reported, when the output `out` is the file of one of `inputs` ("-" is no file):
+// writing it would destroy what the command reads.
+int refuseOverInput(const std::string& out, const std::vector<std::string>& inputs) {
+    for (const std::string& in : inputs) {
+        if (out != kStandardStream && in != kStandardStream && fileops::sameFile(out, in)) {
+            report(out, "is the same file as " + in +
+                            ", which this command reads; name another file to write");
+            return kExitUsage;
+        }
+    }
+    return 0;
 }
 
 int exportTable(const std::string& binPath, const std::string& csvPath) {
@@ -168,19 +182,29 @@ int importTable(const std::string& csvPath, const std::string& binPath, boots::C
     std::string csv;
     if (!loadText(csvPath, csv))
         return kExitFailure;
-    const boots::CsvTable table = boots::decodeCsv(csv, encoding);
+    boots::CsvTable table = boots::decodeCsv(csv, encoding);
     if (table.error)
         return report(nameOf(csvPath, "standard input"), table.error->message());
     if (dryRun)
         return printImport(binPath, table.records);
-    return writePacked(binPath, table.records);
+    // The table replaced keeps what its file holds besides the fields: each boot's other bytes,
+    // and what follows the boots.
+    tablefile::TableRead current;
+    if (binPath != kStandardStream && fileops::exists(binPath))
+        current = tablefile::readTableFile(binPath);
+    boots::keepUnmodelled(current.records, table.records);
+    return writePacked(binPath, table.records, current.rest);
 }
 
 int checkTable(const std::string& binPath) {
     tablefile::TableRead table;
     if (!loadTable(binPath, table))
         return kExitFailure;
-    return writeOut(std::to_string(table.records.size()) + " boots\n");
+    std::string text = std::to_string(table.records.size()) + " boots";
+    if (const std::size_t after = table.rest.Trailer.size())
+        text += "; " + std::to_string(after) + (after == 1 ? " byte follows" : " bytes follow") +
+                " them, kept as they are";
+    return writeOut(text + "\n");
 }
 
 int diffTables(const std::string& basePath, const std::string& changedPath,
@@ -224,7 +248,7 @@ int patchTable(const std::string& patchPath, const std::string& targetPath, std:
         if (result.records == target.records && outPath != kStandardStream)
             return 0; // nothing to do
     }
-    return writePacked(outPath, result.records);
+    return writePacked(outPath, result.records, target.rest);
 }
 
 // CLI11's answer to a parse error or a help request, written as the tool writes its messages.
@@ -334,6 +358,19 @@ int main(int argc, char** argv) {
     const auto named = kEncodings.find(encodingName);
     const boots::CsvEncoding encoding =
         named == kEncodings.end() ? boots::CsvEncoding::Detect : named->second;
+    // No output may be a file the command reads.
+    int refused = 0;
+    if (exportCommand->parsed())
+        refused = refuseOverInput(csvPath, {binPath});
+    else if (importCommand->parsed())
+        refused = refuseOverInput(binPath, {csvPath});
+    else if (diffCommand->parsed())
+        refused = refuseOverInput(csvPath, {binPath, otherPath});
+    else if (applyCommand->parsed())
+        refused = outPath.empty() ? refuseOverInput(binPath, {csvPath})
+                                  : refuseOverInput(outPath, {csvPath, binPath});
+    if (refused != 0)
+        return refused;
     try {
         if (exportCommand->parsed())
             return exportTable(binPath, csvPath);

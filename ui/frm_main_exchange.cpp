@@ -1,0 +1,319 @@
+// The main window's exchange commands: the whole table out to a spreadsheet and back (Export CSV,
+// Import CSV), the changes as patches (Eksport zmian, Zastosuj zmiany), and the table compared
+// with another file. An import or a patch changes the table in the editor as one undoable step;
+// the user's file changes only when it is saved. An export never writes over the open file.
+#include "boots/boots_csv.h"
+#include "boots/file_ops.h"
+#include "boots/qel_baza.h"
+#include "boots/table_diff.h"
+#include "boots/table_patch.h"
+#include "services/import_preview.h"
+#include "services/message_box.h"
+#include "services/qel_common_dialog.h"
+#include "tablefile/table_file.h"
+#include "ui/boots_model.h"
+#include "ui/frm_main.h"
+#include "ui/polish_texts.h"
+#include "ui/table_changes_model.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <utility>
+
+namespace {
+
+using Records = std::vector<boots::BootRecord>;
+
+const QString kCsvFilter = QStringLiteral("CSV (*.csv)|*.csv");
+const QString kPatchFilter = QStringLiteral("Zmiany CSV (*.csv)|*.csv|Wszystkie pliki (*.*)|*.*");
+const QString kExportTitle = QStringLiteral("Eksport CSV");
+const QString kImportTitle = QStringLiteral("Import CSV");
+const QString kExportPatchTitle = QStringLiteral("Eksport zmian");
+const QString kApplyTitle = QStringLiteral("Zastosuj zmiany");
+const QString kCompareTitle = QStringLiteral("Porównaj z plikiem");
+constexpr int kClashesShown = 20; // a message's text lists no more clashes; its details all
+
+QString bootsCount(std::size_t count) {
+    return countOf(count, QStringLiteral("but"), QStringLiteral("buty"), QStringLiteral("butów"));
+}
+
+// The fields that `changes` holds, every field of a boot added or removed included.
+std::size_t fieldsChanged(const boots::TableChanges& changes) {
+    return changes.changed.size() +
+           boots::kBootFieldCount * (changes.added.size() + changes.removed.size());
+}
+
+// Reads all of the file at `path` into `bytes`; the system's reason when it cannot.
+QString readBytes(const QString& path, QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+}
+
+// Reads and decodes the CSV file at `path` into `records`. Returns the reason when it cannot be
+// read or decoded (records then untouched), else an empty text.
+QString readCsv(const QString& path, Records& records) {
+    QByteArray bytes;
+    if (const QString why = readBytes(path, bytes); !why.isEmpty())
+        return why;
+    boots::CsvTable table = boots::decodeCsv(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (table.error)
+        return csvFaultText(*table.error);
+    records = std::move(table.records);
+    return QString();
+}
+
+// The table in the packed or unpacked file at `path`, or, in `why`, the reason in Polish.
+std::optional<Records> readTable(const QString& path, QString& why) {
+    tablefile::TableRead read = tablefile::readTableFile(path.toStdString());
+    switch (read.problem) {
+    case tablefile::TableProblem::None:
+        return std::move(read.records);
+    case tablefile::TableProblem::CannotOpen:
+        why = QStringLiteral("nie można go otworzyć (%1)").arg(qt_error_string(read.systemError));
+        break;
+    case tablefile::TableProblem::ReadError:
+        why = QStringLiteral("błąd odczytu (%1)").arg(qt_error_string(read.systemError));
+        break;
+    case tablefile::TableProblem::Empty:
+        why = QStringLiteral("plik jest pusty");
+        break;
+    case tablefile::TableProblem::NotATable:
+        why = QStringLiteral("to nie jest plik tabeli butów");
+        break;
+    case tablefile::TableProblem::Truncated:
+        why = QStringLiteral("tabela urywa się przed ostatnim butem");
+        break;
+    case tablefile::TableProblem::Damaged:
+        why = QStringLiteral("spakowany plik jest uszkodzony");
+        break;
+    }
+    return std::nullopt;
+}
+
+// A clash in Polish: "pozycja P (ID I), kolumna C: zmiany zakładają B, a plik ma X".
+QString clashText(const boots::PatchClash& clash) {
+    const auto value = [&clash](const std::optional<std::string>& text) {
+        if (!text)
+            return QStringLiteral("brak buta");
+        const QString shown = QString::fromStdString(*text);
+        if (!clash.field)
+            return QStringLiteral("butów: %1").arg(shown);
+        return *clash.field == boots::BootField::Nazwa ? QStringLiteral("„%1”").arg(shown) : shown;
+    };
+    return QStringLiteral("pozycja %1 (ID %2), kolumna %3: zmiany zakładają %4, a plik ma %5")
+        .arg(clash.position)
+        .arg(clash.id)
+        .arg(clash.field ? QString::fromLatin1(boots::fieldName(*clash.field))
+                         : QStringLiteral("*"),
+             value(clash.expected), value(clash.found));
+}
+
+} // namespace
+
+QString FrmMain::Export_Name(const QString& ending) const {
+    const QFileInfo open(Chosen_File);
+    return open.absolutePath() + QLatin1Char('/') + open.completeBaseName() + ending;
+}
+
+bool FrmMain::Write_Export(const QString& path, const QString& title,
+                           const tablefile::TextEncoder& encode) {
+    const QString name = QFileInfo(path).fileName();
+    const std::string target = path.toStdString();
+    QString why;
+    if (fileops::sameFile(target, Chosen_File.toStdString()))
+        why = QStringLiteral("to otwarty plik butów, który eksport by zniszczył.");
+    else if (fileops::sameFile(target, (Chosen_File + QStringLiteral(".bak")).toStdString()))
+        why = QStringLiteral("to kopia zapasowa otwartego pliku butów.");
+    else if (fileops::isReadOnly(target))
+        why = QStringLiteral("plik jest tylko do odczytu.");
+    else if (const fileops::ReplaceResult written = tablefile::replaceWithText(target, encode);
+             !written.ok())
+        why = replaceReason(written, QFileInfo(path).absolutePath());
+    if (why.isEmpty())
+        return true;
+    korvane::showMessage(this,
+                         {QStringLiteral("Nie zapisano pliku %1: %2").arg(name, why), title,
+                          korvane::MessageIcon::Information});
+    return false;
+}
+
+void FrmMain::MnuExportCsv_Click() {
+    if (Busy())
+        return;
+    Qel_Common_Dialog dialog;
+    const QString path = dialog.SaveFileName(this, kExportTitle, Export_Name(QStringLiteral(".csv")),
+                                             kCsvFilter, QStringLiteral("csv"));
+    if (path == QLatin1String("-1") || Busy())
+        return;
+    const Records& records = Baza().Boots_All();
+    if (!Write_Export(path, kExportTitle,
+                      [&records](const auto& write) { return boots::encodeCsv(records, write); }))
+        return;
+    korvane::showMessage(this, {QStringLiteral("Wyeksportowano %1 do pliku %2.")
+                                    .arg(bootsCount(records.size()), dialog.TitleName()),
+                                kExportTitle, korvane::MessageIcon::Information});
+}
+
+void FrmMain::MnuImportCsv_Click() {
+    if (Busy())
+        return;
+    Qel_Common_Dialog dialog;
+    const QString path =
+        dialog.OpenFileName(this, kImportTitle, QFileInfo(Chosen_File).absolutePath(), kCsvFilter);
+    if (path == QLatin1String("-1") || Busy())
+        return;
+    Records records;
+    const QString problem = readCsv(path, records);
+    if (!problem.isEmpty()) {
+        korvane::showMessage(this, {QStringLiteral("Nie można wczytać pliku CSV:\n") + problem,
+                                    kImportTitle, korvane::MessageIcon::Information});
+        return;
+    }
+    TableChangesModel changes(boots::compareTables(Baza().Boots_All(), records));
+    const boots::TableChanges& found = changes.changes();
+    if (found.empty()) {
+        korvane::showMessage(
+            this,
+            {QStringLiteral("Plik %1 nie zmienia niczego w tabeli butów.").arg(dialog.TitleName()),
+             kImportTitle, korvane::MessageIcon::Information});
+        return;
+    }
+    const QString summary = QStringLiteral("Import zmieni %1, doda %2 i usunie %3.")
+                                .arg(bootsCount(found.changedBoots), bootsCount(found.added.size()),
+                                     bootsCount(found.removed.size()));
+    if (!korvane::confirmImport(this, summary, changes) || Busy())
+        return;
+    const std::size_t count = records.size();
+    // What the file holds beyond the fields stays, boot by boot.
+    boots::keepUnmodelled(Baza().Boots_All(), records);
+    if (!Boots->replaceAll(std::move(records))) {
+        korvane::showFailure(this);
+        return;
+    }
+    korvane::showMessage(
+        this,
+        {QStringLiteral("Zaimportowano %1 z pliku %2.").arg(bootsCount(count), dialog.TitleName()),
+         kImportTitle, korvane::MessageIcon::Information});
+}
+
+void FrmMain::MnuExportPatch_Click() {
+    if (Busy())
+        return;
+    // The base: the file as last saved, or the game's original that the first save kept.
+    QString base = Chosen_File;
+    const QString backup = Chosen_File + QStringLiteral(".bak");
+    if (QFileInfo::exists(backup)) {
+        switch (korvane::askPatchBase(this, QFileInfo(Chosen_File).fileName(),
+                                      QFileInfo(backup).fileName())) {
+        case korvane::PatchBase::Original:
+            base = backup;
+            break;
+        case korvane::PatchBase::Saved:
+            break;
+        case korvane::PatchBase::Cancel:
+            return;
+        }
+    }
+    const QString baseName = QFileInfo(base).fileName();
+    QString why;
+    const auto before = readTable(base, why);
+    if (!before) {
+        korvane::showMessage(
+            this, {QStringLiteral("Nie można odczytać pliku %1: %2.").arg(baseName, why),
+                   kExportPatchTitle, korvane::MessageIcon::Information});
+        return;
+    }
+    Qel_Common_Dialog dialog;
+    const QString path =
+        dialog.SaveFileName(this, kExportPatchTitle, Export_Name(QStringLiteral("-zmiany.csv")),
+                            kPatchFilter, QStringLiteral("csv"));
+    if (path == QLatin1String("-1") || Busy())
+        return;
+    const boots::TableChanges changes = boots::compareTables(*before, Baza().Boots_All());
+    if (!Write_Export(path, kExportPatchTitle, [&changes](const auto& write) {
+            return boots::encodePatch(changes, write);
+        }))
+        return;
+    korvane::showMessage(this, {QStringLiteral("Zapisano zmiany względem pliku %1 w pliku %2 "
+                                               "(zmienione pola: %3).")
+                                    .arg(baseName, QFileInfo(path).fileName(),
+                                         QString::number(fieldsChanged(changes))),
+                                kExportPatchTitle, korvane::MessageIcon::None});
+}
+
+void FrmMain::MnuApplyPatch_Click() {
+    if (Busy())
+        return;
+    Qel_Common_Dialog dialog;
+    const QString path = dialog.OpenFileName(this, kApplyTitle,
+                                             QFileInfo(Chosen_File).absolutePath(), kPatchFilter);
+    if (path == QLatin1String("-1") || Busy())
+        return;
+    const QString name = QFileInfo(path).fileName();
+    const auto tell = [this](const QString& text, const QString& details = QString()) {
+        korvane::showMessage(this, {text, kApplyTitle, korvane::MessageIcon::Information, details});
+    };
+    QByteArray bytes;
+    if (const QString why = readBytes(path, bytes); !why.isEmpty())
+        return tell(QStringLiteral("Nie można otworzyć pliku %1: %2.").arg(name, why));
+    const boots::CsvPatch patch =
+        boots::decodePatch(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (patch.error)
+        return tell(QStringLiteral("Plik %1 nie jest plikiem zmian:\n%2")
+                        .arg(name, csvFaultText(*patch.error)));
+    boots::PatchResult result = boots::applyPatch(Baza().Boots_All(), patch.changes);
+    if (!result.clashes.empty()) {
+        QStringList lines;
+        for (const boots::PatchClash& clash : result.clashes)
+            lines << clashText(clash);
+        QStringList shown = lines.mid(0, kClashesShown);
+        if (lines.size() > kClashesShown)
+            shown << QStringLiteral("… i dalsze: %1 (wszystkie w szczegółach)")
+                         .arg(lines.size() - kClashesShown);
+        return tell(QStringLiteral("Zmian z pliku %1 nie zastosowano, bo nie pasują do tabeli "
+                                   "(niezgodności: %2). Tabela się nie zmieniła.\n\n%3")
+                        .arg(name, QString::number(result.clashes.size()),
+                             shown.join(QLatin1Char('\n'))),
+                    lines.join(QLatin1Char('\n')));
+    }
+    const boots::TableChanges applied = boots::compareTables(Baza().Boots_All(), result.records);
+    if (applied.empty())
+        return tell(QStringLiteral("Tabela zawiera już wszystkie zmiany z pliku %1.").arg(name));
+    if (!Boots->replaceAll(std::move(result.records)))
+        return korvane::showFailure(this);
+    tell(QStringLiteral("Zastosowano zmiany z pliku %1: zmienione buty: %2, zmienione pola: %3.")
+             .arg(name,
+                  QString::number(applied.changedBoots + applied.added.size() +
+                                  applied.removed.size()),
+                  QString::number(fieldsChanged(applied))));
+}
+
+void FrmMain::MnuCompare_Click() {
+    if (Busy())
+        return;
+    Qel_Common_Dialog dialog;
+    const QString path = dialog.OpenFileName(
+        this, kCompareTitle, QFileInfo(Chosen_File).absolutePath(),
+        QStringLiteral("Pliki buttów (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*"));
+    if (path == QLatin1String("-1") || Busy())
+        return;
+    Compare_With(path);
+}
+
+void FrmMain::Compare_With(const QString& path) {
+    QString why;
+    auto other = readTable(path, why);
+    if (!other) {
+        korvane::showMessage(this, {QStringLiteral("Nie można odczytać pliku %1: %2.")
+                                        .arg(QFileInfo(path).fileName(), why),
+                                    kCompareTitle, korvane::MessageIcon::Information});
+        return;
+    }
+    Boots->compareWith(std::move(*other), QFileInfo(path).fileName());
+    MnuTable_Click();
+}
