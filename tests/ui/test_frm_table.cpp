@@ -61,6 +61,8 @@ private slots:
 
     void manyCellsAtOnce_data();
     void manyCellsAtOnce();
+    void fillTakesTheTextWholeOrSkips_data();
+    void fillTakesTheTextWholeOrSkips();
     void paste_data();
     void paste();
     void copyGivesTabSeparatedRows();
@@ -155,6 +157,48 @@ void TestFrmTable::manyCellsAtOnce() {
     QCOMPARE(history->count(), 1);
     history->undo();
     QCOMPARE(model->table().Boots_All(), Sample);
+}
+
+void TestFrmTable::fillTakesTheTextWholeOrSkips_data() {
+    QTest::addColumn<Area>("area");
+    QTest::addColumn<int>("current"); // the column of the cell typed in, on the area's top row
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Boots>("expected");
+    QTest::addColumn<QString>("note"); // how the status line ends
+    const Boots groups200 = changed(Sample, [](Boots& b) {
+        for (BootRecord& boot : b)
+            boot.Grupa = 200;
+    });
+    const QString skipped200 = QStringLiteral(
+        "Wpisano „200”: 4 komórki, pominięto 20 komórek (pierwsza: wiersz 0 (ID 1), kolumna "
+        "„Shot power”: „200” jest poza zakresem 1–5)");
+    QTest::newRow("200 in a group cell: the groups take it, no stat does")
+        << Area{0, 3, Column::Group, Column::Swerve} << int(Column::Group) << "200" << groups200
+        << skipped200;
+    QTest::newRow("200 in a stat cell: kept whole")
+        << Area{0, 3, Column::Group, Column::Swerve} << int(Column::ShotPower) << "200" << groups200
+        << skipped200;
+    QTest::newRow("3 into a name, a group and stats")
+        << Area{0, 0, Column::Name, Column::Swerve} << int(Column::Name) << "3"
+        << changed(Sample, [](Boots& b) { b[0] = {1, 3, "3", 3, 3, 3, 3, 3}; })
+        << QStringLiteral("Wpisano „3”: 7 komórek");
+}
+
+void TestFrmTable::fillTakesTheTextWholeOrSkips() {
+    QFETCH(Area, area);
+    QFETCH(int, current);
+    QFETCH(QString, typed);
+    QFETCH(Boots, expected);
+    QFETCH(QString, note);
+    select(area);
+    grid->selectionModel()->setCurrentIndex(at(area.top, current), QItemSelectionModel::NoUpdate);
+    grid->setFocus();
+    typeInCell(grid, typed);
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(QStringLiteral("Ctrl+Return")));
+    QCOMPARE(model->table().Boots_All(), expected);
+    QCOMPARE(history->count(), 1);
+    const QString status = table->findChild<QLabel*>(QStringLiteral("Status"))->text();
+    QVERIFY2(status.endsWith(note), qPrintable(status));
 }
 
 void TestFrmTable::paste_data() {

@@ -268,7 +268,7 @@ void TestWorkflow::secondOpenReplacesListAndAddButton() {
 }
 
 void TestWorkflow::longTableListsItsFirst256AndSavesAll() {
-    const Boots boots = table(300, 0);
+    const Boots boots = table(300, 1); // the 256th boot has the identifier 0
     const QString path = user->filePath(QStringLiteral("long.bin"));
     QVERIFY(writePacked(path, encoded(boots)));
     open(path);
@@ -278,6 +278,7 @@ void TestWorkflow::longTableListsItsFirst256AndSavesAll() {
     QVERIFY(hooks->messages[0].icon == korvane::MessageIcon::Information);
     QVERIFY(hooks->messages[0].text.contains(QStringLiteral("long.bin: 300.")));
     QVERIFY(hooks->messages[0].text.contains(QStringLiteral(" 256 ")));
+    QVERIFY(!button("Cmd_Dodaj")->isEnabled()); // no table of 256 boots or more takes one
     button("Cmd_Zapisz")->click();
     QCOMPARE(hooks->messages.size(), 2);
     QCOMPARE(hooks->messages[1].text, kSaved);
@@ -317,7 +318,9 @@ void TestWorkflow::saveWritesTheTableIntoTheUsersFile() {
     QVERIFY(writePacked(path, raw));
     open(path);
     QCOMPARE(listTexts(), itemTexts(boots));
-    hooks->messages.clear(); // the note on the bytes after the boots
+    QCOMPARE(hooks->messages.size(), 1); // what follows the boots is kept
+    QVERIFY(hooks->messages[0].text.contains(QStringLiteral("zawiera jeszcze 4 bajty;")));
+    hooks->messages.clear();
     list()->setCurrentRow(0);
     box(1)->setFocus();
     QTest::keyClicks(box(1), QStringLiteral("3"));
@@ -353,23 +356,31 @@ void TestWorkflow::cancelChangesNothing() {
 void TestWorkflow::failedOpenChangesNothing_data() {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("stage"); // empty: the file does not exist
-    QTest::newRow("missing tool") << QStringLiteral("missing tool") << kUnpacking;
-    QTest::newRow("corrupt file") << QStringLiteral("corrupt") << kUnpacking;
-    QTest::newRow("not a boots table") << QStringLiteral("not a table") << kLoading;
-    QTest::newRow("empty file") << QStringLiteral("empty") << kUnpacking;
-    QTest::newRow("cut short") << QStringLiteral("cut short") << kUnpacking;
-    QTest::newRow("stale unpacked file, same name") << QStringLiteral("same name") << kUnpacking;
-    QTest::newRow("a folder") << QStringLiteral("folder") << kCopying;
-    QTest::newRow("file in the working folder") << QStringLiteral("in working folder") << kCopying;
+    QTest::addColumn<QString>("says");  // what the message says of the file, if anything
+    QTest::newRow("missing tool") << QStringLiteral("missing tool") << kUnpacking << QString();
+    QTest::newRow("corrupt file") << QStringLiteral("corrupt") << kUnpacking << QString();
+    QTest::newRow("not a boots table") << QStringLiteral("not a table") << kLoading << QString();
+    QTest::newRow("empty file") << QStringLiteral("empty") << kUnpacking
+                                << QStringLiteral("plik jest pusty (0 bajtów).");
+    QTest::newRow("an unpacked table") << QStringLiteral("unpacked") << kUnpacking
+                                       << QStringLiteral("plik to rozpakowana tabela butów");
+    QTest::newRow("cut short") << QStringLiteral("cut short") << kUnpacking << QString();
+    QTest::newRow("stale unpacked file, same name")
+        << QStringLiteral("same name") << kUnpacking << QString();
+    QTest::newRow("a folder") << QStringLiteral("folder") << kCopying << QString();
+    QTest::newRow("file in the working folder")
+        << QStringLiteral("in working folder") << kCopying << QString();
 #ifndef Q_OS_WIN // QFile::link makes a shortcut there, a file of its own, not a link
-    QTest::newRow("link to a file in the working folder") << QStringLiteral("link") << kCopying;
+    QTest::newRow("link to a file in the working folder")
+        << QStringLiteral("link") << kCopying << QString();
 #endif
-    QTest::newRow("missing file") << QStringLiteral("missing") << QString();
+    QTest::newRow("missing file") << QStringLiteral("missing") << QString() << QString();
 }
 
 void TestWorkflow::failedOpenChangesNothing() {
     QFETCH(QString, fault);
     QFETCH(QString, stage);
+    QFETCH(QString, says);
     const Boots good = table(4, 1, "Dobry");
     const QString goodPath = user->filePath(QStringLiteral("good/boots.bin"));
     QVERIFY(QDir(user->path()).mkpath(QStringLiteral("good")));
@@ -390,6 +401,8 @@ void TestWorkflow::failedOpenChangesNothing() {
         QVERIFY(writePacked(bad, QByteArray("Just some text, not boots.").repeated(10)));
     if (fault == QLatin1String("empty"))
         QVERIFY(writeFile(bad, QByteArray()));
+    if (fault == QLatin1String("unpacked"))
+        QVERIFY(writeFile(bad, encoded(good)));
     if (fault == QLatin1String("cut short"))
         QVERIFY(writeFile(bad, packedTable.left(packedTable.size() / 2)));
     if (fault == QLatin1String("folder")) {
@@ -419,6 +432,7 @@ void TestWorkflow::failedOpenChangesNothing() {
         QVERIFY2(failureSays(hooks->messages[0], stage, false),
                  qPrintable(hooks->messages[0].text));
         QVERIFY(hooks->messages[0].text.contains(QFileInfo(bad).fileName()));
+        QVERIFY(hooks->messages[0].text.contains(says));
         // Emptied, unless the open stopped before it wrote there.
         if (!inWorkingFolder)
             QCOMPARE(app->tempFiles(), QStringList());
