@@ -51,7 +51,8 @@ constexpr std::size_t kMaxRecords =
 // The text before the first NUL of a name field.
 std::string_view nameText(const char* field) {
     const void* nul = std::memchr(field, 0, kNameSize);
-    return {field, nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - field) : kNameSize};
+    return {field,
+            nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - field) : kNameSize};
 }
 
 } // namespace
@@ -178,7 +179,8 @@ std::optional<BootsFile> readBootsFile(const ByteSource& source) {
     for (std::size_t got = chunk.size(); got == chunk.size();) {
         chunk.resize(kRecordSize * perChunk);
         got = source(chunk.data(), chunk.size());
-        trailer.insert(trailer.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got));
+        trailer.insert(trailer.end(), chunk.begin(),
+                       chunk.begin() + static_cast<std::ptrdiff_t>(got));
     }
     return file;
 }

@@ -35,9 +35,8 @@ bool sameBytes(std::FILE* a, std::FILE* b) {
     std::vector<char> left(kChunk), right(kChunk + 1); // one more: b must end with a
     for (;;) {
         const std::size_t n = std::fread(left.data(), 1, left.size(), a);
-        if (std::fread(right.data(), 1, n + 1, b) != n || !std::equal(left.begin(),
-                                                                       left.begin() + n,
-                                                                       right.begin()))
+        if (std::fread(right.data(), 1, n + 1, b) != n ||
+            !std::equal(left.begin(), left.begin() + n, right.begin()))
             return false;
         if (n < left.size())
             return !std::ferror(a) && !std::ferror(b);

@@ -125,11 +125,11 @@ void setSaveAnswerer(std::function<SaveAnswer(const QString& fileName)> answerer
 ReplaceAnswer askReplaceChanged(QWidget* parent, const QString& fileName) {
     if (replaceAnswerer())
         return replaceAnswerer()(fileName);
-    const int answer = ask(
-        parent,
-        QStringLiteral("Plik %1 został zmieniony na dysku przez inny program. Zastąpić go?")
-            .arg(fileName),
-        {QStringLiteral("Zastąp"), QStringLiteral("Porównaj"), QStringLiteral("Anuluj")}, 2);
+    const int answer =
+        ask(parent,
+            QStringLiteral("Plik %1 został zmieniony na dysku przez inny program. Zastąpić go?")
+                .arg(fileName),
+            {QStringLiteral("Zastąp"), QStringLiteral("Porównaj"), QStringLiteral("Anuluj")}, 2);
     return static_cast<ReplaceAnswer>(answer);
 }
 

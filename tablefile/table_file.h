@@ -29,9 +29,9 @@ struct TableRead {
     std::vector<boots::BootRecord> records;
     std::string error;
     TableProblem problem = TableProblem::None;
-    int systemError = 0;   // errno, where the problem comes from the system
-    bool packed = false;   // the file is packed as one zlib stream, not an unpacked table
-    boots::FileRest rest;  // what the table's file holds besides its boots
+    int systemError = 0;  // errno, where the problem comes from the system
+    bool packed = false;  // the file is packed as one zlib stream, not an unpacked table
+    boots::FileRest rest; // what the table's file holds besides its boots
 };
 
 // Reads the table in `file`, told apart by its first bytes: a boots data file header means an

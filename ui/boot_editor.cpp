@@ -224,7 +224,8 @@ void BootEditor::Cmd_Dodaj_Click() {
             why = QStringLiteral("Tabela ma już %1 butów lub więcej.").arg(Qel_Baza::Max_Boots);
         korvane::showMessage(List1->window(),
                              {QStringLiteral("Nie Można dodać nowych butów\n") + why,
-                              QStringLiteral("Dodawanie butów"), korvane::MessageIcon::Information});
+                              QStringLiteral("Dodawanie butów"),
+                              korvane::MessageIcon::Information});
         return;
     }
     Select_Row(List1->count() - 1);

@@ -384,7 +384,8 @@ QString BootsModel::putCells(const std::vector<std::pair<Cell, QString>>& values
     return problem;
 }
 
-QString BootsModel::cellProblem(const Cell& cell, const BootRecord& boot, const QString& why) const {
+QString BootsModel::cellProblem(const Cell& cell, const BootRecord& boot,
+                                const QString& why) const {
     return QStringLiteral("wiersz %1 (ID %2), kolumna „%3”: %4")
         .arg(QString::number(cell.row), QString::number(boot.ID),
              headerData(cell.column, Qt::Horizontal).toString(), why);

@@ -20,8 +20,8 @@
 namespace {
 
 // [*] shows whether the table holds unsaved changes, the desktop's usual way.
-const QString Caption = QStringLiteral("Korvane version " KORVANE_VERSION
-                                       "  by     \"Vantrel\" & \"Ostrevan\"[*]");
+const QString Caption =
+    QStringLiteral("Korvane version " KORVANE_VERSION "  by     \"Vantrel\" & \"Ostrevan\"[*]");
 
 } // namespace
 

@@ -136,9 +136,8 @@ bool FrmMain::Write_Export(const QString& path, const QString& title,
         why = replaceReason(written, QFileInfo(path).absolutePath());
     if (why.isEmpty())
         return true;
-    korvane::showMessage(this,
-                         {QStringLiteral("Nie zapisano pliku %1: %2").arg(name, why), title,
-                          korvane::MessageIcon::Information});
+    korvane::showMessage(this, {QStringLiteral("Nie zapisano pliku %1: %2").arg(name, why), title,
+                                korvane::MessageIcon::Information});
     return false;
 }
 
@@ -146,8 +145,8 @@ void FrmMain::MnuExportCsv_Click() {
     if (Busy())
         return;
     Qel_Common_Dialog dialog;
-    const QString path = dialog.SaveFileName(this, kExportTitle, Export_Name(QStringLiteral(".csv")),
-                                             kCsvFilter, QStringLiteral("csv"));
+    const QString path = dialog.SaveFileName(
+        this, kExportTitle, Export_Name(QStringLiteral(".csv")), kCsvFilter, QStringLiteral("csv"));
     if (path == QLatin1String("-1") || Busy())
         return;
     const Records& records = Baza().Boots_All();
@@ -223,9 +222,9 @@ void FrmMain::MnuExportPatch_Click() {
     QString why;
     const auto before = readTable(base, why);
     if (!before) {
-        korvane::showMessage(
-            this, {QStringLiteral("Nie można odczytać pliku %1: %2.").arg(baseName, why),
-                   kExportPatchTitle, korvane::MessageIcon::Information});
+        korvane::showMessage(this,
+                             {QStringLiteral("Nie można odczytać pliku %1: %2.").arg(baseName, why),
+                              kExportPatchTitle, korvane::MessageIcon::Information});
         return;
     }
     Qel_Common_Dialog dialog;
@@ -235,9 +234,8 @@ void FrmMain::MnuExportPatch_Click() {
     if (path == QLatin1String("-1") || Busy())
         return;
     const boots::TableChanges changes = boots::compareTables(*before, Baza().Boots_All());
-    if (!Write_Export(path, kExportPatchTitle, [&changes](const auto& write) {
-            return boots::encodePatch(changes, write);
-        }))
+    if (!Write_Export(path, kExportPatchTitle,
+                      [&changes](const auto& write) { return boots::encodePatch(changes, write); }))
         return;
     korvane::showMessage(this, {QStringLiteral("Zapisano zmiany względem pliku %1 w pliku %2 "
                                                "(zmienione pola: %3).")
@@ -250,8 +248,8 @@ void FrmMain::MnuApplyPatch_Click() {
     if (Busy())
         return;
     Qel_Common_Dialog dialog;
-    const QString path = dialog.OpenFileName(this, kApplyTitle,
-                                             QFileInfo(Chosen_File).absolutePath(), kPatchFilter);
+    const QString path =
+        dialog.OpenFileName(this, kApplyTitle, QFileInfo(Chosen_File).absolutePath(), kPatchFilter);
     if (path == QLatin1String("-1") || Busy())
         return;
     const QString name = QFileInfo(path).fileName();
@@ -275,11 +273,11 @@ void FrmMain::MnuApplyPatch_Click() {
         if (lines.size() > kClashesShown)
             shown << QStringLiteral("… i dalsze: %1 (wszystkie w szczegółach)")
                          .arg(lines.size() - kClashesShown);
-        return tell(QStringLiteral("Zmian z pliku %1 nie zastosowano, bo nie pasują do tabeli "
-                                   "(niezgodności: %2). Tabela się nie zmieniła.\n\n%3")
-                        .arg(name, QString::number(result.clashes.size()),
-                             shown.join(QLatin1Char('\n'))),
-                    lines.join(QLatin1Char('\n')));
+        return tell(
+            QStringLiteral("Zmian z pliku %1 nie zastosowano, bo nie pasują do tabeli "
+                           "(niezgodności: %2). Tabela się nie zmieniła.\n\n%3")
+                .arg(name, QString::number(result.clashes.size()), shown.join(QLatin1Char('\n'))),
+            lines.join(QLatin1Char('\n')));
     }
     const boots::TableChanges applied = boots::compareTables(Baza().Boots_All(), result.records);
     if (applied.empty())
@@ -297,9 +295,9 @@ void FrmMain::MnuCompare_Click() {
     if (Busy())
         return;
     Qel_Common_Dialog dialog;
-    const QString path = dialog.OpenFileName(
-        this, kCompareTitle, QFileInfo(Chosen_File).absolutePath(),
-        QStringLiteral("Pliki buttów (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*"));
+    const QString path =
+        dialog.OpenFileName(this, kCompareTitle, QFileInfo(Chosen_File).absolutePath(),
+                            QStringLiteral("Pliki buttów (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*"));
     if (path == QLatin1String("-1") || Busy())
         return;
     Compare_With(path);

@@ -374,8 +374,8 @@ void FrmMain::Open_File(const QString& path) {
                      .arg(name, countOf(after, QStringLiteral("bajt"), QStringLiteral("bajty"),
                                         QStringLiteral("bajtów")));
     if (!notes.isEmpty())
-        korvane::showMessage(this, {notes.join(QStringLiteral("\n\n")), {},
-                                    korvane::MessageIcon::Information});
+        korvane::showMessage(
+            this, {notes.join(QStringLiteral("\n\n")), {}, korvane::MessageIcon::Information});
 }
 
 void FrmMain::Cmd_Zapisz_Click() {
@@ -398,8 +398,8 @@ void FrmMain::Cmd_Zapisz_Click() {
     errno = 0;
     if (!Baza().Zapisz()) {
         const int error = errno;
-        return fail(kWriting, error != 0 ? systemReason(error)
-                                         : QStringLiteral("nie można zapisać pliku."));
+        return fail(kWriting,
+                    error != 0 ? systemReason(error) : QStringLiteral("nie można zapisać pliku."));
     }
     const QString unpacked = QString::fromStdString(Baza().Path());
     const QString packed = unpacked + QStringLiteral(".zlib");

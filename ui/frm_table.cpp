@@ -290,12 +290,11 @@ void FrmTable::Paste() {
 }
 
 void FrmTable::Show_Differences(const QString& note) {
-    QString text =
-        Model->comparedName().isEmpty()
-            ? QStringLiteral("Buty różne od pliku: %1").arg(Model->differingBoots())
-            : QStringLiteral("Porównanie z plikiem %1: różne buty: %2, różne pola: %3")
-                  .arg(Model->comparedName(), QString::number(Model->differingBoots()),
-                       QString::number(Model->differingFields()));
+    QString text = Model->comparedName().isEmpty()
+                       ? QStringLiteral("Buty różne od pliku: %1").arg(Model->differingBoots())
+                       : QStringLiteral("Porównanie z plikiem %1: różne buty: %2, różne pola: %3")
+                             .arg(Model->comparedName(), QString::number(Model->differingBoots()),
+                                  QString::number(Model->differingFields()));
     if (!note.isEmpty())
         text += QStringLiteral(" · ") + note;
     Status->setText(text);

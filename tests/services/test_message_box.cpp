@@ -108,19 +108,29 @@ void TestMessageBox::buttonQuestions_data() {
     QTest::addColumn<int>("answer");       // ReplaceAnswer, PatchBase or StopAnswer
     using korvane::PatchBase;
     using korvane::ReplaceAnswer;
-    QTest::newRow("replace: Zastąp") << "replace" << "Zastąp" << int(ReplaceAnswer::Replace);
-    QTest::newRow("replace: Porównaj") << "replace" << "Porównaj" << int(ReplaceAnswer::Compare);
-    QTest::newRow("replace: Anuluj") << "replace" << "Anuluj" << int(ReplaceAnswer::Cancel);
-    QTest::newRow("replace: Escape") << "replace" << "Escape" << int(ReplaceAnswer::Cancel);
-    QTest::newRow("patch base: Od oryginału")
-        << "patch base" << "Od oryginału" << int(PatchBase::Original);
+    QTest::newRow("replace: Zastąp") << "replace"
+                                     << "Zastąp" << int(ReplaceAnswer::Replace);
+    QTest::newRow("replace: Porównaj") << "replace"
+                                       << "Porównaj" << int(ReplaceAnswer::Compare);
+    QTest::newRow("replace: Anuluj") << "replace"
+                                     << "Anuluj" << int(ReplaceAnswer::Cancel);
+    QTest::newRow("replace: Escape") << "replace"
+                                     << "Escape" << int(ReplaceAnswer::Cancel);
+    QTest::newRow("patch base: Od oryginału") << "patch base"
+                                              << "Od oryginału" << int(PatchBase::Original);
     QTest::newRow("patch base: Od ostatniego zapisu")
-        << "patch base" << "Od ostatniego zapisu" << int(PatchBase::Saved);
-    QTest::newRow("patch base: box closed") << "patch base" << "close" << int(PatchBase::Cancel);
-    QTest::newRow("stop: Zatrzymaj") << "stop" << "Zatrzymaj" << 0;
-    QTest::newRow("stop: Zaczekaj") << "stop" << "Zaczekaj" << 1;
-    QTest::newRow("stop: Escape") << "stop" << "Escape" << 1;
-    QTest::newRow("stop: box closed") << "stop" << "close" << 1;
+        << "patch base"
+        << "Od ostatniego zapisu" << int(PatchBase::Saved);
+    QTest::newRow("patch base: box closed") << "patch base"
+                                            << "close" << int(PatchBase::Cancel);
+    QTest::newRow("stop: Zatrzymaj") << "stop"
+                                     << "Zatrzymaj" << 0;
+    QTest::newRow("stop: Zaczekaj") << "stop"
+                                    << "Zaczekaj" << 1;
+    QTest::newRow("stop: Escape") << "stop"
+                                  << "Escape" << 1;
+    QTest::newRow("stop: box closed") << "stop"
+                                      << "close" << 1;
 }
 
 void TestMessageBox::buttonQuestions() {

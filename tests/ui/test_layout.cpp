@@ -239,8 +239,8 @@ void TestLayout::window() {
 
 void TestLayout::caption() {
     const QString expected = QStringLiteral("Korvane version " KORVANE_VERSION) +
-                             QString(2, QLatin1Char(' ')) +
-                             QStringLiteral("by") + QString(5, QLatin1Char(' ')) +
+                             QString(2, QLatin1Char(' ')) + QStringLiteral("by") +
+                             QString(5, QLatin1Char(' ')) +
                              QStringLiteral("\"Vantrel\" & \"Ostrevan\"");
     QCOMPARE(main->windowTitle(), expected + QStringLiteral("[*]")); // [*]: the unsaved mark
 }
@@ -292,9 +292,9 @@ void TestLayout::startState() {
     QStringList names;
     for (const QAction* action : control<QMenu>(QStringLiteral("MnuFile"))->actions())
         names << action->objectName();
-    QCOMPARE(names, QStringList({"MnuFileOpen", "mnuSep1", "MnuSaveFile", "MnuExportCsv",
-                                 "MnuImportCsv", "MnuExportPatch", "MnuApplyPatch", "MnuCompare",
-                                 "MnuSep2", "mnuQuit"}));
+    QCOMPARE(names,
+             QStringList({"MnuFileOpen", "mnuSep1", "MnuSaveFile", "MnuExportCsv", "MnuImportCsv",
+                          "MnuExportPatch", "MnuApplyPatch", "MnuCompare", "MnuSep2", "mnuQuit"}));
     auto* help = control<QAction>(QStringLiteral("Help"));
     QCOMPARE(help->text(), QStringLiteral("Help"));
     QVERIFY(!help->menu());
@@ -499,7 +499,8 @@ void TestLayout::helpLabels_data() {
     QTest::addColumn<int>("alignment");
     QTest::addColumn<bool>("border");
 
-    QTest::newRow("Label1") << " Wersja " KORVANE_VERSION "\n-Change name boots\n-Change stats\n-Add boots\n\n"
+    QTest::newRow("Label1") << " Wersja " KORVANE_VERSION
+                               "\n-Change name boots\n-Change stats\n-Add boots\n\n"
                                "\"Thanks to Brenik and Lumira \"Zlib\""
                             << QRect(360, 360, 4845, 2580) << 20.25 << QColor(255, 0, 0) << Left
                             << true;
