@@ -3,7 +3,6 @@
 #include "boots/csv_text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <cstdio>
 
@@ -18,13 +17,10 @@ const Columns kColumns = columnsOf(CsvLayout::Table);
 
 // Checks that the position column counts the rows from 0.
 std::optional<CsvError> checkPosition(std::string_view text, std::size_t position) {
-    std::size_t number = 0;
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, number);
-    if (result.ptr != end || result.ec == std::errc::invalid_argument)
-        return fault(CsvProblem::PositionNotANumber);
-    if (result.ec == std::errc() && number == position)
+    if (readWholeNumber(text) == position)
         return std::nullopt;
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return fault(CsvProblem::PositionNotANumber);
     return fault(CsvProblem::PositionOutOfOrder, std::string(text), position);
 }
 
@@ -132,30 +128,6 @@ std::string describe(const CsvError& error) {
 
 } // namespace
 
-std::string_view fieldName(BootField field) {
-    return kTableColumns[1 + static_cast<std::size_t>(field)];
-}
-
-std::string fieldText(const BootRecord& boot, BootField field) {
-    const std::uint8_t* number = numberField(boot, field);
-    return number ? std::to_string(*number) : boot.Nazwa;
-}
-
-bool setFieldText(BootRecord& boot, BootField field, std::string_view text) {
-    std::uint8_t* number = numberField(boot, field);
-    if (!number) {
-        boot.Nazwa.assign(text);
-        return true;
-    }
-    unsigned value = 0;
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    if (result.ec != std::errc() || result.ptr != end || value > 255)
-        return false;
-    *number = static_cast<std::uint8_t>(value);
-    return true;
-}
-
 std::string CsvError::columnName() const {
     if (!column)
         return {};
@@ -181,18 +153,13 @@ bool encodeCsv(const std::vector<BootRecord>& records,
         out += i + 1 < kColumnCount ? "," : "\r\n";
     }
     for (std::size_t k = 0; k < records.size(); ++k) {
-        const BootRecord& r = records[k];
         appendNumber(out, k);
-        for (const std::uint8_t value : {r.ID, r.Grupa}) {
+        for (const FieldInfo& info : kFields) {
             out += ',';
-            appendNumber(out, value);
-        }
-        out += ',';
-        appendName(out, r.Nazwa);
-        for (const std::uint8_t value :
-             {r.Sila, r.Precyzja, r.Przyspieszenie, r.Szybkosc, r.Podkrecanie}) {
-            out += ',';
-            appendNumber(out, value);
+            if (const std::uint8_t* number = numberField(records[k], info.field))
+                appendNumber(out, *number);
+            else
+                appendName(out, records[k].Nazwa);
         }
         out += "\r\n";
         if (out.size() >= kPiece) {

@@ -4,6 +4,7 @@
 // the fuzzer.
 #pragma once
 
+#include "boots/boot_fields.h"
 #include "boots/boots_format.h"
 
 #include <cstddef>
@@ -15,22 +16,6 @@
 #include <vector>
 
 namespace boots {
-
-// The eight fields of a boot, in the order of their CSV columns (after "position").
-enum class BootField { ID, Grupa, Nazwa, Sila, Precyzja, Przyspieszenie, Szybkosc, Podkrecanie };
-inline constexpr std::size_t kBootFieldCount = 8;
-
-// The CSV column name of `field`: "id", "group", "name", "shot_power", "shot_accuracy",
-// "acceleration", "top_speed" or "swerve".
-std::string_view fieldName(BootField field);
-
-// The value of `field` as a CSV row holds it: the number in decimal, or the name as it is (before
-// quoting and the formula guard).
-std::string fieldText(const BootRecord& boot, BootField field);
-
-// Sets `field` of `boot` from its text as fieldText gives it. False, with `boot` untouched, when
-// the field is a number and `text` is not one from 0 to 255 in decimal.
-bool setFieldText(BootRecord& boot, BootField field, std::string_view text);
 
 // The encoding decodeCsv and decodePatch read a text in.
 enum class CsvEncoding {

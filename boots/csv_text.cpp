@@ -30,52 +30,30 @@ bool needsQuotes(std::string_view name) {
     });
 }
 
-bool allDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// Reads a number of 0 to 255 into `value`; what is wrong otherwise.
-std::optional<CsvError> readByte(std::string_view text, std::uint8_t& value) {
-    unsigned number = 0;
-    bool digits = !text.empty();
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            digits = false;
-            break;
-        }
-        number = std::min(number * 10 + static_cast<unsigned>(c - '0'), 256u);
-    }
-    if (digits && number <= 255) {
-        value = static_cast<std::uint8_t>(number);
-        return std::nullopt;
-    }
-    if (text.empty())
+// The CSV fault for a value `readFieldValue` refused.
+CsvError valueFault(std::string_view text, const FieldValue& value) {
+    switch (value.problem) {
+    case ValueProblem::Empty:
         return fault(CsvProblem::NumberEmpty);
-    if (digits || (text[0] == '-' && allDigits(text.substr(1))))
+    case ValueProblem::OutOfRange:
         return fault(CsvProblem::NumberOutOfRange, std::string(text));
-    return fault(CsvProblem::NotANumber);
-}
-
-// Takes a name that Windows-1250 holds, unchanged but for export's formula guard, into `name`;
-// what is wrong otherwise.
-std::optional<CsvError> readName(std::string_view text, std::string& name) {
-    if (!text.empty() && text[0] == '\'' && needsGuard(text.substr(1)))
-        text.remove_prefix(1);
-    const Cp1250Fit fit = cp1250Fit(text);
-    if (!fit.ok && fit.codePoint == kMalformedUtf8)
+    case ValueProblem::InvalidUtf8:
         return fault(CsvProblem::NameInvalidUtf8);
-    if (!fit.ok) {
-        CsvError error = fault(CsvProblem::NameOutsideCodePage, {}, fit.length + 1);
-        error.codePoint = fit.codePoint;
+    case ValueProblem::OutsideCodePage: {
+        CsvError error = fault(CsvProblem::NameOutsideCodePage, {}, value.length);
+        error.codePoint = value.codePoint;
         return error;
     }
-    if (text.find('\0') != std::string_view::npos)
+    case ValueProblem::HoldsNul:
         return fault(CsvProblem::NameHoldsNul);
-    if (fit.length > kNameSize)
-        return fault(CsvProblem::NameTooLong, {}, fit.length);
-    name.assign(text);
-    return std::nullopt;
+    case ValueProblem::TooLong:
+        return fault(CsvProblem::NameTooLong, {}, value.length);
+    case ValueProblem::None:
+    case ValueProblem::NotANumber:
+    case ValueProblem::ReadOnly:
+        break;
+    }
+    return fault(CsvProblem::NotANumber);
 }
 
 // The UTF-8 text of `bytes` read in `encoding`, in `converted` unless it is `bytes` itself (less
@@ -244,8 +222,20 @@ std::optional<CsvError> openCsv(std::string_view bytes, CsvEncoding encoding, Co
 }
 
 std::optional<CsvError> readValue(std::string_view text, BootField field, BootRecord& boot) {
-    std::uint8_t* number = numberField(boot, field);
-    return number ? readByte(text, *number) : readName(text, boot.Nazwa);
+    if (field == BootField::Nazwa && !text.empty() && text[0] == '\'' && needsGuard(text.substr(1)))
+        text.remove_prefix(1);
+    const FieldValue value = setField(boot, field, text, ValueMode::Exact);
+    if (value.ok())
+        return std::nullopt;
+    return valueFault(text, value);
+}
+
+std::optional<CsvError> readPosition(std::string_view text, std::size_t& position) {
+    const std::optional<std::size_t> number = readWholeNumber(text);
+    if (!number)
+        return fault(CsvProblem::PositionNotANumber);
+    position = *number;
+    return std::nullopt;
 }
 
 void appendNumber(std::string& out, std::size_t value) {

@@ -3,6 +3,7 @@
 // written forms. Used by boots_csv.cpp and table_patch.cpp only.
 #pragma once
 
+#include "boots/boot_fields.h"
 #include "boots/boots_csv.h"
 
 #include <algorithm>
@@ -17,9 +18,13 @@
 namespace boots::csvtext {
 
 inline constexpr std::string_view kBom = "\xEF\xBB\xBF";
-inline constexpr std::array<std::string_view, 1 + kBootFieldCount> kTableColumns = {
-    "position",      "id",           "group",     "name",  "shot_power",
-    "shot_accuracy", "acceleration", "top_speed", "swerve"};
+// "position", then each field's column.
+inline constexpr std::array<std::string_view, 1 + kBootFieldCount> kTableColumns = [] {
+    std::array<std::string_view, 1 + kBootFieldCount> names{"position"};
+    for (std::size_t f = 0; f < kBootFieldCount; ++f)
+        names[1 + f] = kFields[f].column;
+    return names;
+}();
 inline constexpr std::array<std::string_view, 5> kPatchColumns = {"position", "id", "column",
                                                                   "before", "after"};
 // The places of the patch's columns.
@@ -33,29 +38,6 @@ struct Columns {
 
 // The columns of the form `layout` names.
 Columns columnsOf(CsvLayout layout);
-
-// The numeric field of `boot` that `field` names; null for the name.
-template <typename Boot> auto* numberField(Boot& boot, BootField field) {
-    switch (field) {
-    case BootField::ID:
-        return &boot.ID;
-    case BootField::Grupa:
-        return &boot.Grupa;
-    case BootField::Sila:
-        return &boot.Sila;
-    case BootField::Precyzja:
-        return &boot.Precyzja;
-    case BootField::Przyspieszenie:
-        return &boot.Przyspieszenie;
-    case BootField::Szybkosc:
-        return &boot.Szybkosc;
-    case BootField::Podkrecanie:
-        return &boot.Podkrecanie;
-    case BootField::Nazwa:
-        break;
-    }
-    return static_cast<decltype(&boot.ID)>(nullptr);
-}
 
 // An error of `problem` at `line` and, unless it concerns the whole row, `column`.
 CsvError errorAt(CsvProblem problem, std::size_t line,
@@ -131,10 +113,13 @@ std::optional<CsvError> checkRow(const Reader& reader, Columns columns, CsvProbl
     return std::nullopt;
 }
 
-// Reads the value of `field` into `boot`: a number of 0 to 255, or a name that Windows-1250 holds
-// in at most 64 bytes (after taking off the one "'" that the formula guard puts before it). What
-// is wrong otherwise, without its place, with `boot` untouched.
+// Reads the value of `field` into `boot` as CSV holds it (ValueMode::Exact), after taking off the
+// one "'" that the formula guard puts before a name. What is wrong otherwise, without its place,
+// with `boot` untouched.
 std::optional<CsvError> readValue(std::string_view text, BootField field, BootRecord& boot);
+
+// A position of the position column; PositionNotANumber unless it is decimal digits alone.
+std::optional<CsvError> readPosition(std::string_view text, std::size_t& position);
 
 // Appends `value` in decimal.
 void appendNumber(std::string& out, std::size_t value);

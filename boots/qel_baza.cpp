@@ -1,7 +1,7 @@
 #include "boots/qel_baza.h"
 
 #include "boots/cp1250.h"
-#include "boots/file_ops.h"
+#include "fileops/file_ops.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -2,8 +2,6 @@
 
 #include "boots/csv_text.h"
 
-#include <charconv>
-
 namespace boots {
 namespace {
 
@@ -172,20 +170,12 @@ private:
                               kind_ == Kind::Added ? kPatchAfter : kPatchBefore);
         }
         if (kind_ == Kind::Added)
-            setFieldText(changes_.added.back().boot, row.field, *is);
+            setField(changes_.added.back().boot, row.field, *is, ValueMode::Exact);
         else if (kind_ == Kind::Removed)
-            setFieldText(changes_.removed.back().boot, row.field, *was);
+            setField(changes_.removed.back().boot, row.field, *was, ValueMode::Exact);
         else
             changes_.changed.push_back(
                 {row.position, row.id, row.field, std::move(*was), std::move(*is)});
-        return std::nullopt;
-    }
-
-    static std::optional<CsvError> readPosition(std::string_view text, std::size_t& position) {
-        const char* end = text.data() + text.size();
-        const auto result = std::from_chars(text.data(), end, position);
-        if (text.empty() || result.ptr != end || result.ec != std::errc())
-            return fault(CsvProblem::PositionNotANumber);
         return std::nullopt;
     }
 
@@ -248,7 +238,7 @@ void applyChanges(const FieldChange* first, const FieldChange* last,
     for (const FieldChange* change = first; change != last; ++change) {
         std::string has = fieldText(*boot, change->field);
         if (has == change->before) {
-            setFieldText(records[position], change->field, change->after);
+            setField(records[position], change->field, change->after, ValueMode::Exact);
         } else if (has != change->after) {
             clashes.push_back(
                 {position, change->id, change->field, change->before, std::move(has)});

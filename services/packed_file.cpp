@@ -1,6 +1,6 @@
 #include "services/packed_file.h"
 
-#include "boots/file_ops.h"
+#include "fileops/file_ops.h"
 #include "zstream/zstream.h"
 
 #include <QFile>

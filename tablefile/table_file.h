@@ -3,7 +3,7 @@
 #pragma once
 
 #include "boots/boots_format.h"
-#include "boots/file_ops.h"
+#include "fileops/file_ops.h"
 
 #include <cstdio>
 #include <functional>

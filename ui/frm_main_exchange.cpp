@@ -3,7 +3,7 @@
 // with another file. An import or a patch changes the table in the editor as one undoable step;
 // the user's file changes only when it is saved. An export never writes over the open file.
 #include "boots/boots_csv.h"
-#include "boots/file_ops.h"
+#include "fileops/file_ops.h"
 #include "boots/qel_baza.h"
 #include "boots/table_diff.h"
 #include "boots/table_patch.h"

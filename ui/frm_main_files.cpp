@@ -1,5 +1,5 @@
 // Start, Open, Save, Exit and closing: the file side of the main window around zlibtool.
-#include "boots/file_ops.h"
+#include "fileops/file_ops.h"
 #include "boots/qel_baza.h"
 #include "services/message_box.h"
 #include "services/packed_file.h"

@@ -1,7 +1,7 @@
 #include "ui/polish_texts.h"
 
 #include "boots/boots_csv.h"
-#include "boots/file_ops.h"
+#include "fileops/file_ops.h"
 
 #include <QDir>
 

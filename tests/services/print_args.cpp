@@ -1,6 +1,6 @@
 // Test helper: writes every argument after the first, each followed by a NUL byte, into the file
 // named by the first argument, all as UTF-8. Exit code 0 on success, 1 on a usage or write error.
-#include "boots/file_ops.h"
+#include "fileops/file_ops.h"
 
 #include <cstdio>
 #include <string>

@@ -28,7 +28,7 @@
 #include <thread>
 #include <vector>
 
-#include "boots/file_ops.h"
+#include "fileops/file_ops.h"
 
 #ifdef _WIN32
 #include "windows_command_line.h"

@@ -7,7 +7,7 @@
 // "-" names standard input or output. Exit codes: 0 success, 1 bad input, a patch that clashes or
 // an I/O failure (reported on standard error, every file left as it was), 2 wrong arguments.
 #include "boots/boots_csv.h"
-#include "boots/file_ops.h"
+#include "fileops/file_ops.h"
 #include "boots/table_diff.h"
 #include "boots/table_patch.h"
 #include "tablefile/table_file.h"

@@ -4,7 +4,7 @@
 //   zlibtool --help    (or -h, or /?) the usage line on standard output
 // Silent on success (exit 0). On failure it reports on stderr and exits 1, leaving no output
 // file and any earlier file of the output's name untouched; wrong arguments exit 2.
-#include "boots/file_ops.h"
+#include "fileops/file_ops.h"
 #include "zstream/zstream.h"
 
 #include <cerrno>

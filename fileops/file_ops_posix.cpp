@@ -1,5 +1,5 @@
-#include "boots/file_ops.h"
-#include "boots/file_ops_platform.h"
+#include "fileops/file_ops.h"
+#include "fileops/file_ops_platform.h"
 
 #include <cerrno>
 #include <cstdlib>

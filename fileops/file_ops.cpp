@@ -1,6 +1,6 @@
-#include "boots/file_ops.h"
+#include "fileops/file_ops.h"
 
-#include "boots/file_ops_platform.h"
+#include "fileops/file_ops_platform.h"
 
 #include <algorithm>
 #include <cerrno>
