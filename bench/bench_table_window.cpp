@@ -88,8 +88,8 @@ void BM_TableWindowSort(benchmark::State& state) {
 BENCHMARK(BM_TableWindowOpen)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_TableWindowSort)
     ->ArgName("column")
-    ->Arg(BootsModel::ShotPower)
-    ->Arg(BootsModel::Name)
+    ->Arg(BootsModel::columnOf(boots::BootField::Sila))
+    ->Arg(BootsModel::columnOf(boots::BootField::Nazwa))
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(4);

@@ -119,6 +119,10 @@ Decoded nextChar(std::string_view utf8, std::size_t pos) {
 
 } // namespace
 
+char32_t cp1250Character(unsigned char byte) {
+    return byte < 0x80 ? byte : kHigh[byte - 0x80];
+}
+
 std::string cp1250ToUtf8(std::string_view bytes) {
     // Names are at most 64 bytes: convert them on the stack and build the string once.
     constexpr std::size_t kStackBytes = 64;

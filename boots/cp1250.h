@@ -13,6 +13,9 @@ namespace boots {
 // utf8ToCp1250 gives every byte back.
 std::string cp1250ToUtf8(std::string_view bytes);
 
+// The character a Windows-1250 byte stands for (the undefined five stand for themselves).
+char32_t cp1250Character(unsigned char byte);
+
 // Converts UTF-8 to Windows-1250; a character the code page lacks, or a malformed sequence,
 // becomes '?'.
 std::string utf8ToCp1250(std::string_view utf8);

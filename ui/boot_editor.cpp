@@ -1,5 +1,6 @@
 #include "ui/boot_editor.h"
 
+#include "boots/boot_fields.h"
 #include "boots/qel_baza.h"
 #include "services/message_box.h"
 #include "ui/boots_model.h"
@@ -19,33 +20,26 @@
 namespace {
 
 constexpr int kBackspace = 8;
-constexpr int kGroupBox = 1;
-constexpr int kFirstStatBox = 3; // boxes 3 to 7
 
-// The editing boxes by index, each in its captioned frame.
+// Where each editing box sits, by index, in its captioned frame. Box i edits the field
+// BootField(i); its caption and length come from the field.
 struct BoxRow {
-    const char* caption;
     bool inStats; // inside Frame4, else directly on Picture1
     Twips frame;
     int boxWidth; // twips; every box sits at (120, 240) in its frame, 285 high
-    int maxLength;
 };
 
-const BoxRow Boxes[8] = {
-    {"ID", false, {120, 120, 735, 615}, 495, 3},
-    {"Group", false, {960, 120, 735, 615}, 495, 3},
-    {"Name", false, {120, 840, 5655, 615}, 5415, Qel_Baza::Name_Limit},
-    {"Shot power", true, {120, 240, 5415, 615}, 5175, 1},
-    {"Shot accuracy", true, {120, 960, 5415, 615}, 5175, 1},
-    {"Acceleration", true, {120, 1680, 5415, 615}, 5175, 1},
-    {"Top speed", true, {120, 2400, 5415, 615}, 5175, 1},
-    {"Swerve", true, {120, 3120, 5415, 615}, 5175, 1},
+const BoxRow Boxes[boots::kBootFieldCount] = {
+    {false, {120, 120, 735, 615}, 495},   {false, {960, 120, 735, 615}, 495},
+    {false, {120, 840, 5655, 615}, 5415}, {true, {120, 240, 5415, 615}, 5175},
+    {true, {120, 960, 5415, 615}, 5175},  {true, {120, 1680, 5415, 615}, 5175},
+    {true, {120, 2400, 5415, 615}, 5175}, {true, {120, 3120, 5415, 615}, 5175},
 };
 
-// The model column that each box shows and edits.
-constexpr int Box_Column[8] = {
-    BootsModel::Id,           BootsModel::Group,        BootsModel::Name,     BootsModel::ShotPower,
-    BootsModel::ShotAccuracy, BootsModel::Acceleration, BootsModel::TopSpeed, BootsModel::Swerve};
+// The field that box `index` shows and edits.
+boots::BootField boxField(int index) {
+    return static_cast<boots::BootField>(index);
+}
 
 // The code of the character a key types (Backspace is 8); 0 for keys that type nothing:
 // arrows, Home, End, and the keys whose events carry another control character (Tab, Delete,
@@ -135,11 +129,13 @@ void BootEditor::createControls(QWidget* client) {
     const QFont captionFont = makeFont(QStringLiteral("MS Sans Serif"), 8.25, QFont::Bold);
     for (int i = 0; i < static_cast<int>(std::size(Boxes)); ++i) {
         const BoxRow& row = Boxes[i];
-        Frame3[i] = makeFrame(row.inStats ? static_cast<QWidget*>(Frame4) : Picture1,
-                              QStringLiteral("Frame3_%1").arg(i), QString::fromLatin1(row.caption),
-                              row.frame);
+        const boots::FieldInfo& field = boots::fieldInfo(boxField(i));
+        Frame3[i] = makeFrame(
+            row.inStats ? static_cast<QWidget*>(Frame4) : Picture1,
+            QStringLiteral("Frame3_%1").arg(i),
+            QString::fromLatin1(field.caption.data(), qsizetype(field.caption.size())), row.frame);
         Frame3[i]->setFont(captionFont);
-        Txt[i] = new TxtBox(row.maxLength, Frame3[i]);
+        Txt[i] = new TxtBox(field.boxLength, Frame3[i]);
         Txt[i]->setObjectName(QStringLiteral("Txt_%1").arg(i));
         Txt[i]->setFont(windowFont()); // not the frame's bold caption font
         Txt[i]->setAlignment(i == Name_Box ? Qt::AlignLeft : Qt::AlignHCenter);
@@ -182,7 +178,10 @@ void BootEditor::Show_Stored(int except) {
     Filling_Boxes = true;
     for (int box = 0; box < static_cast<int>(Txt.size()); ++box) {
         const QString stored =
-            Model->data(Model->index(Current_Index, Box_Column[box]), Qt::EditRole).toString();
+            Model
+                ->data(Model->index(Current_Index, BootsModel::columnOf(boxField(box))),
+                       Qt::EditRole)
+                .toString();
         if (box != except && Txt[box]->text() != stored)
             Txt[box]->showWhole(stored);
     }
@@ -197,15 +196,18 @@ int BootEditor::Focused_Box() const {
 void BootEditor::Txt_Change(int Index) {
     if (Filling_Boxes || !Boot_Shown)
         return;
-    Model->changeField(Current_Index, Box_Column[Index], Txt[Index]->text(), Edit_Run * 8 + Index);
+    Model->changeField(Current_Index, boxField(Index), Txt[Index]->text(),
+                       Edit_Run * int(Txt.size()) + Index);
 }
 
 void BootEditor::Txt_KeyPress(int Index, int& KeyAscii) {
-    const bool digits = Index == kGroupBox || Index >= kFirstStatBox;
-    if (!digits || KeyAscii == kBackspace)
+    // A number box takes digits; a box of one character only those of its range (1 to 5).
+    const boots::FieldInfo& field = boots::fieldInfo(boxField(Index));
+    if (!field.editable || field.field == boots::BootField::Nazwa || KeyAscii == kBackspace)
         return;
-    const int lowest = Index == kGroupBox ? '0' : '0' + Qel_Baza::Stat_Lowest;
-    const int highest = Index == kGroupBox ? '9' : '0' + Qel_Baza::Stat_Highest;
+    const bool oneDigit = field.boxLength == 1;
+    const int lowest = oneDigit ? '0' + field.lowest : '0';
+    const int highest = oneDigit ? '0' + field.highest : '9';
     if (KeyAscii < lowest || KeyAscii > highest)
         KeyAscii = 0;
 }

@@ -3,6 +3,7 @@
 // boot. Each change is one step of the model's undo history.
 #pragma once
 
+#include "boots/boot_fields.h"
 #include "ui/txt_box.h"
 
 #include <QKeySequence>
@@ -71,7 +72,7 @@ private:
     // Rewrites the items of rows first to last where their text changed.
     void Update_Items(int first, int last);
 
-    static constexpr int Name_Box = 2; // the index of the name box in Txt
+    static constexpr int Name_Box = int(boots::BootField::Nazwa); // the name's box in Txt
 
     BootsModel* Model;
     QPushButton* Cmd_Dodaj = nullptr;

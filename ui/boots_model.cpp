@@ -14,105 +14,61 @@ using boots::BootRecord;
 
 namespace {
 
-// True when `text` is a number as the editor reads one: digits with an optional sign, blanks
-// around and decimal fraction.
-bool isNumber(const QString& text) {
-    static const QRegularExpression number(QStringLiteral("^ *[+-]?[0-9]+([.,][0-9]*)? *$"));
-    return number.match(text).hasMatch();
-}
+using boots::BootField;
+using boots::FieldValue;
+using boots::ValueMode;
+using boots::ValueProblem;
 
-// The value a group or stat text stands for: a number rounded half to even and capped at
-// `highest`. A text that is not a number, and a number below 0, give 1.
-std::uint8_t numberIn(const QString& text, int highest) {
-    if (!isNumber(text))
-        return 1;
-    const double value =
-        std::nearbyint(QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
-    return value < 0 ? 1 : static_cast<std::uint8_t>(std::min(value, double(highest)));
-}
-
-// The stat field of `boot` that `column` stands for; null for other columns.
-template <typename Boot> auto statField(Boot& boot, int column) -> decltype(&boot.Sila) {
-    switch (column) {
-    case BootsModel::ShotPower:
-        return &boot.Sila;
-    case BootsModel::ShotAccuracy:
-        return &boot.Precyzja;
-    case BootsModel::Acceleration:
-        return &boot.Przyspieszenie;
-    case BootsModel::TopSpeed:
-        return &boot.Szybkosc;
-    case BootsModel::Swerve:
-        return &boot.Podkrecanie;
-    default:
-        return nullptr;
+// Why a cell does not take `text` as it is, in Polish.
+QString cellRefusal(const FieldValue& value, const QString& text, BootField field) {
+    const boots::FieldInfo& info = boots::fieldInfo(field);
+    switch (value.problem) {
+    case ValueProblem::ReadOnly:
+        return QStringLiteral("tej kolumny nie można zmieniać");
+    case ValueProblem::OutsideCodePage:
+    case ValueProblem::InvalidUtf8:
+    case ValueProblem::HoldsNul:
+        return QStringLiteral("znaku „%1” nie można zapisać w pliku butów")
+            .arg(BootsModel::unstorable(text));
+    case ValueProblem::TooLong:
+        return QStringLiteral("nazwa ma więcej niż %1 znaków").arg(info.highest);
+    case ValueProblem::OutOfRange:
+        return QStringLiteral("„%1” jest poza zakresem %2–%3")
+            .arg(text, QString::number(info.lowest), QString::number(info.highest));
+    case ValueProblem::Empty:
+    case ValueProblem::NotANumber:
+    case ValueProblem::None:
+        break;
     }
+    return QStringLiteral("„%1” nie jest liczbą całkowitą").arg(text);
 }
 
-// The range the editor gives the field of `column`; {0, 0} for a column it does not edit as a
-// number.
-std::pair<int, int> rangeOf(int column) {
-    if (column == BootsModel::Group)
-        return {Qel_Baza::Group_Lowest, Qel_Baza::Group_Highest};
-    if (column >= BootsModel::ShotPower && column <= BootsModel::Swerve)
-        return {Qel_Baza::Stat_Lowest, Qel_Baza::Stat_Highest};
-    return {0, 0};
-}
-
-// Stores `value` in the group or stat field of `column`.
-void setNumber(BootRecord& boot, int column, int value) {
-    const auto byte = static_cast<std::uint8_t>(value);
-    if (column == BootsModel::Group)
-        boot.Grupa = byte;
-    else if (std::uint8_t* stat = statField(boot, column))
-        *stat = byte;
-}
-
-// Puts what `text` stands for into the field of `column` of `boot`, corrected as the editor
-// corrects it. False for a column the editor does not edit, a name the file cannot hold, and,
-// where `numbersOnly`, a group or stat text that is not a number.
-bool putCorrected(BootRecord& boot, int column, const QString& text, bool numbersOnly = false) {
-    if (column == BootsModel::Name) {
-        if (!BootsModel::unstorable(text).isEmpty())
-            return false;
-        boot.Nazwa = Qel_Baza::Clamp_Name(text.toStdString());
-        return true;
-    }
-    const int highest = rangeOf(column).second;
-    if (highest == 0 || (numbersOnly && !isNumber(text)))
+// Puts what `text` stands for into `field` of `boot`, corrected as the editor corrects it. False
+// for a field no edit changes, a name the file cannot hold and, where `numbersOnly`, a text that
+// is no number.
+bool putCorrected(BootRecord& boot, BootField field, const QString& text,
+                  bool numbersOnly = false) {
+    const std::string utf8 = text.toStdString();
+    FieldValue value = boots::readFieldValue(utf8, field, ValueMode::Corrected);
+    if (value.problem == ValueProblem::NotANumber && !numbersOnly)
+        value.problem = ValueProblem::None; // the editor stores the lowest value then
+    if (!value.ok())
         return false;
-    const std::uint8_t value = numberIn(text, highest);
-    setNumber(boot, column,
-              column == BootsModel::Group ? Qel_Baza::Clamp_Group(value)
-                                          : Qel_Baza::Clamp_Stat(value));
+    if (std::uint8_t* number = boots::numberField(boot, field))
+        *number = value.number;
+    else
+        boot.Nazwa = value.name;
     return true;
 }
 
 // Puts `text` into the field of `column` of `boot` exactly as it is. Returns why it cannot be
 // (`boot` then unchanged), or an empty text.
 QString putExact(BootRecord& boot, int column, const QString& text) {
-    if (column == BootsModel::Name) {
-        const QString missing = BootsModel::unstorable(text);
-        if (!missing.isEmpty())
-            return QStringLiteral("znaku „%1” nie można zapisać w pliku butów").arg(missing);
-        if (text.toUcs4().size() > Qel_Baza::Name_Limit)
-            return QStringLiteral("nazwa ma więcej niż %1 znaków").arg(Qel_Baza::Name_Limit);
-        boot.Nazwa = text.toStdString();
-        return QString();
-    }
-    const auto [lowest, highest] = rangeOf(column);
-    if (highest == 0)
+    const std::optional<BootField> field = BootsModel::fieldAt(column);
+    if (!field)
         return QStringLiteral("tej kolumny nie można zmieniać");
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
-    const QString number = text.trimmed();
-    if (!digits.match(number).hasMatch())
-        return QStringLiteral("„%1” nie jest liczbą całkowitą").arg(text);
-    const int value = number.toInt();
-    if (value < lowest || value > highest)
-        return QStringLiteral("„%1” jest poza zakresem %2–%3")
-            .arg(text, QString::number(lowest), QString::number(highest));
-    setNumber(boot, column, value);
-    return QString();
+    const FieldValue value = boots::setField(boot, *field, text.toStdString(), ValueMode::Cell);
+    return value.ok() ? QString() : cellRefusal(value, text, *field);
 }
 
 } // namespace
@@ -221,7 +177,7 @@ int BootsModel::rowCount(const QModelIndex& parent) const {
 }
 
 int BootsModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : allColumns;
 }
 
 QString BootsModel::visibleName(const std::string& name) {
@@ -237,13 +193,15 @@ QString BootsModel::visibleName(const std::string& name) {
     return shown;
 }
 
-int BootsModel::fieldNumber(const BootRecord& boot, int column) {
-    if (column == Group)
-        return boot.Grupa;
-    if (column == Id)
-        return boot.ID;
-    const std::uint8_t* stat = statField(boot, column);
-    return stat ? *stat : -1;
+int BootsModel::columnOf(BootField field) {
+    const auto& order = boots::displayOrder();
+    return 1 + int(std::find(order.begin(), order.end(), field) - order.begin());
+}
+
+std::optional<BootField> BootsModel::fieldAt(int column) {
+    if (column <= positionColumn || column >= allColumns)
+        return std::nullopt;
+    return boots::displayOrder()[std::size_t(column - 1)];
 }
 
 QString BootsModel::unstorable(const QString& name) {
@@ -260,57 +218,54 @@ QString BootsModel::unstorable(const QString& name) {
 }
 
 QVariant BootsModel::data(const QModelIndex& index, int role) const {
-    if (index.isValid() && role == Qt::BackgroundRole && differs(index.row(), index.column()))
-        return QColor(255, 236, 160);
-    if (index.isValid() && role == Qt::TextAlignmentRole && index.column() != Name)
-        return int(Qt::AlignCenter);
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
         return {};
-    const BootRecord& b = boot(index.row());
-    switch (index.column()) {
-    case Position:
+    const std::optional<BootField> field = fieldAt(index.column());
+    if (role == Qt::BackgroundRole && differs(index.row(), index.column()))
+        return QColor(255, 236, 160);
+    if (role == Qt::TextAlignmentRole && field != BootField::Nazwa)
+        return int(Qt::AlignCenter);
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
+    if (!field)
         return index.row();
-    case Id:
-        return b.ID;
-    case Name:
-        return role == Qt::DisplayRole ? visibleName(b.Nazwa) : QString::fromStdString(b.Nazwa);
-    case Group:
-        return b.Grupa;
-    default: {
-        const std::uint8_t* stat = statField(b, index.column());
-        return stat ? QVariant(*stat) : QVariant();
-    }
-    }
+    const BootRecord& b = boot(index.row());
+    if (const std::uint8_t* number = boots::numberField(b, *field))
+        return *number;
+    return role == Qt::DisplayRole ? visibleName(b.Nazwa) : QString::fromStdString(b.Nazwa);
 }
 
 QVariant BootsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const captions[ColumnCount] = {
-        "#",         "ID",    "Name", "Group", "Shot power", "Shot accuracy", "Acceleration",
-        "Top speed", "Swerve"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(captions[section])
-                                                 : QVariant();
+    if (section == positionColumn)
+        return QStringLiteral("#");
+    const std::optional<BootField> field = fieldAt(section);
+    return field ? QString::fromUtf8(boots::fieldInfo(*field).caption.data(),
+                                     qsizetype(boots::fieldInfo(*field).caption.size()))
+                 : QVariant();
 }
 
 Qt::ItemFlags BootsModel::flags(const QModelIndex& index) const {
     const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    return index.column() > Id ? flags | Qt::ItemIsEditable : flags;
+    const std::optional<BootField> field = fieldAt(index.column());
+    return field && boots::fieldInfo(*field).editable ? flags | Qt::ItemIsEditable : flags;
 }
 
 bool BootsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::EditRole)
+    const std::optional<BootField> field = fieldAt(index.column());
+    if (!index.isValid() || role != Qt::EditRole || !field)
         return false;
     BootRecord changed = boot(index.row());
-    return putCorrected(changed, index.column(), value.toString(), true) &&
+    return putCorrected(changed, *field, value.toString(), true) &&
            changeBoot(index.row(), changed);
 }
 
-bool BootsModel::changeField(int row, int column, const QString& text, int merge) {
+bool BootsModel::changeField(int row, BootField field, const QString& text, int merge) {
     if (row < 0 || row >= rowCount())
         return false;
     BootRecord changed = boot(row);
-    return putCorrected(changed, column, text) && changeBoot(row, changed, merge);
+    return putCorrected(changed, field, text) && changeBoot(row, changed, merge);
 }
 
 bool BootsModel::changeBoot(int row, const BootRecord& record, int merge) {
@@ -360,10 +315,12 @@ BootsModel::Filled BootsModel::fillCells(const std::vector<Cell>& cells, const Q
 
 bool BootsModel::stepCells(const std::vector<Cell>& cells, int step) {
     return changeBoots(changedBoots(*this, cells, [step](BootRecord& boot, const Cell& cell) {
-        const auto [lowest, highest] = rangeOf(cell.column);
-        if (highest != 0)
-            setNumber(boot, cell.column,
-                      std::clamp(fieldNumber(boot, cell.column) + step, lowest, highest));
+        const std::optional<BootField> field = fieldAt(cell.column);
+        if (!field || !boots::fieldInfo(*field).editable || !boots::numberField(boot, *field))
+            return;
+        const boots::FieldInfo& info = boots::fieldInfo(*field);
+        std::uint8_t& number = *boots::numberField(boot, *field);
+        number = static_cast<std::uint8_t>(std::clamp(number + step, info.lowest, info.highest));
     }));
 }
 
@@ -405,11 +362,8 @@ bool BootsModel::differs(int row, int column) const {
     const BootRecord* then = baseline(row);
     if (!then)
         return true;
-    const BootRecord& now = boot(row);
-    if (column == Position)
-        return false;
-    return column == Name ? now.Nazwa != then->Nazwa
-                          : fieldNumber(now, column) != fieldNumber(*then, column);
+    const std::optional<BootField> field = fieldAt(column);
+    return field && boots::fieldText(boot(row), *field) != boots::fieldText(*then, *field);
 }
 
 int BootsModel::unmatchedRows() const {
@@ -437,9 +391,9 @@ int BootsModel::differingBoots() const {
 }
 
 int BootsModel::differingFields() const {
-    return unmatchedRows() * (ColumnCount - 1) + sumOverMatched([this](int row) {
+    return unmatchedRows() * int(boots::kBootFieldCount) + sumOverMatched([this](int row) {
                int differing = 0;
-               for (int column = Id; column < ColumnCount; ++column)
+               for (int column = positionColumn + 1; column < allColumns; ++column)
                    differing += differs(row, column);
                return differing;
            });
@@ -467,7 +421,7 @@ void BootsModel::endComparison() {
 
 void BootsModel::marksChanged() {
     if (rowCount() > 0)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), {Qt::BackgroundRole});
+        emit dataChanged(index(0, 0), index(rowCount() - 1, allColumns - 1), {Qt::BackgroundRole});
 }
 
 void BootsModel::remember(int row) {
@@ -493,7 +447,7 @@ void BootsModel::store(int row, const BootRecord& record, bool fresh) {
     remember(row);
     Table->Set_Boot(static_cast<std::size_t>(row), record);
     Fresh[static_cast<std::size_t>(row)] = fresh;
-    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    emit dataChanged(index(row, 0), index(row, allColumns - 1));
 }
 
 void BootsModel::appendBlank() {

@@ -2,12 +2,14 @@
 // one step of the shared undo history; an undo or a redo tells the views which boot to show.
 #pragma once
 
+#include "boots/boot_fields.h"
 #include "boots/boots_format.h"
 
 #include <QAbstractTableModel>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -18,19 +20,13 @@ class Qel_Baza;
 class BootsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    // The columns, in the order the table shows them.
-    enum Column {
-        Position,
-        Id,
-        Name,
-        Group,
-        ShotPower,
-        ShotAccuracy,
-        Acceleration,
-        TopSpeed,
-        Swerve,
-        ColumnCount
-    };
+    // The columns: the boot's position, then the fields in boots::displayOrder().
+    static constexpr int positionColumn = 0;
+    static constexpr int allColumns = 1 + int(boots::kBootFieldCount);
+    // The column that shows `field`.
+    static int columnOf(boots::BootField field);
+    // The field that `column` shows; none for the position and past the last column.
+    static std::optional<boots::BootField> fieldAt(int column);
 
     // A cell: a boot's row and a column.
     struct Cell {
@@ -59,9 +55,6 @@ public:
     // breaks or tabs.
     static QString visibleName(const std::string& name);
 
-    // The value of the field of `boot` that a number column stands for; -1 for the name.
-    static int fieldNumber(const boots::BootRecord& boot, int column);
-
     // The first character of `name` that the boots file cannot hold (Windows-1250); empty when
     // it holds them all.
     static QString unstorable(const QString& name);
@@ -76,13 +69,12 @@ public:
     // changes nothing.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
-    // Stores what `text` stands for in the field of `column` of the boot at `row`, corrected as
-    // the editor corrects it, and keeps every other field as stored: a group is a number rounded
-    // half to even, 255 at most, and 1 for 0 or what is not a number; a stat likewise from 1 to 5;
-    // a name its first 60 characters. One undo step, merged as changeBoot merges. False, with
-    // nothing changed, for a column that is read only, a name the boots file cannot hold, or a
+    // Stores what `text` stands for in `field` of the boot at `row`, corrected as the editor
+    // corrects it (boots::ValueMode::Corrected: a text that is no number stores the lowest value),
+    // and keeps every other field as stored. One undo step, merged as changeBoot merges. False,
+    // with nothing changed, for a field no edit changes, a name the boots file cannot hold, or a
     // value that is stored already.
-    bool changeField(int row, int column, const QString& text, int merge = -1);
+    bool changeField(int row, boots::BootField field, const QString& text, int merge = -1);
 
     // Stores `record` at `row` as it is, as one undo step. Steps with the same `merge` key (0 or
     // more) for the same row become one, and a step that ends where it began is dropped. False,
@@ -115,11 +107,9 @@ public:
     // range the editor gives that field. One undo step; false when nothing changes.
     bool stepCells(const std::vector<Cell>& cells, int step);
 
-    // Puts each text into its cell exactly as it is, corrected in no way. When a text is not a
-    // value its cell can hold as it is (a read-only column, not a whole number, outside 1 to 255
-    // for a group or 1 to 5 for a stat, a name the file cannot hold or longer than 60
-    // characters), nothing changes and the reason names the first such cell. One undo step;
-    // an empty reason on success.
+    // Puts each text into its cell exactly as it is (boots::ValueMode::Cell), corrected in no
+    // way. When a text is not a value its cell takes as it is, nothing changes and the reason
+    // names the first such cell. One undo step; an empty reason on success.
     QString putCells(const std::vector<std::pair<Cell, QString>>& values);
 
     // True when the cell differs from the table as last opened or saved (every cell of a boot

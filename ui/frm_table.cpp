@@ -1,6 +1,7 @@
 #include "ui/frm_table.h"
 
-#include "boots/qel_baza.h"
+#include "boots/boot_fields.h"
+#include "boots/tab_text.h"
 #include "services/message_box.h"
 #include "ui/boots_model.h"
 #include "ui/boots_order.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QUndoStack>
@@ -38,8 +38,8 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                           const QModelIndex& index) const override {
-        auto* box = new TxtBox(Qel_Baza::Name_Limit, parent);
-        if (index.column() == BootsModel::Name)
+        auto* box = new TxtBox(boots::fieldInfo(boots::BootField::Nazwa).boxLength, parent);
+        if (BootsModel::fieldAt(index.column()) == boots::BootField::Nazwa)
             new NameValidator(box);
         Open = box;
         return box;
@@ -57,52 +57,6 @@ private:
 QString cellsCount(int count) {
     return countOf(std::size_t(count), QStringLiteral("komórka"), QStringLiteral("komórki"),
                    QStringLiteral("komórek"));
-}
-
-// `fields` as one line of tab-separated text; a field holding a tab, a line end or a quote is
-// quoted, as spreadsheets write it.
-QString tabLine(const QStringList& fields) {
-    static const QRegularExpression special(QStringLiteral("[\t\r\n\"]"));
-    QStringList quoted;
-    for (QString field : fields) {
-        if (field.contains(special))
-            field = QLatin1Char('"') + field.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-                    QLatin1Char('"');
-        quoted << field;
-    }
-    return quoted.join(QLatin1Char('\t'));
-}
-
-// The rows and fields of tab-separated text as spreadsheets copy it: quoted fields may hold tabs,
-// line ends and doubled quotes; the line end after the last row is not a row of its own.
-QList<QStringList> tabRows(const QString& text) {
-    QList<QStringList> rows{{QString()}};
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        QString& field = rows.back().back();
-        if (quoted) {
-            if (c != QLatin1Char('"'))
-                field += c;
-            else if (i + 1 < text.size() && text[i + 1] == QLatin1Char('"'))
-                field += text[++i];
-            else
-                quoted = false;
-        } else if (c == QLatin1Char('"') && field.isEmpty()) {
-            quoted = true;
-        } else if (c == QLatin1Char('\t')) {
-            rows.back() << QString();
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
-                ++i;
-            rows << QStringList{QString()};
-        } else {
-            field += c;
-        }
-    }
-    if (rows.size() > 1 && rows.back() == QStringList{QString()})
-        rows.removeLast();
-    return rows;
 }
 
 } // namespace
@@ -132,8 +86,9 @@ FrmTable::FrmTable(BootsModel* model, QUndoStack* history, QWidget* parent)
     Grid->verticalHeader()->setDefaultSectionSize(Grid->fontMetrics().height() + 6);
     Grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // the table's own order
     Grid->setSortingEnabled(true);
-    for (int column = 0; column < BootsModel::ColumnCount; ++column)
-        Grid->setColumnWidth(column, column == BootsModel::Name
+    const int nameColumn = BootsModel::columnOf(boots::BootField::Nazwa);
+    for (int column = 0; column < BootsModel::allColumns; ++column)
+        Grid->setColumnWidth(column, column == nameColumn
                                          ? 26 * Grid->fontMetrics().averageCharWidth()
                                          : Grid->horizontalHeader()->sectionSizeHint(column));
 
@@ -159,7 +114,8 @@ FrmTable::FrmTable(BootsModel* model, QUndoStack* history, QWidget* parent)
     connect(model, &BootsModel::modelReset, this, showDifferences);
     connect(model, &BootsModel::stepShown, this, [this](int row) {
         if (row >= 0)
-            Grid->scrollTo(View_Order->mapFromSource(Model->index(row, BootsModel::Name)));
+            Grid->scrollTo(View_Order->mapFromSource(
+                Model->index(row, BootsModel::columnOf(boots::BootField::Nazwa))));
     });
     Show_Differences();
     Grid->setFocus();
@@ -243,41 +199,44 @@ void FrmTable::Copy_Selection() {
         left = std::min(left, index.column());
         right = std::max(right, index.column());
     }
-    QStringList lines;
+    std::string text;
     for (int row = top; row <= bottom; ++row) {
-        QStringList fields;
+        std::vector<std::string> fields;
         for (int column = left; column <= right; ++column) {
             const QModelIndex index = View_Order->index(row, column);
-            fields << (Grid->selectionModel()->isSelected(index)
-                           ? index.data(Qt::EditRole).toString()
-                           : QString());
+            fields.push_back(Grid->selectionModel()->isSelected(index)
+                                 ? index.data(Qt::EditRole).toString().toStdString()
+                                 : std::string());
         }
-        lines << tabLine(fields);
+        text += boots::tabLine(fields) + '\n';
     }
-    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void FrmTable::Paste() {
-    const QList<QStringList> rows = tabRows(QApplication::clipboard()->text());
+    const std::vector<std::vector<std::string>> rows =
+        boots::tabRows(QApplication::clipboard()->text().toStdString());
     const std::vector<Cell> selected = selectedCells(Grid, View_Order);
     std::vector<std::pair<Cell, QString>> values;
     QString problem;
     if (rows.size() == 1 && rows[0].size() == 1 && selected.size() > 1) {
         for (const Cell& cell : selected) // one value fills the selection
-            values.emplace_back(cell, rows[0][0]);
+            values.emplace_back(cell, QString::fromStdString(rows[0][0]));
     } else {
         const QModelIndex start = Grid->currentIndex();
         if (!start.isValid())
             return;
-        for (int r = 0; r < rows.size() && problem.isEmpty(); ++r) {
-            for (int c = 0; c < rows[r].size(); ++c) {
-                const QModelIndex at = View_Order->index(start.row() + r, start.column() + c);
+        for (std::size_t r = 0; r < rows.size() && problem.isEmpty(); ++r) {
+            for (std::size_t c = 0; c < rows[r].size(); ++c) {
+                const QModelIndex at =
+                    View_Order->index(start.row() + int(r), start.column() + int(c));
                 if (!at.isValid()) {
                     problem = QStringLiteral("blok wychodzi poza ostatni wiersz lub kolumnę");
                     break;
                 }
                 const QModelIndex cell = View_Order->mapToSource(at);
-                values.emplace_back(Cell{cell.row(), cell.column()}, rows[r][c]);
+                values.emplace_back(Cell{cell.row(), cell.column()},
+                                    QString::fromStdString(rows[r][c]));
             }
         }
     }

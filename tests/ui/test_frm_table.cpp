@@ -19,7 +19,16 @@
 #include <memory>
 
 using boots::BootRecord;
-using Column = BootsModel::Column;
+// The table window's columns, by the field each shows.
+namespace Column {
+const int ID = BootsModel::columnOf(boots::BootField::ID);
+const int Nazwa = BootsModel::columnOf(boots::BootField::Nazwa);
+const int Grupa = BootsModel::columnOf(boots::BootField::Grupa);
+const int Sila = BootsModel::columnOf(boots::BootField::Sila);
+const int Precyzja = BootsModel::columnOf(boots::BootField::Precyzja);
+const int Szybkosc = BootsModel::columnOf(boots::BootField::Szybkosc);
+const int Podkrecanie = BootsModel::columnOf(boots::BootField::Podkrecanie);
+} // namespace Column
 
 namespace {
 
@@ -118,27 +127,27 @@ void TestFrmTable::manyCellsAtOnce_data() {
     QTest::addColumn<Boots>("expected");
     const QKeySequence fill(QStringLiteral("Ctrl+Return")), raise(QStringLiteral("Ctrl++")),
         lower(QStringLiteral("Ctrl+-"));
-    QTest::newRow("3 into a stat column") << Area{0, 3, Column::ShotPower, Column::ShotPower} << "3"
-                                          << fill << changed(Sample, [](Boots& b) {
-                                                 for (BootRecord& boot : b)
-                                                     boot.Sila = 3;
-                                             });
+    QTest::newRow("3 into a stat column")
+        << Area{0, 3, Column::Sila, Column::Sila} << "3" << fill << changed(Sample, [](Boots& b) {
+               for (BootRecord& boot : b)
+                   boot.Sila = 3;
+           });
     QTest::newRow("7 into names and groups, the group's rule")
-        << Area{0, 1, Column::Name, Column::Group} << "7" << fill << changed(Sample, [](Boots& b) {
+        << Area{0, 1, Column::Nazwa, Column::Grupa} << "7" << fill << changed(Sample, [](Boots& b) {
                b[0].Nazwa = b[1].Nazwa = "7";
                b[0].Grupa = b[1].Grupa = 7;
            });
     QTest::newRow("a word goes only into the name")
-        << Area{0, 0, Column::Name, Column::ShotPower} << "x" << fill
+        << Area{0, 0, Column::Nazwa, Column::Sila} << "x" << fill
         << changed(Sample, [](Boots& b) { b[0].Nazwa = "x"; });
     QTest::newRow("stats raised within 1 to 5")
-        << Area{0, 3, Column::ShotPower, Column::ShotAccuracy} << "" << raise
+        << Area{0, 3, Column::Sila, Column::Precyzja} << "" << raise
         << changed(Sample, [](Boots& b) {
                b[0].Sila = 2, b[0].Precyzja = 3, b[1].Sila = 5, b[1].Precyzja = 1;
                b[3].Sila = b[3].Precyzja = 3;
            });
     QTest::newRow("groups lowered within 1 to 255")
-        << Area{0, 3, Column::Group, Column::Group} << "" << lower << changed(Sample, [](Boots& b) {
+        << Area{0, 3, Column::Grupa, Column::Grupa} << "" << lower << changed(Sample, [](Boots& b) {
                b[0].Grupa = 2, b[1].Grupa = 1, b[2].Grupa = 254, b[3].Grupa = 9;
            });
 }
@@ -173,13 +182,13 @@ void TestFrmTable::fillTakesTheTextWholeOrSkips_data() {
         "Wpisano „200”: 4 komórki, pominięto 20 komórek (pierwsza: wiersz 0 (ID 1), kolumna "
         "„Shot power”: „200” jest poza zakresem 1–5)");
     QTest::newRow("200 in a group cell: the groups take it, no stat does")
-        << Area{0, 3, Column::Group, Column::Swerve} << int(Column::Group) << "200" << groups200
-        << skipped200;
+        << Area{0, 3, Column::Grupa, Column::Podkrecanie} << int(Column::Grupa) << "200"
+        << groups200 << skipped200;
     QTest::newRow("200 in a stat cell: kept whole")
-        << Area{0, 3, Column::Group, Column::Swerve} << int(Column::ShotPower) << "200" << groups200
+        << Area{0, 3, Column::Grupa, Column::Podkrecanie} << int(Column::Sila) << "200" << groups200
         << skipped200;
     QTest::newRow("3 into a name, a group and stats")
-        << Area{0, 0, Column::Name, Column::Swerve} << int(Column::Name) << "3"
+        << Area{0, 0, Column::Nazwa, Column::Podkrecanie} << int(Column::Nazwa) << "3"
         << changed(Sample, [](Boots& b) { b[0] = {1, 3, "3", 3, 3, 3, 3, 3}; })
         << QStringLiteral("Wpisano „3”: 7 komórek");
 }
@@ -206,7 +215,7 @@ void TestFrmTable::paste_data() {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<Boots>("expected"); // empty: nothing changes
     QTest::addColumn<QString>("message");
-    const int power = Column::ShotPower;
+    const int power = Column::Sila;
     QTest::newRow("a block that fits")
         << Area{1, 1, power, power} << "1\t2\r\n3\t4\r\n"
         << changed(
@@ -214,7 +223,7 @@ void TestFrmTable::paste_data() {
                [](Boots& b) { b[1].Sila = 1, b[1].Precyzja = 2, b[2].Sila = 3, b[2].Precyzja = 4; })
         << "";
     QTest::newRow("a value fills the selection")
-        << Area{0, 3, Column::Swerve, Column::Swerve} << "4\n"
+        << Area{0, 3, Column::Podkrecanie, Column::Podkrecanie} << "4\n"
         << changed(Sample,
                    [](Boots& b) {
                        for (BootRecord& boot : b)
@@ -222,9 +231,9 @@ void TestFrmTable::paste_data() {
                    })
         << "";
     QTest::newRow("a quoted name with a tab")
-        << Area{2, 2, Column::Name, Column::Name} << "\"a\tb \"\"c\"\"\"\n"
+        << Area{2, 2, Column::Nazwa, Column::Nazwa} << "\"a\tb \"\"c\"\"\"\n"
         << changed(Sample, [](Boots& b) { b[2].Nazwa = "a\tb \"c\""; }) << "";
-    QTest::newRow("too wide") << Area{0, 0, Column::TopSpeed, Column::TopSpeed} << "1\t2\t3"
+    QTest::newRow("too wide") << Area{0, 0, Column::Szybkosc, Column::Szybkosc} << "1\t2\t3"
                               << Boots() << "poza ostatni wiersz lub kolumnę";
     QTest::newRow("too long") << Area{3, 3, power, power} << "1\n2" << Boots()
                               << "poza ostatni wiersz lub kolumnę";
@@ -232,12 +241,12 @@ void TestFrmTable::paste_data() {
         << Area{0, 0, power, power} << "1\t9" << Boots()
         << "wiersz 0 (ID 1), kolumna „Shot accuracy”: „9” jest poza zakresem 1–5";
     QTest::newRow("a group that is no whole number")
-        << Area{0, 0, Column::Group, Column::Group} << "2.5" << Boots()
+        << Area{0, 0, Column::Grupa, Column::Grupa} << "2.5" << Boots()
         << "wiersz 0 (ID 1), kolumna „Group”: „2.5” nie jest liczbą całkowitą";
     QTest::newRow("a name the file cannot hold")
-        << Area{1, 1, Column::Name, Column::Name} << "Жук" << Boots()
+        << Area{1, 1, Column::Nazwa, Column::Nazwa} << "Жук" << Boots()
         << "wiersz 1 (ID 2), kolumna „Name”: znaku „Ж” nie można zapisać w pliku butów";
-    QTest::newRow("into the identifier") << Area{0, 0, Column::Id, Column::Id} << "9" << Boots()
+    QTest::newRow("into the identifier") << Area{0, 0, Column::ID, Column::ID} << "9" << Boots()
                                          << "kolumna „ID”: tej kolumny nie można zmieniać";
 }
 
@@ -264,9 +273,9 @@ void TestFrmTable::paste() {
 }
 
 void TestFrmTable::copyGivesTabSeparatedRows() {
-    model->changeField(0, Column::Name, QStringLiteral("a\tb"));
-    select({0, 1, Column::Name, Column::ShotPower});
-    grid->selectionModel()->select(at(1, Column::Group), QItemSelectionModel::Deselect);
+    model->changeField(0, boots::BootField::Nazwa, QStringLiteral("a\tb"));
+    select({0, 1, Column::Nazwa, Column::Sila});
+    grid->selectionModel()->select(at(1, Column::Grupa), QItemSelectionModel::Deselect);
     QTest::keySequence(grid, QKeySequence::Copy);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("\"a\tb\"\t3\t1\nBeta\t\t9\n"));
 }
@@ -278,19 +287,19 @@ void TestFrmTable::sortAndFilterChangeOnlyTheView() {
             cells << at(row, c).data().toString();
         return cells;
     };
-    grid->horizontalHeader()->setSortIndicator(Column::ShotPower, Qt::DescendingOrder);
-    QCOMPARE(column(Column::ShotPower), (QStringList{"9", "5", "2", "1"}));
-    grid->sortByColumn(Column::Name, Qt::AscendingOrder);
-    QCOMPARE(column(Column::Name), (QStringList{"Alpha", "Beta", "gamma", "Łódź"}));
+    grid->horizontalHeader()->setSortIndicator(Column::Sila, Qt::DescendingOrder);
+    QCOMPARE(column(Column::Sila), (QStringList{"9", "5", "2", "1"}));
+    grid->sortByColumn(Column::Nazwa, Qt::AscendingOrder);
+    QCOMPARE(column(Column::Nazwa), (QStringList{"Alpha", "Beta", "gamma", "Łódź"}));
 
     // The top two as shown get 4, and the table keeps its own order.
-    select({0, 1, Column::Group, Column::Group});
+    select({0, 1, Column::Grupa, Column::Grupa});
     typeInCell(grid, QStringLiteral("4"));
     QTest::keySequence(QApplication::focusWidget(), QKeySequence(QStringLiteral("Ctrl+Return")));
     auto* filter = table->findChild<QLineEdit*>(QStringLiteral("Filter"));
     for (const QChar letter : QStringLiteral("łÓ")) // keyClicks types ASCII only
         QTest::sendKeyEvent(QTest::Click, filter, Qt::Key_unknown, QString(letter), {});
-    QCOMPARE(column(Column::Name), QStringList{"Łódź"});
+    QCOMPARE(column(Column::Nazwa), QStringList{"Łódź"});
     filter->clear();
     QCOMPARE(model->table().Boots_All(),
              changed(Sample, [](Boots& b) { b[0].Grupa = b[1].Grupa = 4; }));
@@ -313,27 +322,27 @@ void TestFrmTable::namesSortInPolishOrder() {
     const QStringList descending(ascending.rbegin(), ascending.rend());
     for (const auto& [order, expected] :
          {std::pair{Qt::AscendingOrder, ascending}, std::pair{Qt::DescendingOrder, descending}}) {
-        grid->sortByColumn(Column::Name, order);
+        grid->sortByColumn(Column::Nazwa, order);
         QStringList names;
         for (int row = 0; row < grid->model()->rowCount(); ++row)
-            names << at(row, Column::Name).data().toString();
+            names << at(row, Column::Nazwa).data().toString();
         QCOMPARE(names, expected);
     }
 }
 
 void TestFrmTable::editsShowAndUndoInBothWindows() {
     list()->setCurrentRow(1);
-    select({1, 1, Column::Group, Column::Group});
+    select({1, 1, Column::Grupa, Column::Grupa});
     typeInCell(grid, QStringLiteral("42"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTRY_COMPARE(at(1, Column::Group).data().toInt(), 42); // committed once Enter is handled
+    QTRY_COMPARE(at(1, Column::Grupa).data().toInt(), 42); // committed once Enter is handled
     QCOMPARE(box(1)->text(), QStringLiteral("42"));
 
     host->show();
     QVERIFY(QTest::qWaitForWindowActive(host.get()));
     box(2)->setFocus();
     QTest::keyClicks(box(2), QStringLiteral("!"));
-    QCOMPARE(at(1, Column::Name).data().toString(), QStringLiteral("Beta!"));
+    QCOMPARE(at(1, Column::Nazwa).data().toString(), QStringLiteral("Beta!"));
     QCOMPARE(listTexts()[1], QStringLiteral("2:Beta!"));
 
     table->activateWindow();
@@ -342,7 +351,7 @@ void TestFrmTable::editsShowAndUndoInBothWindows() {
     QCOMPARE(box(2)->text(), QStringLiteral("Beta"));
     QCOMPARE(listTexts()[1], QStringLiteral("2:Beta"));
     history->undo(); // the table's, as Edit, Undo does it
-    QCOMPARE(at(1, Column::Group).data().toInt(), 0);
+    QCOMPARE(at(1, Column::Grupa).data().toInt(), 0);
     QCOMPARE(box(1)->text(), QStringLiteral("0"));
     QCOMPARE(model->table().Boots_All(), Sample);
 }
@@ -350,17 +359,17 @@ void TestFrmTable::editsShowAndUndoInBothWindows() {
 void TestFrmTable::differencesMarked() {
     auto* status = table->findChild<QLabel*>(QStringLiteral("Status"));
     QCOMPARE(status->text(), QStringLiteral("Buty różne od pliku: 0"));
-    model->changeField(2, Column::Swerve, QStringLiteral("1"));
-    model->changeField(2, Column::Swerve, QStringLiteral("5")); // back as it was
-    model->changeField(3, Column::Name, QStringLiteral("Nowy"));
-    QVERIFY(model->differs(3, Column::Name));
-    QVERIFY(!model->differs(3, Column::Group));
-    QVERIFY(!model->differs(2, Column::Swerve));
-    QVERIFY(at(3, Column::Name).data(Qt::BackgroundRole).isValid());
+    model->changeField(2, boots::BootField::Podkrecanie, QStringLiteral("1"));
+    model->changeField(2, boots::BootField::Podkrecanie, QStringLiteral("5")); // back as it was
+    model->changeField(3, boots::BootField::Nazwa, QStringLiteral("Nowy"));
+    QVERIFY(model->differs(3, Column::Nazwa));
+    QVERIFY(!model->differs(3, Column::Grupa));
+    QVERIFY(!model->differs(2, Column::Podkrecanie));
+    QVERIFY(at(3, Column::Nazwa).data(Qt::BackgroundRole).isValid());
     QCOMPARE(status->text(), QStringLiteral("Buty różne od pliku: 1"));
     model->markSaved();
     QCOMPARE(status->text(), QStringLiteral("Buty różne od pliku: 0"));
-    QVERIFY(!at(3, Column::Name).data(Qt::BackgroundRole).isValid());
+    QVERIFY(!at(3, Column::Nazwa).data(Qt::BackgroundRole).isValid());
 }
 
 QTEST_MAIN(TestFrmTable)
