@@ -1,8 +1,10 @@
 #include "boots/qel_baza.h"
 
+#include "boots/boot_fields.h"
 #include "boots/cp1250.h"
 #include "fileops/file_ops.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <exception>
@@ -53,9 +55,9 @@ std::uint8_t Qel_Baza::Dodaj_Nowy() {
     added.ID = Nastepne_ID();
     if (added.ID == 0)
         return 0;
-    added.Grupa = Group_Lowest;
-    added.Sila = added.Precyzja = added.Przyspieszenie = added.Szybkosc = added.Podkrecanie =
-        Stat_Lowest;
+    for (const boots::FieldInfo& field : boots::kFields)
+        if (std::uint8_t* number = boots::numberField(added, field.field); number && field.editable)
+            *number = static_cast<std::uint8_t>(field.lowest);
     Boots.push_back(added);
     return added.ID;
 }
@@ -81,8 +83,9 @@ bool Qel_Baza::Zmien_Dane(std::uint8_t Index, const std::string& Nazwa, std::uin
     if (position < 0)
         return false;
     boots::BootRecord& r = Boots[static_cast<std::size_t>(position)];
-    r.Nazwa = Clamp_Name(Nazwa);
-    r.Grupa = Clamp_Group(Grupa);
+    const boots::FieldInfo& group = boots::fieldInfo(boots::BootField::Grupa);
+    r.Nazwa = boots::utf8Left(Nazwa, std::size_t(boots::fieldInfo(boots::BootField::Nazwa).highest));
+    r.Grupa = std::max(Grupa, static_cast<std::uint8_t>(group.lowest));
     r.Sila = Clamp_Stat(Sila);
     r.Precyzja = Clamp_Stat(Precyzja);
     r.Przyspieszenie = Clamp_Stat(Przyspieszenie);
@@ -194,18 +197,9 @@ bool Qel_Baza::Zastap(std::vector<boots::BootRecord> records) {
     return true;
 }
 
-std::uint8_t Qel_Baza::Clamp_Group(std::uint8_t value) {
-    return value < Group_Lowest ? static_cast<std::uint8_t>(Group_Lowest) : value;
-}
-
 std::uint8_t Qel_Baza::Clamp_Stat(std::uint8_t value) {
-    if (value < Stat_Lowest)
-        return static_cast<std::uint8_t>(Stat_Lowest);
-    return value > Stat_Highest ? static_cast<std::uint8_t>(Stat_Highest) : value;
-}
-
-std::string Qel_Baza::Clamp_Name(const std::string& name) {
-    return boots::utf8Left(name, Name_Limit);
+    const boots::FieldInfo& stat = boots::fieldInfo(boots::BootField::Sila);
+    return static_cast<std::uint8_t>(std::clamp(int(value), stat.lowest, stat.highest));
 }
 
 std::int32_t Qel_Baza::Clamp_Index(std::uint8_t Index) const {

@@ -10,19 +10,8 @@
 
 class Qel_Baza {
 public:
-    static constexpr int Name_Limit = 60;  // characters of a name that a change keeps
-    static constexpr int Max_Boots = 256;  // positions an 8-bit Index reaches
-    static constexpr int Last_ID = 255;    // no boot is added after a boot with this ID
-    static constexpr int Group_Lowest = 1; // a change stores a group from 1 to 255
-    static constexpr int Group_Highest = 255;
-    static constexpr int Stat_Lowest = 1; // and each stat from 1 to 5
-    static constexpr int Stat_Highest = 5;
-
-    // The values a change stores for what was asked: the group 0 becomes 1, stats are clamped to
-    // 1..5, a name keeps its first 60 characters.
-    static std::uint8_t Clamp_Group(std::uint8_t value);
-    static std::uint8_t Clamp_Stat(std::uint8_t value);
-    static std::string Clamp_Name(const std::string& name);
+    static constexpr int Max_Boots = 256; // positions an 8-bit Index reaches
+    static constexpr int Last_ID = 255;   // no boot is added after a boot with this ID
 
     // An empty table with no file loaded.
     Qel_Baza() = default;
@@ -31,8 +20,8 @@ public:
     explicit Qel_Baza(std::vector<boots::BootRecord> records, std::string Str_Path = {},
                       boots::FileRest rest = {});
 
-    // Appends a boot whose ID follows the last boot's, with an empty name, group 1 and every stat
-    // 1, the lowest values a change stores. Returns the new ID, or 0 when addRefusal() says why
+    // Appends a boot whose ID follows the last boot's, with an empty name and the lowest values a
+    // change stores (group 1, every stat 1). Returns the new ID, or 0 when addRefusal() says why
     // not.
     std::uint8_t Dodaj_Nowy();
 
@@ -44,7 +33,7 @@ public:
     std::uint8_t Nastepne_ID() const;
 
     // Stores the name (first 60 characters), the group (0 becomes 1) and the five stats
-    // (clamped to 1..5) at position Index (past the last boot means the last). The ID stays.
+    // (Clamp_Stat) at position Index (past the last boot means the last). The ID stays.
     // Returns false and changes nothing when no boot can be addressed.
     bool Zmien_Dane(std::uint8_t Index, const std::string& Nazwa, std::uint8_t Grupa,
                     std::uint8_t Sila, std::uint8_t Precyzja, std::uint8_t Przyspieszenie,
@@ -92,6 +81,8 @@ public:
     bool Zastap(std::vector<boots::BootRecord> records);
 
 private:
+    // A stat as a change stores it: 0 becomes 1, above 5 becomes 5.
+    static std::uint8_t Clamp_Stat(std::uint8_t value);
     std::int32_t Clamp_Index(std::uint8_t Index) const;
     const boots::BootRecord* At(std::uint8_t Index) const; // null when no boot can be addressed
 
