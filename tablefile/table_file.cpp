@@ -162,6 +162,17 @@ TableRead readTableFile(const std::string& path) {
     return readTable(file.get());
 }
 
+bool unpacksTo(std::FILE* packed, const boots::ByteSource& expected) {
+    std::vector<unsigned char> chunk;
+    const auto same = [&](const unsigned char* data, std::size_t size) {
+        chunk.resize(size);
+        return expected(chunk.data(), size) == size &&
+               std::equal(data, data + size, chunk.begin());
+    };
+    unsigned char more = 0;
+    return zstream_unpack_to(packed, same) == ZSTREAM_OK && expected(&more, 1) == 0;
+}
+
 bool readAll(std::FILE* file, std::string& text) {
     char chunk[kChunk];
     for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
@@ -177,13 +188,12 @@ std::string writePackedTable(const std::string& target, const std::vector<BootRe
     const auto write = [&table](std::FILE* out) { return pack(*table, out); };
     const auto check = [&table](std::FILE* in) {
         std::size_t at = 0;
-        const auto same = [&table, &at](const unsigned char* data, std::size_t size) {
-            const bool equal =
-                size <= table->size() - at && std::equal(data, data + size, table->begin() + at);
-            at += size;
-            return equal;
-        };
-        return zstream_unpack_to(in, same) == ZSTREAM_OK && at == table->size();
+        return unpacksTo(in, [&table, &at](unsigned char* buffer, std::size_t size) {
+            const std::size_t n = std::min(size, table->size() - at);
+            std::memcpy(buffer, table->data() + at, n);
+            at += n;
+            return n;
+        });
     };
     if (fileops::isReadOnly(target))
         return kReadOnly;

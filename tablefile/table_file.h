@@ -43,6 +43,11 @@ TableRead readTable(std::FILE* file);
 // readTable of the file at `path`; "cannot open: REASON" when it cannot be opened.
 TableRead readTableFile(const std::string& path);
 
+// True when `packed` holds, from where it stands, exactly one zlib stream that unpacks to exactly
+// the bytes that `expected` gives, length included: the check of every packed file that is to
+// replace a user's file. Reads both a chunk at a time.
+bool unpacksTo(std::FILE* packed, const boots::ByteSource& expected);
+
 // Reads everything from `file` into `text`; false, with errno set, on a read error.
 bool readAll(std::FILE* file, std::string& text);
 

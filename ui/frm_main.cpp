@@ -8,7 +8,7 @@
 #include "ui/frm_table.h"
 #include "ui/look.h"
 #include "ui/twips.h"
-#include "ui/work_folder.h"
+#include "services/work_folder.h"
 
 #include <QAction>
 #include <QLayout>

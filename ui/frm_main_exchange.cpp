@@ -7,7 +7,7 @@
 #include "boots/qel_baza.h"
 #include "boots/table_diff.h"
 #include "boots/table_patch.h"
-#include "services/import_preview.h"
+#include "ui/import_preview.h"
 #include "services/message_box.h"
 #include "services/qel_common_dialog.h"
 #include "tablefile/table_file.h"

@@ -2,7 +2,6 @@
 #include "fileops/file_ops.h"
 #include "boots/qel_baza.h"
 #include "services/message_box.h"
-#include "services/packed_file.h"
 #include "services/qel_common_dialog.h"
 #include "services/qel_process.h"
 #include "ui/boot_editor.h"
@@ -12,7 +11,7 @@
 #include "ui/frm_progress.h"
 #include "ui/frm_table.h"
 #include "ui/polish_texts.h"
-#include "ui/work_folder.h"
+#include "services/work_folder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -87,6 +86,17 @@ QString failureText(const QString& name, const QString& stage, const QString& re
 // A system's error text as a sentence of a message.
 QString sentence(const QString& reason) {
     return reason.endsWith(QLatin1Char('.')) ? reason : reason + QLatin1Char('.');
+}
+
+// True when the packed file at `packed` unpacks to exactly the bytes of the file at `plain`.
+bool unpacksTo(const QString& packed, const QString& plain) {
+    const fileops::FilePtr in(fileops::openFile(packed.toStdString(), "rb"));
+    const fileops::FilePtr expected(fileops::openFile(plain.toStdString(), "rb"));
+    std::FILE* raw = expected.get();
+    return in && expected && tablefile::unpacksTo(in.get(), [raw](unsigned char* buffer,
+                                                                 std::size_t size) {
+               return std::fread(buffer, 1, size, raw);
+           });
 }
 
 // Why the user's file at `path` is no packed table that the tool can unpack, read from its first
@@ -412,7 +422,7 @@ void FrmMain::Cmd_Zapisz_Click() {
     if (!tool.Succeeded())
         return fail(kPacking, toolFailure(tool));
     // Only a packed file that gives back exactly the table just written may replace the user's.
-    if (!korvane::unpacksTo(packed, unpacked))
+    if (!unpacksTo(packed, unpacked))
         return fail(kChecking,
                     QFileInfo::exists(packed)
                         ? QStringLiteral("spakowany plik nie odpowiada zapisanej tabeli.")

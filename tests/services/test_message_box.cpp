@@ -1,6 +1,6 @@
 // Message boxes: a single OK button, the icon asked for, the application's name when no title is
 // given; the questions before dropping changes and before an import.
-#include "services/import_preview.h"
+#include "ui/import_preview.h"
 #include "services/message_box.h"
 #include "test_support.h"
 

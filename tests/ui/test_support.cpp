@@ -1,6 +1,6 @@
 #include "test_support.h"
 
-#include "services/import_preview.h"
+#include "ui/import_preview.h"
 #include "services/qel_common_dialog.h"
 
 #include <QAbstractItemModel>

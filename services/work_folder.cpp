@@ -1,4 +1,4 @@
-#include "ui/work_folder.h"
+#include "services/work_folder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "services/import_preview.h"
+#include "ui/import_preview.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
