@@ -28,8 +28,9 @@ std::optional<boots::BootsFile> readBootsFileAt(const std::string& path) {
     return read;
 }
 
-// Replaces `target` with the boots data file of `records` and `rest` (fileops::replaceFile). On
-// any failure `target` is left as it was, and errno says why.
+// Replaces `target` with the boots data file of `records` and `rest` (fileops::replaceFile), not
+// synced to the disk: the table's file is a working file, packed and checked before anything of
+// it reaches a user's file. On any failure `target` is left as it was, and errno says why.
 bool writeBootsFileOver(const std::string& target, const std::vector<boots::BootRecord>& records,
                         const boots::FileRest& rest) {
     const auto write = [&records, &rest](std::FILE* f) {
@@ -38,7 +39,8 @@ bool writeBootsFileOver(const std::string& target, const std::vector<boots::Boot
         };
         return boots::writeBootsFile(records, sink, rest);
     };
-    const fileops::ReplaceResult result = fileops::replaceFile(target, write);
+    const fileops::ReplaceResult result = fileops::replaceFile(
+        target, write, {}, fileops::Backup::None, fileops::Durability::Scratch);
     errno = result.error;
     return result.ok();
 }

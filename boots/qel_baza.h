@@ -60,7 +60,9 @@ public:
     bool Wczytaj(const std::string& Str_Path = {});
 
     // Writes the table to Str_Path, or to Path when that is empty, replacing the file only once
-    // every byte is written: the bytes of the file loaded, but for what was changed since. False,
+    // every byte is written: the bytes of the file loaded, but for what was changed since. The
+    // file is not synced to the disk: it is the working file that is packed, and checked, before
+    // anything of it reaches a user's file. False,
     // with any earlier file left as it was, when no table is loaded, it is empty, or the write
     // fails (errno then says why). Path is not changed.
     bool Zapisz(const std::string& Str_Path = {}) const;

@@ -4,14 +4,15 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <vector>
+#include <memory>
 
 namespace fileops {
 namespace {
 
-// Flushes `file` to the disk and closes it. False when either fails; the file is closed anyway.
-bool flushAndClose(std::FILE* file) {
-    const bool ok = flushToDisk(file);
+// Flushes `file`, to the disk when `durable`, and closes it. False when either fails; the file is
+// closed anyway.
+bool flushAndClose(std::FILE* file, bool durable) {
+    const bool ok = durable ? flushToDisk(file) : std::fflush(file) == 0;
     const int error = errno;
     if (std::fclose(file) != 0)
         return false;
@@ -57,7 +58,9 @@ ReplaceResult keepFirstBackup(const std::string& target, bool& made) {
 } // namespace
 
 ReplaceResult replaceFile(const std::string& target, const std::function<bool(std::FILE*)>& write,
-                          const std::function<bool(std::FILE*)>& check, Backup backup) {
+                          const std::function<bool(std::FILE*)>& check, Backup backup,
+                          Durability durability) {
+    const bool durable = durability == Durability::Durable;
     std::string temp;
     std::FILE* out = createTempBeside(target, temp);
     if (!out)
@@ -65,7 +68,7 @@ ReplaceResult replaceFile(const std::string& target, const std::function<bool(st
     ReplaceResult result;
     if (!write(out))
         result = {ReplaceStep::Write, errno};
-    if (!flushAndClose(out) && result.ok())
+    if (!flushAndClose(out, durable) && result.ok())
         result = {ReplaceStep::Write, errno};
     if (result.ok() && check) {
         const FilePtr back(openFile(temp, "rb"));
@@ -75,7 +78,7 @@ ReplaceResult replaceFile(const std::string& target, const std::function<bool(st
     bool backedUp = false;
     if (result.ok() && backup == Backup::KeepFirst)
         result = keepFirstBackup(target, backedUp);
-    if (result.ok() && !replaceWith(temp, target)) {
+    if (result.ok() && !replaceWith(temp, target, durable)) {
         result = {ReplaceStep::Rename, errno};
         if (backedUp) // the target is as it was: its backup would only stand in the way
             removeFile(target + ".bak");
@@ -85,7 +88,8 @@ ReplaceResult replaceFile(const std::string& target, const std::function<bool(st
     return result;
 }
 
-ReplaceResult copyOver(const std::string& source, const std::string& target, Backup backup) {
+ReplaceResult copyOver(const std::string& source, const std::string& target, Backup backup,
+                       Durability durability) {
     const FilePtr in(openFile(source, "rb"));
     if (!in)
         return {ReplaceStep::Read, errno};
@@ -94,7 +98,7 @@ ReplaceResult copyOver(const std::string& source, const std::string& target, Bac
         std::rewind(in.get());
         return sameBytes(in.get(), back);
     };
-    return replaceFile(target, copy, check, backup);
+    return replaceFile(target, copy, check, backup, durability);
 }
 
 } // namespace fileops

@@ -31,6 +31,11 @@ enum class ReplaceStep { Done, Read, Create, Write, Check, Backup, Rename };
 // unless that exists already, so the backup holds the file as it was before the first change.
 enum class Backup { None, KeepFirst };
 
+// Whether a file replaceFile puts in place must last through a power cut: Durable syncs it to the
+// disk before the rename and, on POSIX, its folder after it (a file of the user's); Scratch does
+// neither (a working file, thrown away later and checked wherever it is used).
+enum class Durability { Durable, Scratch };
+
 // What replaceFile did; `error` is the errno of a failed Create, Write, Backup or Rename step.
 struct ReplaceResult {
     ReplaceStep step = ReplaceStep::Done;
@@ -40,19 +45,21 @@ struct ReplaceResult {
 };
 
 // Replaces `target` (created if missing) safely: `write` fills a new file created beside it, which
-// is flushed to the disk; `check`, when given, reads that file back from its start and approves
-// it; then the backup that `backup` asks for is made; only then is the new file renamed over
-// `target` in one step, with the permission bits of the file it replaces. A false from `write` or
-// `check`, or a failed step, leaves `target` untouched and nothing new beside it (a backup made
-// for a rename that then fails is removed again), and names the step; `error` is the errno of the
-// failing call.
+// is flushed (to the disk, when Durable); `check`, when given, reads that file back from its start
+// and approves it; then the backup that `backup` asks for is made (always durable); only then is
+// the new file renamed over `target` in one step, with the permission bits of the file it
+// replaces. A false from `write` or `check`, or a failed step, leaves `target` untouched and
+// nothing new beside it (a backup made for a rename that then fails is removed again), and names
+// the step; `error` is the errno of the failing call.
 ReplaceResult replaceFile(const std::string& target, const std::function<bool(std::FILE*)>& write,
                           const std::function<bool(std::FILE*)>& check = {},
-                          Backup backup = Backup::None);
+                          Backup backup = Backup::None,
+                          Durability durability = Durability::Durable);
 
 // replaceFile with a copy of the file `source`, checked by reading the copy back against it.
 ReplaceResult copyOver(const std::string& source, const std::string& target,
-                       Backup backup = Backup::None);
+                       Backup backup = Backup::None,
+                       Durability durability = Durability::Durable);
 
 // True when `path` is a file that the user may not write: its read-only attribute on Windows;
 // elsewhere no write permission, or no write bit at all (which root would ignore).

@@ -16,9 +16,9 @@ std::FILE* createTempBeside(const std::string& target, std::string& tempPath);
 bool flushToDisk(std::FILE* file);
 
 // Gives `tempPath` the permission bits of an existing `target` (nothing where there are none),
-// then renames it over `target` in one step. False when the rename fails; both are then as they
-// were.
-bool replaceWith(const std::string& tempPath, const std::string& target);
+// then renames it over `target` in one step; when `durable`, the rename itself is made to last
+// through a power cut. False when the rename fails; both are then as they were.
+bool replaceWith(const std::string& tempPath, const std::string& target, bool durable);
 
 // True when `path` is a regular file.
 bool isFile(const std::string& path);

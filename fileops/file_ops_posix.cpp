@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,11 +36,22 @@ bool flushToDisk(std::FILE* file) {
     return std::fflush(file) == 0 && fsync(fileno(file)) == 0;
 }
 
-bool replaceWith(const std::string& tempPath, const std::string& target) {
+bool replaceWith(const std::string& tempPath, const std::string& target, bool durable) {
     struct stat old {};
     if (stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         chmod(tempPath.c_str(), old.st_mode & 07777);
-    return std::rename(tempPath.c_str(), target.c_str()) == 0;
+    if (std::rename(tempPath.c_str(), target.c_str()) != 0)
+        return false;
+    if (durable) { // the folder's new entry on the disk too; nothing else can fail any more
+        const std::string::size_type slash = target.rfind('/');
+        const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+        const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+        if (fd >= 0) {
+            fsync(fd);
+            close(fd);
+        }
+    }
+    return true;
 }
 
 bool isReadOnly(const std::string& path) {

@@ -124,9 +124,9 @@ bool flushToDisk(std::FILE* file) {
     return std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
 }
 
-bool replaceWith(const std::string& tempPath, const std::string& target) {
+bool replaceWith(const std::string& tempPath, const std::string& target, bool durable) {
     if (MoveFileExW(winPath(tempPath).c_str(), winPath(target).c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+                    MOVEFILE_REPLACE_EXISTING | (durable ? MOVEFILE_WRITE_THROUGH : 0)))
         return true;
     setErrno();
     return false;

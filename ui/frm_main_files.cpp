@@ -348,7 +348,8 @@ void FrmMain::Open_File(const QString& path) {
         return fail(kUnpacking, why);
     const FileStamp stamp = FileStamp::Of(path);
     if (const fileops::ReplaceResult copied =
-            fileops::copyOver(path.toStdString(), copy.toStdString());
+            fileops::copyOver(path.toStdString(), copy.toStdString(), fileops::Backup::None,
+                              fileops::Durability::Scratch);
         !copied.ok())
         return fail(kCopying, copied.step == fileops::ReplaceStep::Read
                                   ? systemReason(copied.error)

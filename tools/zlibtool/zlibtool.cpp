@@ -39,7 +39,10 @@ int run(const std::string& inPath, bool unpack) {
         result = unpack ? zstream_unpack(in.get(), out) : zstream_pack(in.get(), out);
         return result == ZSTREAM_OK;
     };
-    const fileops::ReplaceResult replaced = fileops::replaceFile(outPath, write);
+    // Not synced to the disk: the output is a new file beside the input, which its caller checks
+    // before anything of it goes further.
+    const fileops::ReplaceResult replaced = fileops::replaceFile(
+        outPath, write, {}, fileops::Backup::None, fileops::Durability::Scratch);
     if (replaced.step == fileops::ReplaceStep::Create)
         return report(outPath, "cannot create", replaced.error);
     if (result != ZSTREAM_OK) {
