@@ -124,14 +124,14 @@ private:
     void clickList(int row, Qt::KeyboardModifiers modifiers = {});
     void pressAdd();
 
-    std::unique_ptr<QTemporaryDir> files;
+    std::unique_ptr<TempDir> files;
     std::unique_ptr<AppFolder> app;
     std::unique_ptr<FrmMain> window;
     std::unique_ptr<Hooks> hooks; // opening another file drops unsaved edits without a question
 };
 
 void TestEditor::init() {
-    files = std::make_unique<QTemporaryDir>();
+    files = std::make_unique<TempDir>();
     app = std::make_unique<AppFolder>();
     hooks = std::make_unique<Hooks>();
     window = std::make_unique<FrmMain>(app->path());

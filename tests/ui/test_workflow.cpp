@@ -28,11 +28,6 @@
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
-#else
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #endif
 
 using boots::BootRecord;
@@ -150,10 +145,10 @@ private:
     // Drags `urls` onto the window and drops them; true when the window took the drag.
     bool drop(const QList<QUrl>& urls);
 
-    QTemporaryDir home; // the user's cache and settings
-    QString userCache;  // the user's folder for working files, ends with '/'
+    TempDir home;      // the user's cache and settings
+    QString userCache; // the user's folder for working files, ends with '/'
     std::unique_ptr<AppFolder> app;
-    std::unique_ptr<QTemporaryDir> user;
+    std::unique_ptr<TempDir> user;
     std::unique_ptr<FrmMain> window;
     std::unique_ptr<Hooks> hooks;
 };
@@ -173,7 +168,7 @@ void TestWorkflow::initTestCase() {
 
 void TestWorkflow::init() {
     app = std::make_unique<AppFolder>();
-    user = std::make_unique<QTemporaryDir>();
+    user = std::make_unique<TempDir>();
     hooks = std::make_unique<Hooks>();
     window = std::make_unique<FrmMain>(app->path());
 }
@@ -542,28 +537,7 @@ void TestWorkflow::fileThatCannotBeReplacedStaysIntact() {
         return hooks->messages.size() == 1 && failureSays(hooks->messages[0], kReplacing, true) &&
                app->tempFiles().isEmpty();
     };
-#ifdef Q_OS_WIN
-    {
-        const HeldOpen held(path, true);
-        QVERIFY(held.held());
-        QVERIFY(saveFails());
-    }
-#else
-    const pid_t child = fork();
-    QVERIFY(child >= 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        QTimer::singleShot(0, [] {
-            const rlimit limit{100, 100};
-            setrlimit(RLIMIT_FSIZE, &limit);
-        });
-        _exit(saveFails() ? 0 : 1);
-    }
-    int status = 0;
-    QCOMPARE(waitpid(child, &status, 0), child);
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), 0);
-#endif
+    QCOMPARE(saveWhileWritesFail(path, 100, true, saveFails), 0);
     QCOMPARE(readFile(path), before);
     QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
              (backupThere ? QStringList{"boots.bin", "boots.bin.bak"} : QStringList{"boots.bin"}));
