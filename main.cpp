@@ -64,6 +64,6 @@ int main(int argc, char* argv[]) {
     FrmMain window;
     window.show();
     if (!file.isEmpty())
-        QTimer::singleShot(0, &window, [&window, &file] { window.Open_File(file); });
+        QTimer::singleShot(0, &window, [&window, &file] { window.openFile(file); });
     return app.exec();
 }

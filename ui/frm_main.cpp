@@ -1,17 +1,18 @@
-// The main window's construction and its Help command.
+// The main window's construction, its commands, and Edit and Help.
 #include "ui/frm_main.h"
 
 #include "boots/qel_baza.h"
+#include "services/work_folder.h"
 #include "ui/boot_editor.h"
 #include "ui/boots_model.h"
 #include "ui/frm_help.h"
 #include "ui/frm_table.h"
 #include "ui/look.h"
 #include "ui/twips.h"
-#include "services/work_folder.h"
 
 #include <QAction>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -30,120 +31,214 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
                               Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(Caption);
-    Undo_Stack = new QUndoStack(this);
-    Boots = new BootsModel(Undo_Stack, this);
+    history = new QUndoStack(this);
+    model = new BootsModel(history, this);
 
     createActions();
-    createMenus();
     createControls();
     applyWindowLook(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     move(screen()->availableGeometry().center() - rect().center());
 
-    connect(MnuFileOpen, &QAction::triggered, this, &FrmMain::MnuFileOpen_Click);
-    connect(MnuSaveFile, &QAction::triggered, this, &FrmMain::MnuSaveFile_Click);
-    connect(MnuExportCsv, &QAction::triggered, this, &FrmMain::MnuExportCsv_Click);
-    connect(MnuImportCsv, &QAction::triggered, this, &FrmMain::MnuImportCsv_Click);
-    connect(MnuExportPatch, &QAction::triggered, this, &FrmMain::MnuExportPatch_Click);
-    connect(MnuApplyPatch, &QAction::triggered, this, &FrmMain::MnuApplyPatch_Click);
-    connect(MnuCompare, &QAction::triggered, this, &FrmMain::MnuCompare_Click);
-    connect(mnuQuit, &QAction::triggered, this, &FrmMain::mnuQuit_Click);
-    connect(Help, &QAction::triggered, this, &FrmMain::Help_Click);
-    connect(MnuUndo, &QAction::triggered, this, &FrmMain::MnuUndo_Click);
-    connect(MnuRedo, &QAction::triggered, this, &FrmMain::MnuRedo_Click);
-    connect(MnuTable, &QAction::triggered, this, &FrmMain::MnuTable_Click);
-    connect(Undo_Stack, &QUndoStack::canUndoChanged, MnuUndo, &QAction::setEnabled);
-    connect(Undo_Stack, &QUndoStack::canRedoChanged, MnuRedo, &QAction::setEnabled);
-    connect(Undo_Stack, &QUndoStack::cleanChanged, this,
+    connect(history, &QUndoStack::canUndoChanged, this, &FrmMain::updateCommands);
+    connect(history, &QUndoStack::canRedoChanged, this, &FrmMain::updateCommands);
+    connect(history, &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
     connect(Cmd_Zapisz, &QPushButton::clicked, this, &FrmMain::Cmd_Zapisz_Click);
-    Editor->setHistoryKeys(MnuUndo->shortcuts() + MnuRedo->shortcuts());
+    editor->setHistoryKeys(MnuUndo->shortcuts() + MnuRedo->shortcuts());
 
     // A file dropped anywhere on the window opens.
     setAcceptDrops(true);
 
     Cmd_Zapisz->setFocus();
     Form_Load(appFolder);
+    connect(tool, &ToolRun::busyChanged, this, &FrmMain::showBusy);
+    connect(tool, &ToolRun::pending, this, &FrmMain::runPending);
+    updateCommands();
 }
 
 FrmMain::~FrmMain() {
-    delete Help_Form;  // a window of its own, left open when this one closed by its close box
-    delete Table_Form; // shows this window's model
+    disconnect(history, nullptr, this, nullptr); // it clears itself after the actions are gone
+    delete helpForm;  // a window of its own, left open when this one closed by its close box
+    delete tableForm; // shows this window's model
 }
 
-const Qel_Baza& FrmMain::Baza() const {
-    return Boots->table();
+const Qel_Baza& FrmMain::table() const {
+    return model->table();
 }
 
-FrmHelp* FrmMain::Help_Window() const {
-    return Help_Form;
+FrmHelp* FrmMain::helpWindow() const {
+    return helpForm;
 }
 
 void FrmMain::createActions() {
-    const auto makeAction = [this](const QString& name, const QString& caption,
-                                   const QKeySequence& shortcut) {
-        auto* action = new QAction(caption, this);
-        action->setObjectName(name);
-        action->setShortcut(shortcut);
-        return action;
+    // Every command of the menus, in their order: where it goes, its object name, caption and
+    // keys, what it needs to be enabled, whether it stays enabled while the tool runs, and its
+    // handler. A row without a name is a separator; one without a handler opens a menu.
+    enum class Place { File, Edit, Bar };
+    const struct Row {
+        Place place;
+        QAction* FrmMain::*member;
+        const char* name;
+        const char* caption;
+        QList<QKeySequence> keys;
+        Needs needs;
+        bool runsWithTool;
+        void (FrmMain::*handler)();
+    } rows[] = {
+        {Place::File,
+         &FrmMain::MnuFileOpen,
+         "MnuFileOpen",
+         "&Open",
+         {Qt::CTRL | Qt::Key_O},
+         Needs::Nothing,
+         true,
+         &FrmMain::MnuFileOpen_Click},
+        {Place::File, nullptr, "mnuSep1", nullptr, {}, Needs::Nothing, true, nullptr},
+        {Place::File,
+         &FrmMain::MnuSaveFile,
+         "MnuSaveFile",
+         "&Save",
+         {Qt::CTRL | Qt::Key_S},
+         Needs::OpenFile,
+         false,
+         &FrmMain::MnuSaveFile_Click},
+        {Place::File,
+         &FrmMain::MnuExportCsv,
+         "MnuExportCsv",
+         "Export CSV…",
+         {},
+         Needs::OpenFile,
+         false,
+         &FrmMain::MnuExportCsv_Click},
+        {Place::File,
+         &FrmMain::MnuImportCsv,
+         "MnuImportCsv",
+         "Import CSV…",
+         {},
+         Needs::OpenFile,
+         false,
+         &FrmMain::MnuImportCsv_Click},
+        {Place::File,
+         &FrmMain::MnuExportPatch,
+         "MnuExportPatch",
+         "Eksport zmian…",
+         {},
+         Needs::OpenFile,
+         false,
+         &FrmMain::MnuExportPatch_Click},
+        {Place::File,
+         &FrmMain::MnuApplyPatch,
+         "MnuApplyPatch",
+         "Zastosuj zmiany…",
+         {},
+         Needs::OpenFile,
+         false,
+         &FrmMain::MnuApplyPatch_Click},
+        {Place::File,
+         &FrmMain::MnuCompare,
+         "MnuCompare",
+         "Porównaj z plikiem…",
+         {},
+         Needs::OpenFile,
+         false,
+         &FrmMain::MnuCompare_Click},
+        {Place::File, nullptr, "MnuSep2", nullptr, {}, Needs::Nothing, true, nullptr},
+        {Place::File,
+         &FrmMain::mnuQuit,
+         "mnuQuit",
+         "&Exit",
+         {Qt::CTRL | Qt::Key_Q},
+         Needs::Nothing,
+         true,
+         &FrmMain::mnuQuit_Click},
+        {Place::Edit,
+         &FrmMain::MnuUndo,
+         "MnuUndo",
+         "&Undo",
+         {Qt::CTRL | Qt::Key_Z},
+         Needs::Undo,
+         false,
+         &FrmMain::MnuUndo_Click},
+        {Place::Edit,
+         &FrmMain::MnuRedo,
+         "MnuRedo",
+         "&Redo",
+         {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
+         Needs::Redo,
+         false,
+         &FrmMain::MnuRedo_Click},
+        {Place::Edit, nullptr, "", nullptr, {}, Needs::Nothing, true, nullptr},
+        {Place::Edit,
+         &FrmMain::MnuTable,
+         "MnuTable",
+         "Tabela butów",
+         {Qt::CTRL | Qt::Key_T},
+         Needs::OpenFile,
+         false,
+         &FrmMain::MnuTable_Click},
+        {Place::Bar,
+         &FrmMain::Help,
+         "Help",
+         "Help",
+         {},
+         Needs::Nothing,
+         true,
+         &FrmMain::Help_Click},
     };
-    MnuFileOpen = makeAction(QStringLiteral("MnuFileOpen"), QStringLiteral("&Open"),
-                             QKeySequence(Qt::CTRL | Qt::Key_O));
-    MnuSaveFile = makeAction(QStringLiteral("MnuSaveFile"), QStringLiteral("&Save"),
-                             QKeySequence(Qt::CTRL | Qt::Key_S));
-    MnuSaveFile->setEnabled(false);
-    MnuExportCsv =
-        makeAction(QStringLiteral("MnuExportCsv"), QStringLiteral("Export CSV…"), QKeySequence());
-    MnuExportCsv->setEnabled(false);
-    MnuImportCsv =
-        makeAction(QStringLiteral("MnuImportCsv"), QStringLiteral("Import CSV…"), QKeySequence());
-    MnuImportCsv->setEnabled(false);
-    MnuExportPatch = makeAction(QStringLiteral("MnuExportPatch"), QStringLiteral("Eksport zmian…"),
-                                QKeySequence());
-    MnuApplyPatch = makeAction(QStringLiteral("MnuApplyPatch"), QStringLiteral("Zastosuj zmiany…"),
-                               QKeySequence());
-    MnuCompare = makeAction(QStringLiteral("MnuCompare"), QStringLiteral("Porównaj z plikiem…"),
-                            QKeySequence());
-    for (QAction* needsFile : {MnuExportPatch, MnuApplyPatch, MnuCompare})
-        needsFile->setEnabled(false);
-    mnuQuit = makeAction(QStringLiteral("mnuQuit"), QStringLiteral("&Exit"),
-                         QKeySequence(Qt::CTRL | Qt::Key_Q));
-    Help = makeAction(QStringLiteral("Help"), QStringLiteral("Help"), QKeySequence());
-    MnuUndo = makeAction(QStringLiteral("MnuUndo"), QStringLiteral("&Undo"),
-                         QKeySequence(Qt::CTRL | Qt::Key_Z));
-    MnuUndo->setEnabled(false);
-    MnuRedo = makeAction(QStringLiteral("MnuRedo"), QStringLiteral("&Redo"), QKeySequence());
-    MnuRedo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    MnuRedo->setEnabled(false);
-    MnuTable = makeAction(QStringLiteral("MnuTable"), QStringLiteral("Tabela butów"),
-                          QKeySequence(Qt::CTRL | Qt::Key_T));
-    MnuTable->setEnabled(false);
-}
-
-void FrmMain::createMenus() {
     MnuFile = menuBar()->addMenu(QStringLiteral("File"));
     MnuFile->setObjectName(QStringLiteral("MnuFile"));
-    MnuFile->addAction(MnuFileOpen);
-    mnuSep1 = MnuFile->addSeparator();
-    mnuSep1->setObjectName(QStringLiteral("mnuSep1"));
-    MnuFile->addAction(MnuSaveFile);
-    MnuFile->addAction(MnuExportCsv);
-    MnuFile->addAction(MnuImportCsv);
-    MnuFile->addAction(MnuExportPatch);
-    MnuFile->addAction(MnuApplyPatch);
-    MnuFile->addAction(MnuCompare);
-    MnuSep2 = MnuFile->addSeparator();
-    MnuSep2->setObjectName(QStringLiteral("MnuSep2"));
-    MnuFile->addAction(mnuQuit);
     MnuEdit = menuBar()->addMenu(QStringLiteral("Edit"));
     MnuEdit->setObjectName(QStringLiteral("MnuEdit"));
-    MnuEdit->addAction(MnuUndo);
-    MnuEdit->addAction(MnuRedo);
-    MnuEdit->addSeparator();
-    MnuEdit->addAction(MnuTable);
-    menuBar()->addAction(Help);
+    // The Edit menu as a whole waits while the tool runs.
+    commands.push_back({MnuEdit->menuAction(), Needs::Nothing, false});
+    for (const Row& row : rows) {
+        QAction* action = nullptr;
+        if (row.place == Place::Bar) {
+            action = menuBar()->addAction(QString::fromUtf8(row.caption));
+        } else {
+            QMenu* menu = row.place == Place::File ? MnuFile : MnuEdit;
+            action = row.caption ? menu->addAction(QString::fromUtf8(row.caption))
+                                 : menu->addSeparator();
+        }
+        action->setObjectName(QLatin1String(row.name));
+        if (!row.member)
+            continue;
+        action->setShortcuts(row.keys);
+        connect(action, &QAction::triggered, this, row.handler);
+        this->*row.member = action;
+        commands.push_back({action, row.needs, row.runsWithTool});
+    }
+}
+
+void FrmMain::updateCommands() {
+    const bool busy = tool && tool->busy();
+    for (const Command& command : commands) {
+        bool enabled = !busy || command.runsWithTool;
+        switch (command.needs) {
+        case Needs::OpenFile:
+            enabled = enabled && !Chosen_File.isEmpty();
+            break;
+        case Needs::Undo:
+            enabled = enabled && history->canUndo();
+            break;
+        case Needs::Redo:
+            enabled = enabled && history->canRedo();
+            break;
+        case Needs::Nothing:
+            break;
+        }
+        command.action->setEnabled(enabled);
+    }
+}
+
+void FrmMain::showBusy(bool busy) {
+    editor->setBusy(busy);
+    centralWidget()->setEnabled(!busy);
+    if (tableForm)
+        tableForm->setEnabled(!busy);
+    updateCommands();
 }
 
 void FrmMain::createControls() {
@@ -153,35 +248,35 @@ void FrmMain::createControls() {
 
     Cmd_Zapisz = makeButton(client, QStringLiteral("Cmd_Zapisz"), QStringLiteral("save"),
                             {9480, 6120, 2175, 495});
-    Editor = new BootEditor(Boots, client);
-    QWidget::setTabOrder(Cmd_Zapisz, Editor->firstControl());
+    editor = new BootEditor(model, client);
+    QWidget::setTabOrder(Cmd_Zapisz, editor->firstControl());
 }
 
 void FrmMain::Help_Click() {
-    if (!Help_Form)
-        Help_Form = new FrmHelp;
-    Help_Form->show();
+    if (!helpForm)
+        helpForm = new FrmHelp;
+    helpForm->show();
 }
 
 void FrmMain::MnuUndo_Click() {
-    if (!Busy())
-        Undo_Stack->undo();
+    if (!tool->busy())
+        history->undo();
 }
 
 void FrmMain::MnuRedo_Click() {
-    if (!Busy())
-        Undo_Stack->redo();
+    if (!tool->busy())
+        history->redo();
 }
 
 void FrmMain::MnuTable_Click() {
-    if (Busy())
+    if (tool->busy())
         return;
-    if (!Table_Form) {
-        Table_Form = new FrmTable(Boots, Undo_Stack);
+    if (!tableForm) {
+        tableForm = new FrmTable(model, history);
         // The file commands' keys work there as here.
-        Table_Form->addActions({MnuFileOpen, MnuSaveFile, mnuQuit});
+        tableForm->addActions({MnuFileOpen, MnuSaveFile, mnuQuit});
     }
-    Table_Form->show();
-    Table_Form->raise();
-    Table_Form->activateWindow();
+    tableForm->show();
+    tableForm->raise();
+    tableForm->activateWindow();
 }

@@ -1,18 +1,18 @@
-// The main window's exchange commands: the whole table out to a spreadsheet and back (Export CSV,
-// Import CSV), the changes as patches (Eksport zmian, Zastosuj zmiany), and the table compared
+// FrmMain, continued: the exchange commands: the whole table out to a spreadsheet and back (Export
+// CSV, Import CSV), the changes as patches (Eksport zmian, Zastosuj zmiany), and the table compared
 // with another file. An import or a patch changes the table in the editor as one undoable step;
 // the user's file changes only when it is saved. An export never writes over the open file.
 #include "boots/boots_csv.h"
-#include "fileops/file_ops.h"
 #include "boots/qel_baza.h"
 #include "boots/table_diff.h"
 #include "boots/table_patch.h"
-#include "ui/import_preview.h"
+#include "fileops/file_ops.h"
 #include "services/message_box.h"
 #include "services/qel_common_dialog.h"
 #include "tablefile/table_file.h"
 #include "ui/boots_model.h"
 #include "ui/frm_main.h"
+#include "ui/import_preview.h"
 #include "ui/polish_texts.h"
 #include "ui/table_changes_model.h"
 
@@ -115,13 +115,13 @@ QString clashText(const boots::PatchClash& clash) {
 
 } // namespace
 
-QString FrmMain::Export_Name(const QString& ending) const {
+QString FrmMain::exportName(const QString& ending) const {
     const QFileInfo open(Chosen_File);
     return open.absolutePath() + QLatin1Char('/') + open.completeBaseName() + ending;
 }
 
-bool FrmMain::Write_Export(const QString& path, const QString& title,
-                           const tablefile::TextEncoder& encode) {
+bool FrmMain::writeExport(const QString& path, const QString& title,
+                          const tablefile::TextEncoder& encode) {
     const QString name = QFileInfo(path).fileName();
     const std::string target = path.toStdString();
     QString why;
@@ -142,16 +142,16 @@ bool FrmMain::Write_Export(const QString& path, const QString& title,
 }
 
 void FrmMain::MnuExportCsv_Click() {
-    if (Busy())
+    if (tool->busy())
         return;
     Qel_Common_Dialog dialog;
-    const QString path = dialog.SaveFileName(
-        this, kExportTitle, Export_Name(QStringLiteral(".csv")), kCsvFilter, QStringLiteral("csv"));
-    if (path == QLatin1String("-1") || Busy())
+    const QString path = dialog.SaveFileName(this, kExportTitle, exportName(QStringLiteral(".csv")),
+                                             kCsvFilter, QStringLiteral("csv"));
+    if (path == QLatin1String("-1") || tool->busy())
         return;
-    const Records& records = Baza().Boots_All();
-    if (!Write_Export(path, kExportTitle,
-                      [&records](const auto& write) { return boots::encodeCsv(records, write); }))
+    const Records& records = table().Boots_All();
+    if (!writeExport(path, kExportTitle,
+                     [&records](const auto& write) { return boots::encodeCsv(records, write); }))
         return;
     korvane::showMessage(this, {QStringLiteral("Wyeksportowano %1 do pliku %2.")
                                     .arg(bootsCount(records.size()), dialog.TitleName()),
@@ -159,12 +159,12 @@ void FrmMain::MnuExportCsv_Click() {
 }
 
 void FrmMain::MnuImportCsv_Click() {
-    if (Busy())
+    if (tool->busy())
         return;
     Qel_Common_Dialog dialog;
     const QString path =
         dialog.OpenFileName(this, kImportTitle, QFileInfo(Chosen_File).absolutePath(), kCsvFilter);
-    if (path == QLatin1String("-1") || Busy())
+    if (path == QLatin1String("-1") || tool->busy())
         return;
     Records records;
     const QString problem = readCsv(path, records);
@@ -173,7 +173,7 @@ void FrmMain::MnuImportCsv_Click() {
                                     kImportTitle, korvane::MessageIcon::Information});
         return;
     }
-    TableChangesModel changes(boots::compareTables(Baza().Boots_All(), records));
+    TableChangesModel changes(boots::compareTables(table().Boots_All(), records));
     const boots::TableChanges& found = changes.changes();
     if (found.empty()) {
         korvane::showMessage(
@@ -185,12 +185,12 @@ void FrmMain::MnuImportCsv_Click() {
     const QString summary = QStringLiteral("Import zmieni %1, doda %2 i usunie %3.")
                                 .arg(bootsCount(found.changedBoots), bootsCount(found.added.size()),
                                      bootsCount(found.removed.size()));
-    if (!korvane::confirmImport(this, summary, changes) || Busy())
+    if (!korvane::confirmImport(this, summary, changes) || tool->busy())
         return;
     const std::size_t count = records.size();
     // What the file holds beyond the fields stays, boot by boot.
-    boots::keepUnmodelled(Baza().Boots_All(), records);
-    if (!Boots->replaceAll(std::move(records))) {
+    boots::keepUnmodelled(table().Boots_All(), records);
+    if (!model->replaceAll(std::move(records))) {
         korvane::showFailure(this);
         return;
     }
@@ -201,7 +201,7 @@ void FrmMain::MnuImportCsv_Click() {
 }
 
 void FrmMain::MnuExportPatch_Click() {
-    if (Busy())
+    if (tool->busy())
         return;
     // The base: the file as last saved, or the game's original that the first save kept.
     QString base = Chosen_File;
@@ -229,13 +229,13 @@ void FrmMain::MnuExportPatch_Click() {
     }
     Qel_Common_Dialog dialog;
     const QString path =
-        dialog.SaveFileName(this, kExportPatchTitle, Export_Name(QStringLiteral("-zmiany.csv")),
+        dialog.SaveFileName(this, kExportPatchTitle, exportName(QStringLiteral("-zmiany.csv")),
                             kPatchFilter, QStringLiteral("csv"));
-    if (path == QLatin1String("-1") || Busy())
+    if (path == QLatin1String("-1") || tool->busy())
         return;
-    const boots::TableChanges changes = boots::compareTables(*before, Baza().Boots_All());
-    if (!Write_Export(path, kExportPatchTitle,
-                      [&changes](const auto& write) { return boots::encodePatch(changes, write); }))
+    const boots::TableChanges changes = boots::compareTables(*before, table().Boots_All());
+    if (!writeExport(path, kExportPatchTitle,
+                     [&changes](const auto& write) { return boots::encodePatch(changes, write); }))
         return;
     korvane::showMessage(this, {QStringLiteral("Zapisano zmiany względem pliku %1 w pliku %2 "
                                                "(zmienione pola: %3).")
@@ -245,12 +245,12 @@ void FrmMain::MnuExportPatch_Click() {
 }
 
 void FrmMain::MnuApplyPatch_Click() {
-    if (Busy())
+    if (tool->busy())
         return;
     Qel_Common_Dialog dialog;
     const QString path =
         dialog.OpenFileName(this, kApplyTitle, QFileInfo(Chosen_File).absolutePath(), kPatchFilter);
-    if (path == QLatin1String("-1") || Busy())
+    if (path == QLatin1String("-1") || tool->busy())
         return;
     const QString name = QFileInfo(path).fileName();
     const auto tell = [this](const QString& text, const QString& details = QString()) {
@@ -264,7 +264,7 @@ void FrmMain::MnuApplyPatch_Click() {
     if (patch.error)
         return tell(QStringLiteral("Plik %1 nie jest plikiem zmian:\n%2")
                         .arg(name, csvFaultText(*patch.error)));
-    boots::PatchResult result = boots::applyPatch(Baza().Boots_All(), patch.changes);
+    boots::PatchResult result = boots::applyPatch(table().Boots_All(), patch.changes);
     if (!result.clashes.empty()) {
         QStringList lines;
         for (const boots::PatchClash& clash : result.clashes)
@@ -279,10 +279,10 @@ void FrmMain::MnuApplyPatch_Click() {
                 .arg(name, QString::number(result.clashes.size()), shown.join(QLatin1Char('\n'))),
             lines.join(QLatin1Char('\n')));
     }
-    const boots::TableChanges applied = boots::compareTables(Baza().Boots_All(), result.records);
+    const boots::TableChanges applied = boots::compareTables(table().Boots_All(), result.records);
     if (applied.empty())
         return tell(QStringLiteral("Tabela zawiera już wszystkie zmiany z pliku %1.").arg(name));
-    if (!Boots->replaceAll(std::move(result.records)))
+    if (!model->replaceAll(std::move(result.records)))
         return korvane::showFailure(this);
     tell(QStringLiteral("Zastosowano zmiany z pliku %1: zmienione buty: %2, zmienione pola: %3.")
              .arg(name,
@@ -292,18 +292,18 @@ void FrmMain::MnuApplyPatch_Click() {
 }
 
 void FrmMain::MnuCompare_Click() {
-    if (Busy())
+    if (tool->busy())
         return;
     Qel_Common_Dialog dialog;
     const QString path =
         dialog.OpenFileName(this, kCompareTitle, QFileInfo(Chosen_File).absolutePath(),
                             QStringLiteral("Pliki buttów (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*"));
-    if (path == QLatin1String("-1") || Busy())
+    if (path == QLatin1String("-1") || tool->busy())
         return;
-    Compare_With(path);
+    compareWith(path);
 }
 
-void FrmMain::Compare_With(const QString& path) {
+void FrmMain::compareWith(const QString& path) {
     QString why;
     auto other = readTable(path, why);
     if (!other) {
@@ -312,6 +312,6 @@ void FrmMain::Compare_With(const QString& path) {
                                     kCompareTitle, korvane::MessageIcon::Information});
         return;
     }
-    Boots->compareWith(std::move(*other), QFileInfo(path).fileName());
+    model->compareWith(std::move(*other), QFileInfo(path).fileName());
     MnuTable_Click();
 }

@@ -1,17 +1,16 @@
-// Start, Open, Save, Exit and closing: the file side of the main window around zlibtool.
-#include "fileops/file_ops.h"
+// FrmMain, continued: start, Open, Save, Exit and closing, the file side around zlibtool.
 #include "boots/qel_baza.h"
+#include "fileops/file_ops.h"
 #include "services/message_box.h"
 #include "services/qel_common_dialog.h"
 #include "services/qel_process.h"
+#include "services/work_folder.h"
 #include "ui/boot_editor.h"
 #include "ui/boots_model.h"
 #include "ui/frm_help.h"
 #include "ui/frm_main.h"
-#include "ui/frm_progress.h"
 #include "ui/frm_table.h"
 #include "ui/polish_texts.h"
-#include "services/work_folder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,14 +20,11 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
-#include <QScopeGuard>
 #include <QSettings>
-#include <QTimer>
 #include <QUndoStack>
 #include <QWindow>
 
 #include <cerrno>
-#include <chrono>
 #include <utility>
 
 namespace {
@@ -93,8 +89,8 @@ bool unpacksTo(const QString& packed, const QString& plain) {
     const fileops::FilePtr in(fileops::openFile(packed.toStdString(), "rb"));
     const fileops::FilePtr expected(fileops::openFile(plain.toStdString(), "rb"));
     std::FILE* raw = expected.get();
-    return in && expected && tablefile::unpacksTo(in.get(), [raw](unsigned char* buffer,
-                                                                 std::size_t size) {
+    return in && expected &&
+           tablefile::unpacksTo(in.get(), [raw](unsigned char* buffer, std::size_t size) {
                return std::fread(buffer, 1, size, raw);
            });
 }
@@ -144,34 +140,39 @@ QString toolFailure(const Qel_Process& tool) {
 
 } // namespace
 
-void FrmMain::Form_Load(const QString& appFolder) {
-    App_Folder = QDir::fromNativeSeparators(
-        appFolder.isEmpty() ? QCoreApplication::applicationDirPath() : appFolder);
-    if (!App_Folder.endsWith(QLatin1Char('/')))
-        App_Folder += QLatin1Char('/');
-    QDir::setCurrent(App_Folder);
-    Work = std::make_unique<WorkFolder>(App_Folder + QStringLiteral("zlib/temp/"));
+void FrmMain::Form_Load(const QString& folder) {
+    appFolder = QDir::fromNativeSeparators(folder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                            : folder);
+    if (!appFolder.endsWith(QLatin1Char('/')))
+        appFolder += QLatin1Char('/');
+    QDir::setCurrent(appFolder);
+    work = std::make_unique<WorkFolder>(appFolder + QStringLiteral("zlib/temp/"));
+#ifdef Q_OS_WIN
+    tool = new ToolRun(this, appFolder + QStringLiteral("zlib/zlibtool.exe"));
+#else
+    tool = new ToolRun(this, appFolder + QStringLiteral("zlib/zlibtool"));
+#endif
 }
 
-const QString& FrmMain::Temp_Dir() const {
-    return Work->path();
+const QString& FrmMain::workFolder() const {
+    return work->path();
 }
 
-QString FrmMain::Open_Folder() const {
-    if (Work->portable())
-        return App_Folder;
+QString FrmMain::openFolder() const {
+    if (work->portable())
+        return appFolder;
     const QString last = settings().value(kLastFolder).toString();
     return !last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::homePath();
 }
 
 void FrmMain::Form_Unload() {
-    if (Table_Form)
-        Table_Form->close();
+    if (tableForm)
+        tableForm->close();
     Clear_Temp();
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
-    if (!Settle_Tool(After_Tool::Close) || !Settle_Changes()) {
+    if (!tool->settle(ToolRun::Then::Close) || !settleChanges()) {
         event->ignore();
         return;
     }
@@ -185,15 +186,15 @@ void FrmMain::showEvent(QShowEvent* event) {
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Close || watched != windowHandle() || !Busy())
+    if (event->type() != QEvent::Close || watched != windowHandle() || !tool->busy())
         return QMainWindow::eventFilter(watched, event);
-    Settle_Tool(After_Tool::Close);
+    tool->settle(ToolRun::Then::Close);
     event->ignore();
     return true;
 }
 
 void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
-    if (!Busy() && !droppedFile(event->mimeData()).isEmpty())
+    if (!tool->busy() && !droppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
@@ -202,120 +203,43 @@ void FrmMain::dropEvent(QDropEvent* event) {
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    Open_File(path);
+    openFile(path);
 }
 
-bool FrmMain::Busy() const {
-    return !Running_Tool.isNull();
-}
-
-void FrmMain::Run_Tool(Qel_Process& tool, korvane::ToolJob job, const QString& name,
-                       const QStringList& arguments) {
-#ifdef Q_OS_WIN
-    const QString program = App_Folder + QStringLiteral("zlib/zlibtool.exe");
-#else
-    const QString program = App_Folder + QStringLiteral("zlib/zlibtool");
-#endif
-    FrmProgress progress((job == korvane::ToolJob::Pack
-                              ? QStringLiteral("Pakowanie pliku %1…")
-                              : QStringLiteral("Rozpakowywanie pliku %1…"))
-                             .arg(name),
-                         this);
-    connect(&progress, &FrmProgress::stopRequested, &tool, &Qel_Process::Stop);
-    QTimer::singleShot(std::chrono::milliseconds(500), &progress, &QWidget::show);
-    Running_Tool = &tool;
-    Running_Job = job;
-    Running_Name = name;
-    Show_Busy(true);
-    tool.Run_Process(program, arguments, 0);
-    if (progress.isActiveWindow()) { // clicked, or activated by the platform when shown
-        progress.hide();
-        activateWindow();
-        // The keyboard is back here before the command goes on; commands are still blocked.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-    Show_Busy(false);
-    Running_Tool = nullptr;
-}
-
-QList<QAction*> FrmMain::File_Commands() const {
-    return {MnuSaveFile,   MnuExportCsv, MnuImportCsv, MnuExportPatch,
-            MnuApplyPatch, MnuCompare,   MnuTable};
-}
-
-void FrmMain::Show_Busy(bool busy) {
-    if (busy)
-        Focus_Before = focusWidget();
-    Editor->setBusy(busy);
-    centralWidget()->setEnabled(!busy);
-    if (Table_Form)
-        Table_Form->setEnabled(!busy);
-    MnuEdit->menuAction()->setEnabled(!busy);
-    for (QAction* command : File_Commands())
-        command->setEnabled(!busy && !Chosen_File.isEmpty());
-    if (busy) {
-        setCursor(Qt::BusyCursor);
-        return;
-    }
-    unsetCursor();
-    if (Focus_Before)
-        Focus_Before->setFocus();
-}
-
-bool FrmMain::Settle_Tool(After_Tool then) {
-    if (!Busy())
-        return true;
-    if (korvane::askStopTool(this, Running_Job, Running_Name) == korvane::StopAnswer::Stop &&
-        Running_Tool) {
-        Stop_Chosen = true;
-        Running_Tool->Stop();
-    }
-    Pending = then;
-    return false;
-}
-
-void FrmMain::End_Command() {
-    // Queued: by then the command's callers, a nested event loop among them, have all returned.
-    if (--Commands_Running == 0 && Pending != After_Tool::Nothing)
-        QMetaObject::invokeMethod(this, &FrmMain::Run_Pending, Qt::QueuedConnection);
-}
-
-void FrmMain::Run_Pending() {
-    const After_Tool then = std::exchange(Pending, After_Tool::Nothing);
-    Skip_Question = std::exchange(Stop_Chosen, false);
+void FrmMain::runPending(ToolRun::Then then, bool stopped) {
+    skipQuestion = stopped;
     switch (then) {
-    case After_Tool::Open:
+    case ToolRun::Then::Open:
         MnuFileOpen_Click();
         break;
-    case After_Tool::Close:
+    case ToolRun::Then::Close:
         close();
         break;
-    case After_Tool::Exit:
+    case ToolRun::Then::Exit:
         mnuQuit_Click();
         break;
-    case After_Tool::Nothing:
+    case ToolRun::Then::Nothing:
         break;
     }
-    Skip_Question = false;
+    skipQuestion = false;
 }
 
 void FrmMain::MnuFileOpen_Click() {
-    if (!Settle_Tool(After_Tool::Open))
+    if (!tool->settle(ToolRun::Then::Open))
         return;
     Qel_Common_Dialog dialog;
     const QString path =
-        dialog.OpenFileName(this, QStringLiteral("Otwórz plik buttów"), Open_Folder(),
+        dialog.OpenFileName(this, QStringLiteral("Otwórz plik buttów"), openFolder(),
                             QStringLiteral("Pliki buttów (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*"));
     if (path == QLatin1String("-1"))
         return;
-    Open_File(path);
+    openFile(path);
 }
 
-void FrmMain::Open_File(const QString& path) {
-    if (Busy())
+void FrmMain::openFile(const QString& path) {
+    if (tool->busy())
         return;
-    ++Commands_Running;
-    const auto ended = qScopeGuard([this] { End_Command(); });
+    const ToolRun::Command command(*tool);
     const QString name = QFileInfo(path).fileName();
     if (!Qel_Baza::File_Exists(path.toStdString())) {
         korvane::showMessage(this, {QStringLiteral("Nie znaleziono pliku %1").arg(name),
@@ -323,7 +247,7 @@ void FrmMain::Open_File(const QString& path) {
                                     korvane::MessageIcon::Information});
         return;
     }
-    if (!Settle_Changes())
+    if (!settleChanges())
         return;
     const auto fail = [this, &name](const QString& stage, const QString& reason) {
         Clear_Temp();
@@ -331,7 +255,7 @@ void FrmMain::Open_File(const QString& path) {
     };
 
     // A file inside the working folder would be deleted by the next save or close.
-    const QString tempDir = Temp_Dir();
+    const QString tempDir = workFolder();
     if (liesInside(path, tempDir)) {
         korvane::showFailure(
             this, failureText(name, kCopying,
@@ -340,7 +264,7 @@ void FrmMain::Open_File(const QString& path) {
     }
     const QString copy = tempDir + name;
     const QString unpacked = copy + QStringLiteral(".unzlib");
-    if (!Work->ensure())
+    if (!work->ensure())
         return fail(kCopying, QStringLiteral("nie można utworzyć folderu %1.").arg(tempDir));
     if (!removeStale(unpacked))
         return fail(kCopying, QStringLiteral("nie można usunąć pliku %1.").arg(unpacked));
@@ -354,32 +278,31 @@ void FrmMain::Open_File(const QString& path) {
         return fail(kCopying, copied.step == fileops::ReplaceStep::Read
                                   ? systemReason(copied.error)
                                   : replaceReason(copied, tempDir));
-    Qel_Process tool;
-    Run_Tool(tool, korvane::ToolJob::Unpack, name, {copy, QStringLiteral("-d")});
-    if (tool.Stopped())
+    Qel_Process unpacker;
+    tool->run(unpacker, korvane::ToolJob::Unpack, name, {copy, QStringLiteral("-d")});
+    if (unpacker.Stopped())
         return Clear_Temp();
-    if (!tool.Succeeded())
-        return fail(kUnpacking, toolFailure(tool));
+    if (!unpacker.Succeeded())
+        return fail(kUnpacking, toolFailure(unpacker));
 
     // The earlier file stays open, boots and all, unless the new one loads.
     auto loaded = std::make_unique<Qel_Baza>();
     if (!loaded->Wczytaj(unpacked.toStdString()))
         return fail(kLoading, loadFailure(unpacked));
     Chosen_File = path;
-    Chosen_Stamp = stamp;
-    if (!Work->portable())
+    chosenStamp = stamp;
+    if (!work->portable())
         settings().setValue(kLastFolder, QFileInfo(path).absolutePath());
-    for (QAction* command : File_Commands())
-        command->setEnabled(true);
-    Boots->setTable(std::move(loaded));
-    Undo_Stack->clear();
+    updateCommands();
+    model->setTable(std::move(loaded));
+    history->clear();
     QStringList notes;
-    if (Baza().Count() > Qel_Baza::Max_Boots)
+    if (table().Count() > Qel_Baza::Max_Boots)
         notes << QStringLiteral("Liczba butów w pliku %1: %2.\nLista pokazuje pierwsze %3 butów; "
                                 "okno „Tabela butów” (Ctrl+T) pokazuje i zmienia wszystkie.")
-                     .arg(name, QString::number(Baza().Count()),
+                     .arg(name, QString::number(table().Count()),
                           QString::number(Qel_Baza::Max_Boots));
-    if (const std::size_t after = Baza().Rest().Trailer.size())
+    if (const std::size_t after = table().Rest().Trailer.size())
         notes << QStringLiteral("Po butach plik %1 zawiera jeszcze %2; zostaną zachowane bez "
                                 "zmian.")
                      .arg(name, countOf(after, QStringLiteral("bajt"), QStringLiteral("bajty"),
@@ -390,11 +313,10 @@ void FrmMain::Open_File(const QString& path) {
 }
 
 void FrmMain::Cmd_Zapisz_Click() {
-    if (Busy())
+    if (tool->busy())
         return;
-    ++Commands_Running;
-    const auto ended = qScopeGuard([this] { End_Command(); });
-    Editor->showStored();
+    const ToolRun::Command command(*tool);
+    editor->showStored();
     if (Chosen_File.isEmpty()) {
         korvane::showFailure(this, QStringLiteral("Nie otwarto żadnego pliku."));
         return;
@@ -404,24 +326,24 @@ void FrmMain::Cmd_Zapisz_Click() {
         Clear_Temp();
         korvane::showFailure(this, failureText(name, stage, reason, true));
     };
-    if (!Work->ensure())
-        return fail(kWriting, QStringLiteral("nie można utworzyć folderu %1.").arg(Temp_Dir()));
+    if (!work->ensure())
+        return fail(kWriting, QStringLiteral("nie można utworzyć folderu %1.").arg(workFolder()));
     errno = 0;
-    if (!Baza().Zapisz()) {
+    if (!table().Zapisz()) {
         const int error = errno;
         return fail(kWriting,
                     error != 0 ? systemReason(error) : QStringLiteral("nie można zapisać pliku."));
     }
-    const QString unpacked = QString::fromStdString(Baza().Path());
+    const QString unpacked = QString::fromStdString(table().Path());
     const QString packed = unpacked + QStringLiteral(".zlib");
     if (!removeStale(packed))
         return fail(kPacking, QStringLiteral("nie można usunąć pliku %1.").arg(packed));
-    Qel_Process tool;
-    Run_Tool(tool, korvane::ToolJob::Pack, name, {unpacked});
-    if (tool.Stopped())
+    Qel_Process packer;
+    tool->run(packer, korvane::ToolJob::Pack, name, {unpacked});
+    if (packer.Stopped())
         return Clear_Temp();
-    if (!tool.Succeeded())
-        return fail(kPacking, toolFailure(tool));
+    if (!packer.Succeeded())
+        return fail(kPacking, toolFailure(packer));
     // Only a packed file that gives back exactly the table just written may replace the user's.
     if (!unpacksTo(packed, unpacked))
         return fail(kChecking,
@@ -430,13 +352,13 @@ void FrmMain::Cmd_Zapisz_Click() {
                         : QStringLiteral("narzędzie zlibtool nie utworzyło spakowanego pliku."));
     if (fileops::isReadOnly(Chosen_File.toStdString()))
         return fail(kReplacing, QStringLiteral("plik jest tylko do odczytu."));
-    if (FileStamp::Of(Chosen_File) != Chosen_Stamp) {
+    if (FileStamp::Of(Chosen_File) != chosenStamp) {
         switch (korvane::askReplaceChanged(this, name)) {
         case korvane::ReplaceAnswer::Replace:
             break;
         case korvane::ReplaceAnswer::Compare:
             Clear_Temp();
-            return Compare_With(Chosen_File);
+            return compareWith(Chosen_File);
         case korvane::ReplaceAnswer::Cancel:
             return Clear_Temp();
         }
@@ -448,10 +370,10 @@ void FrmMain::Cmd_Zapisz_Click() {
         return fail(replaced.step == fileops::ReplaceStep::Backup ? kBackup : kReplacing,
                     replaceReason(replaced, QFileInfo(Chosen_File).absolutePath()));
     }
-    Chosen_Stamp = FileStamp::Of(Chosen_File);
+    chosenStamp = FileStamp::Of(Chosen_File);
     Clear_Temp();
-    Undo_Stack->setClean();
-    Boots->markSaved();
+    history->setClean();
+    model->markSaved();
     korvane::showMessage(this, {QStringLiteral("Zapisano plik"), {}, korvane::MessageIcon::None});
 }
 
@@ -460,26 +382,26 @@ void FrmMain::MnuSaveFile_Click() {
 }
 
 void FrmMain::mnuQuit_Click() {
-    if (!Settle_Tool(After_Tool::Exit) || !close())
+    if (!tool->settle(ToolRun::Then::Exit) || !close())
         return;
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }
 
 void FrmMain::Clear_Temp() {
-    QDir temp(Temp_Dir());
+    QDir temp(workFolder());
     // Hidden files included: a tool stopped mid-run leaves its hidden partial output behind.
     for (const QString& name : temp.entryList(QDir::Files | QDir::Hidden))
         temp.remove(name);
 }
 
-bool FrmMain::Settle_Changes() {
-    if (std::exchange(Skip_Question, false) || Undo_Stack->isClean())
+bool FrmMain::settleChanges() {
+    if (std::exchange(skipQuestion, false) || history->isClean())
         return true;
     switch (korvane::askSaveChanges(this, QFileInfo(Chosen_File).fileName())) {
     case korvane::SaveAnswer::Save:
         Cmd_Zapisz_Click();
-        return Undo_Stack->isClean();
+        return history->isClean();
     case korvane::SaveAnswer::Discard:
         return true;
     case korvane::SaveAnswer::Cancel:

@@ -2,12 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <random>
-#include <stdexcept>
-
-namespace fs = std::filesystem;
 
 namespace testfiles {
 namespace {
@@ -61,50 +55,6 @@ Bytes fileWithIds(const std::vector<std::uint8_t>& ids, std::size_t n) {
         records[k].name = "B" + std::to_string(k);
     }
     return file(records);
-}
-
-void writeBytes(const fs::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
-}
-
-Bytes readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path.string());
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::vector<std::string> listFolder(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().u8string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-TempFolder::TempFolder() {
-    std::random_device rd;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        fs::path candidate = fs::temp_directory_path() / ("korvane-core-" + std::to_string(rd()));
-        if (fs::create_directory(candidate)) {
-            path_ = candidate;
-            return;
-        }
-    }
-    throw std::runtime_error("cannot create a temporary folder");
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-}
-
-std::string TempFolder::operator/(const std::string& name) const {
-    return (path_ / fs::u8path(name)).u8string();
 }
 
 } // namespace testfiles

@@ -1,8 +1,7 @@
-// Helpers that build boots data files byte by byte and give each test a folder of its own.
+// Boots data files built byte by byte.
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -38,26 +37,5 @@ Bytes record(const RawRecord& r);
 Bytes file(const std::vector<RawRecord>& records);
 // A file of n records with IDs taken from ids (cycled) and names "B<k>".
 Bytes fileWithIds(const std::vector<std::uint8_t>& ids, std::size_t n = 0);
-
-void writeBytes(const std::filesystem::path& path, const Bytes& bytes);
-Bytes readBytes(const std::filesystem::path& path);
-
-// The folder's entries' names, sorted.
-std::vector<std::string> listFolder(const std::filesystem::path& folder);
-
-// A fresh folder under the system's temporary folder, removed with its contents on destruction.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    // UTF-8 text of path() / name, as Qel_Baza takes it.
-    std::string operator/(const std::string& name) const;
-
-private:
-    std::filesystem::path path_;
-};
 
 } // namespace testfiles

@@ -3,31 +3,37 @@
 #include "boots/qel_baza.h"
 
 #include "alloc_tracker.h"
+#include "failing_writes.h"
+#include "files.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <sys/resource.h>
+#ifndef _WIN32
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #endif
 
 namespace fs = std::filesystem;
 using testfiles::Bytes;
 using testfiles::RawRecord;
-using testfiles::TempFolder;
+using testsupport::TempFolder;
 
 namespace {
+
+// The bytes of the file at the UTF-8 `path`, and a file of `bytes` put there.
+Bytes onDisk(const std::string& path) {
+    const std::string bytes = testsupport::readFile(fs::u8path(path));
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+void putOnDisk(const std::string& path, const Bytes& bytes) {
+    testsupport::writeFile(fs::u8path(path), std::string(bytes.begin(), bytes.end()));
+}
 
 std::vector<RawRecord> threeBoots() {
     std::vector<RawRecord> r(3);
@@ -49,7 +55,7 @@ struct Loaded {
 
     explicit Loaded(const Bytes& bytes, const std::string& name = "boots.bin")
         : path(folder / name) {
-        testfiles::writeBytes(fs::u8path(path), bytes);
+        putOnDisk(path, bytes);
         EXPECT_TRUE(table.Wczytaj(path));
     }
 };
@@ -68,32 +74,6 @@ void expectEmptyAccessors(const Qel_Baza& t, const char* context) {
     }
 }
 
-#ifdef _WIN32
-// Saves the table while its file is held open with no sharing, so that it cannot be replaced.
-bool saveWhileWritesFail(const Loaded& l) {
-    const HANDLE held = CreateFileW(fs::u8path(l.path).c_str(), GENERIC_READ, 0, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
-    EXPECT_NE(held, INVALID_HANDLE_VALUE);
-    const bool saved = l.table.Zapisz();
-    CloseHandle(held);
-    return saved;
-}
-#else
-// Saves the table in a forked child whose writes stop at a file-size limit of 4 KB.
-bool saveWhileWritesFail(const Loaded& l) {
-    const pid_t pid = fork();
-    if (pid == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{4096, 4096};
-        _exit(setrlimit(RLIMIT_FSIZE, &limit) != 0 ? 3 : l.table.Zapisz() ? 1 : 0);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 3) << "no file-size limit";
-    return !WIFEXITED(status) || WEXITSTATUS(status) != 0;
-}
-#endif
-
 } // namespace
 
 TEST(QelBazaTest, NewTableHoldsNothingAndSavesNothing) {
@@ -106,7 +86,7 @@ TEST(QelBazaTest, NewTableHoldsNothingAndSavesNothing) {
     EXPECT_FALSE(t.Zmien_Dane(0, "X", 1, 1, 1, 1, 1, 1));
     EXPECT_FALSE(t.Zapisz(folder / "out.bin"));
     EXPECT_FALSE(t.Zapisz());
-    EXPECT_TRUE(testfiles::listFolder(folder.path()).empty());
+    EXPECT_TRUE(testsupport::listFolder(folder.path()).empty());
 }
 
 TEST(QelBazaTest, LoadsEveryField) {
@@ -210,7 +190,7 @@ TEST(QelBazaTest, ZmienDaneKeepsSixtyCharacters) {
         ASSERT_TRUE(l.table.Zmien_Dane(0, row.in, 1, 1, 1, 1, 1, 1)) << row.name;
         EXPECT_EQ(l.table.Get_Nazwa(0), row.stored) << row.name;
         ASSERT_TRUE(l.table.Zapisz()) << row.name;
-        const Bytes saved = testfiles::readBytes(fs::u8path(l.path));
+        const Bytes saved = onDisk(l.path);
         const std::size_t nameBytes = row.stored.empty() ? 0 : 60;
         for (std::size_t i = 0; i < 64; ++i)
             EXPECT_EQ(saved[32 + i] == 0, i >= nameBytes) << row.name << " byte " << i;
@@ -257,7 +237,7 @@ TEST(QelBazaTest, AddedBootIsSavedWithTheLowestValuesAChangeStores) {
     for (auto& s : added.stats)
         s = 1;
     expected.push_back(added);
-    EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), testfiles::file(expected));
+    EXPECT_EQ(onDisk(l.path), testfiles::file(expected));
 }
 
 // A save gives back the file loaded, but for what was changed: the bytes no field stands for,
@@ -276,14 +256,14 @@ TEST(QelBazaTest, SaveChangesOnlyWhatWasChanged) {
     bytes.insert(bytes.end(), {1, 2, 3, 4, 5});
     Loaded l(bytes);
     ASSERT_TRUE(l.table.Zapisz());
-    EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), bytes);
+    EXPECT_EQ(onDisk(l.path), bytes);
 
     boots::BootRecord last = l.table.Boots_All()[299];
     last.Sila = 4;
     ASSERT_TRUE(l.table.Set_Boot(299, last));
     ASSERT_TRUE(l.table.Zapisz());
     bytes[32 + 76 * 299 + 68] = 4;
-    EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), bytes);
+    EXPECT_EQ(onDisk(l.path), bytes);
 }
 
 TEST(QelBazaTest, EveryNameByteSurvivesLoadAndSave) {
@@ -293,7 +273,7 @@ TEST(QelBazaTest, EveryNameByteSurvivesLoadAndSave) {
     const Bytes bytes = testfiles::file(in);
     Loaded l(bytes);
     ASSERT_TRUE(l.table.Zapisz());
-    EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), bytes);
+    EXPECT_EQ(onDisk(l.path), bytes);
 }
 
 TEST(QelBazaTest, ManyBootsAreAllLoadedAndSaved) {
@@ -304,10 +284,10 @@ TEST(QelBazaTest, ManyBootsAreAllLoadedAndSaved) {
         EXPECT_EQ(l.table.Count(), static_cast<std::int32_t>(n));
         EXPECT_EQ(l.table.Get_ID(255), 3 /* position 255 holds ids[255 % 3] */);
         ASSERT_TRUE(l.table.Zapisz()) << n;
-        EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), bytes) << n;
+        EXPECT_EQ(onDisk(l.path), bytes) << n;
         // One record short of the declared count is rejected whatever the chunking.
         const std::string cut = l.folder / "cut.bin";
-        testfiles::writeBytes(fs::u8path(cut), Bytes(bytes.begin(), bytes.end() - 76));
+        putOnDisk(cut, Bytes(bytes.begin(), bytes.end() - 76));
         EXPECT_FALSE(l.table.Wczytaj(cut)) << n;
         EXPECT_EQ(l.table.Count(), 0) << n;
     }
@@ -316,10 +296,10 @@ TEST(QelBazaTest, ManyBootsAreAllLoadedAndSaved) {
 TEST(QelBazaTest, SaveOverALongerFileLeavesExactLength) {
     Loaded l(testfiles::file(threeBoots()));
     const std::string target = l.folder / "long.bin";
-    testfiles::writeBytes(fs::u8path(target), Bytes(5000, 0xAB));
+    putOnDisk(target, Bytes(5000, 0xAB));
     ASSERT_TRUE(l.table.Zapisz(target));
     EXPECT_EQ(fs::file_size(fs::u8path(target)), 32u + 76u * 3);
-    EXPECT_EQ(testfiles::readBytes(fs::u8path(target)), testfiles::file(threeBoots()));
+    EXPECT_EQ(onDisk(target), testfiles::file(threeBoots()));
 }
 
 TEST(QelBazaTest, SaveToOtherPathLeavesPathAndNoTempFile) {
@@ -332,8 +312,8 @@ TEST(QelBazaTest, SaveToOtherPathLeavesPathAndNoTempFile) {
     const std::string other = l.folder / name;
     ASSERT_TRUE(l.table.Zapisz(other));
     EXPECT_EQ(l.table.Path(), l.path);
-    EXPECT_EQ(testfiles::readBytes(fs::u8path(other)), testfiles::file(threeBoots()));
-    EXPECT_EQ(testfiles::listFolder(l.folder.path()),
+    EXPECT_EQ(onDisk(other), testfiles::file(threeBoots()));
+    EXPECT_EQ(testsupport::listFolder(l.folder.path()),
               (std::vector<std::string>{"boots.bin", name}));
 }
 
@@ -382,14 +362,14 @@ TEST(QelBazaTest, SavesAndLoadsUnderAnyName) {
         ASSERT_TRUE(copy.Zapisz()) << row.name << ": over the existing file";
         ASSERT_TRUE(l.table.Wczytaj(target)) << row.name;
         EXPECT_EQ(l.table.Get_Nazwa(0), u8"\u017B\u00F3\u0142w") << row.name;
-        EXPECT_EQ(testfiles::listFolder(folder), std::vector<std::string>{row.file}) << row.name;
+        EXPECT_EQ(testsupport::listFolder(folder), std::vector<std::string>{row.file}) << row.name;
     }
 }
 
 TEST(QelBazaTest, FileExists) {
     TempFolder folder;
     const std::string file = folder / u8"\u017C\u00F3\u0142w.bin";
-    testfiles::writeBytes(fs::u8path(file), {1});
+    putOnDisk(file, {1});
     EXPECT_TRUE(Qel_Baza::File_Exists(file));
     EXPECT_TRUE(Qel_Baza::File_Exists(folder.path().u8string()));
     EXPECT_FALSE(Qel_Baza::File_Exists(folder / "absent.bin"));
@@ -430,7 +410,7 @@ TEST(QelBazaTest, FailedLoadsLeaveTheRightState) {
         Loaded l(good);
         const std::string second = l.folder / "second.bin";
         if (row.kind == Kind::Bytes)
-            testfiles::writeBytes(fs::u8path(second), row.bytes);
+            putOnDisk(second, row.bytes);
         else if (row.kind == Kind::Folder)
             fs::create_directory(fs::u8path(second));
         alloc_tracker::reset();
@@ -447,12 +427,12 @@ TEST(QelBazaTest, FailedLoadsLeaveTheRightState) {
         }
         EXPECT_EQ(l.table.Zapisz(), row.saveWorks) << row.name;
         if (row.saveWorks) {
-            EXPECT_EQ(testfiles::readBytes(fs::u8path(second)), good) << row.name;
+            EXPECT_EQ(onDisk(second), good) << row.name;
         } else if (row.kind == Kind::Bytes) {
-            EXPECT_EQ(testfiles::readBytes(fs::u8path(second)), row.bytes) << row.name;
+            EXPECT_EQ(onDisk(second), row.bytes) << row.name;
         }
         // The first file is never touched by a failed load.
-        EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), good) << row.name;
+        EXPECT_EQ(onDisk(l.path), good) << row.name;
     }
 }
 
@@ -469,7 +449,7 @@ TEST(QelBazaTest, LoadWithEmptyPathUsesPath) {
 TEST(QelBazaTest, ReloadReplacesRecords) {
     Loaded l(testfiles::file(threeBoots()));
     const std::string other = l.folder / "one.bin";
-    testfiles::writeBytes(fs::u8path(other), testfiles::file({RawRecord{}}));
+    putOnDisk(other, testfiles::file({RawRecord{}}));
     EXPECT_TRUE(l.table.Wczytaj(other));
     EXPECT_EQ(l.table.Count(), 1);
 }
@@ -478,11 +458,15 @@ TEST(QelBazaTest, ReloadReplacesRecords) {
 TEST(QelBazaTest, FailedSaveLeavesOldFileAndNoTempFile) {
     Loaded l(testfiles::fileWithIds({1, 2, 3}, 200)); // 15,232 bytes to write
     const Bytes old = testfiles::file(threeBoots());
-    testfiles::writeBytes(fs::u8path(l.path), old);
+    putOnDisk(l.path, old);
 
-    EXPECT_FALSE(saveWhileWritesFail(l)) << "Zapisz must return false when the write fails";
-    EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), old);
-    EXPECT_EQ(testfiles::listFolder(l.folder.path()), std::vector<std::string>{"boots.bin"});
+    // On POSIX the writes stop at 4 KB; -1: they could not be made to fail.
+    EXPECT_EQ(testsupport::runWhileWritesFail({fs::u8path(l.path), 4096},
+                                              [&] { return l.table.Zapisz() ? 1 : 0; }),
+              0)
+        << "Zapisz must return false when the write fails";
+    EXPECT_EQ(onDisk(l.path), old);
+    EXPECT_EQ(testsupport::listFolder(l.folder.path()), std::vector<std::string>{"boots.bin"});
 
     // Without the limit the same save works.
     EXPECT_TRUE(l.table.Zapisz());
@@ -502,14 +486,14 @@ TEST(QelBazaTest, SaveToUnwritablePlacesFails) {
     for (const Row& row : rows) {
         Loaded l(testfiles::file(threeBoots()));
         fs::create_directory(l.folder.path() / "sub");
-        testfiles::writeBytes(l.folder.path() / "sub" / "keep", {42});
+        putOnDisk(l.folder / "sub/keep", {42});
         EXPECT_FALSE(l.table.Zapisz(l.folder / row.target)) << row.name;
-        EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), testfiles::file(threeBoots()))
-            << row.name;
-        EXPECT_EQ(testfiles::listFolder(l.folder.path()),
+        EXPECT_EQ(onDisk(l.path), testfiles::file(threeBoots())) << row.name;
+        EXPECT_EQ(testsupport::listFolder(l.folder.path()),
                   (std::vector<std::string>{"boots.bin", "sub"}))
             << row.name;
-        EXPECT_EQ(testfiles::listFolder(l.folder.path() / "sub"), std::vector<std::string>{"keep"})
+        EXPECT_EQ(testsupport::listFolder(l.folder.path() / "sub"),
+                  std::vector<std::string>{"keep"})
             << row.name;
     }
 }
@@ -532,7 +516,7 @@ TEST(QelBazaTest, ZastapStoresRecordsAsGiven) {
     ASSERT_TRUE(l.table.Zastap(records));
     EXPECT_EQ(l.table.Count(), 300);
     ASSERT_TRUE(l.table.Zapisz());
-    EXPECT_EQ(testfiles::readBytes(fs::u8path(l.path)), testfiles::file(raw));
+    EXPECT_EQ(onDisk(l.path), testfiles::file(raw));
 }
 
 TEST(QelBazaTest, ZastapRefusesWithoutChangingTheTable) {
@@ -579,7 +563,7 @@ TEST(QelBazaTest, TakingBackChangesRestoresStoredValues) {
         TempFolder folder;
         Qel_Baza t;
         if (row.boots > 0) {
-            testfiles::writeBytes(folder.path() / "b.bin", testfiles::fileWithIds({39}, row.boots));
+            putOnDisk(folder / "b.bin", testfiles::fileWithIds({39}, row.boots));
             ASSERT_TRUE(t.Wczytaj(folder / "b.bin")) << row.name;
         }
         std::vector<BootRecord> expected = records(t);

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class TestQelCommonDialog : public QObject {
@@ -103,7 +102,7 @@ void TestQelCommonDialog::titleName() {
 }
 
 void TestQelCommonDialog::realDialogTakesATypedNewName() {
-    QTemporaryDir dir;
+    const TempDir dir;
     QString title, folder;
     QStringList filters;
     answerNextModal([&](QWidget* modal) {

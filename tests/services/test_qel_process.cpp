@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -47,7 +46,7 @@ private:
     // The stand-in tool in the test's folder, following `steps`; empty when it cannot be put there.
     QString standIn(const QString& steps);
 
-    QTemporaryDir dir;
+    TempDir dir;
 };
 
 QString TestQelProcess::standIn(const QString& steps) {

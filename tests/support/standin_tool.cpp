@@ -21,14 +21,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "fileops/file_ops.h"
+#include "files.h"
 
 #ifdef _WIN32
 #include "windows_command_line.h"
@@ -119,18 +118,8 @@ long start(const fs::path& program, const std::vector<std::string>& args, bool w
 #endif
 }
 
-std::string read(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        fail("cannot read " + file.u8string());
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void write(const fs::path& file, const std::string& bytes, std::ios::openmode mode) {
-    std::ofstream out(file, std::ios::binary | mode);
-    if (!(out << bytes) || !out.flush())
-        fail("cannot write " + file.u8string());
-}
+using testsupport::readFile;
+using testsupport::writeFile;
 
 [[noreturn]] void crash() {
 #ifdef _WIN32
@@ -169,9 +158,9 @@ std::string repacked(std::string bytes, const std::string& how) {
 // Follows the step `verb` with its argument `arg`; `code` is the exit code so far.
 void follow(const std::string& verb, const std::string& arg, int& code) {
     if (verb == "pid") {
-        write(expand(arg), std::to_string(ownId()) + "\n", std::ios::app);
+        writeFile(expand(arg), std::to_string(ownId()) + "\n", true);
     } else if (verb == "touch") {
-        write(expand(arg), std::string(), std::ios::trunc);
+        writeFile(expand(arg), std::string());
     } else if (verb == "wait") {
         while (!fs::exists(expand(arg)))
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -179,19 +168,19 @@ void follow(const std::string& verb, const std::string& arg, int& code) {
         code = static_cast<int>(start(expand(arg), arguments, true));
     } else if (verb == "halve") {
         const fs::path file = expand(arg);
-        write(file, read(file).substr(0, fs::file_size(file) / 2), std::ios::trunc);
+        writeFile(file, readFile(file).substr(0, fs::file_size(file) / 2));
     } else if (verb == "repack") {
         const std::size_t blank = arg.find(' ');
         const fs::path changed = expand("{1}.o");
-        write(changed, repacked(read(expand("{1}")), arg.substr(0, blank)), std::ios::trunc);
+        writeFile(changed, repacked(readFile(expand("{1}")), arg.substr(0, blank)));
         if (blank == std::string::npos ||
             start(expand(arg.substr(blank + 1)), {changed.u8string()}, true) != 0)
             fail("the packing failed");
         fs::rename(expand("{1}.o.zlib"), expand("{1}.zlib"));
         fs::remove(changed);
     } else if (verb == "child") {
-        write(expand(arg), std::to_string(start(ownPath(), {kHangArgument}, false)) + "\n",
-              std::ios::app);
+        writeFile(expand(arg), std::to_string(start(ownPath(), {kHangArgument}, false)) + "\n",
+                  true);
     } else if (verb == "say") {
         std::fprintf(stderr, "%s\n", arg.c_str());
     } else if (verb == "scribble") {
@@ -207,10 +196,10 @@ void follow(const std::string& verb, const std::string& arg, int& code) {
     }
 }
 
-int run() {
+int run() try {
     if (!arguments.empty() && arguments[0] == kHangArgument)
         hang();
-    std::istringstream steps(read(ownPath().parent_path() / "standin.txt"));
+    std::istringstream steps(readFile(ownPath().parent_path() / "standin.txt"));
     int code = 0;
     for (std::string line; std::getline(steps, line);) {
         if (!line.empty() && line.back() == '\r')
@@ -218,14 +207,12 @@ int run() {
         if (line.empty())
             continue;
         const std::size_t blank = line.find(' ');
-        try {
-            follow(line.substr(0, blank), blank == std::string::npos ? "" : line.substr(blank + 1),
-                   code);
-        } catch (const fs::filesystem_error& e) {
-            fail(e.what());
-        }
+        follow(line.substr(0, blank), blank == std::string::npos ? "" : line.substr(blank + 1),
+               code);
     }
     return code;
+} catch (const std::runtime_error& e) { // a file that cannot be read or written, among them
+    fail(e.what());
 }
 
 } // namespace

@@ -1,11 +1,10 @@
 #include "tool_run.h"
 
+#include "failing_writes.h"
+
 #include <zlib.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <random>
 
 #ifdef _WIN32
 #include "windows_command_line.h"
@@ -13,8 +12,6 @@
 #include <windows.h>
 #else
 #include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -23,25 +20,18 @@ namespace fs = std::filesystem;
 namespace {
 
 #ifdef _WIN32
-std::wstring widen(const std::string& utf8) {
-    const int n =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
-    return wide;
-}
-
 // A temporary file for one of the program's streams, which the program inherits; it goes away
 // when the last handle to it closes.
 HANDLE streamFile() {
     static int count = 0;
-    const fs::path path = fs::temp_directory_path() /
-                          ("korvane-tool-" + std::to_string(GetCurrentProcessId()) + "-" +
-                           std::to_string(++count));
+    const fs::path path =
+        fs::temp_directory_path() /
+        ("korvane-tool-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count));
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     return CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherit,
-                       CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+                       CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
+                       nullptr);
 }
 
 // What the program wrote to `file`, with the Windows line ends made "\n" when it is `text`;
@@ -71,15 +61,6 @@ std::string readAll(int fd) {
 
 } // namespace
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 std::string u8(const fs::path& path) {
     return path.u8string();
 }
@@ -97,16 +78,13 @@ std::string compressed(const std::string& data, int level) {
     return out;
 }
 
-#ifdef _WIN32
 Outcome runProgram(const char* program, const std::vector<std::string>& args,
                    const std::string& input, const fs::path& failWritesTo) {
-    std::wstring commandLine = windowsQuoted(widen(program));
+    Outcome outcome;
+#ifdef _WIN32
+    std::wstring commandLine = windowsQuoted(fs::u8path(program).wstring());
     for (const std::string& arg : args)
-        commandLine += L' ' + windowsQuoted(widen(arg));
-    const HANDLE held =
-        failWritesTo.empty()
-            ? INVALID_HANDLE_VALUE
-            : CreateFileW(failWritesTo.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        commandLine += L' ' + windowsQuoted(fs::u8path(arg).wstring());
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -116,33 +94,27 @@ Outcome runProgram(const char* program, const std::vector<std::string>& args,
     DWORD written = 0;
     WriteFile(startup.hStdInput, input.data(), static_cast<DWORD>(input.size()), &written, nullptr);
     SetFilePointer(startup.hStdInput, 0, nullptr, FILE_BEGIN);
-    PROCESS_INFORMATION process{};
-    Outcome outcome;
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                       nullptr, nullptr, &startup, &process)) {
+    outcome.exitCode = testsupport::runWhileWritesFail({failWritesTo}, [&] {
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                            nullptr, nullptr, &startup, &process))
+            return -1;
         WaitForSingleObject(process.hProcess, INFINITE);
         DWORD code = 0;
-        if (GetExitCodeProcess(process.hProcess, &code))
-            outcome.exitCode = static_cast<int>(code);
+        const bool ended = GetExitCodeProcess(process.hProcess, &code);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
-    }
-    if (held != INVALID_HANDLE_VALUE)
-        CloseHandle(held);
+        return ended ? static_cast<int>(code) : -1;
+    });
     CloseHandle(startup.hStdInput);
     outcome.out = readBack(startup.hStdOutput, false);
     outcome.err = readBack(startup.hStdError, true);
-    return outcome;
-}
 #else
-Outcome runProgram(const char* program, const std::vector<std::string>& args,
-                   const std::string& input, const fs::path& failWritesTo) {
-    const rlim_t fileSizeLimit = failWritesTo.empty() ? RLIM_INFINITY : 10;
     std::vector<char*> argv{const_cast<char*>(program)};
     for (const std::string& arg : args)
         argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    // Standard input from a file, so that neither side waits on the other.
+    // Standard input from a file, so that neither side waits on the other; output through pipes.
     std::FILE* in = std::tmpfile();
     int outPipe[2];
     int errPipe[2];
@@ -150,31 +122,27 @@ Outcome runProgram(const char* program, const std::vector<std::string>& args,
         std::fflush(in) != 0 || pipe(outPipe) != 0 || pipe(errPipe) != 0)
         return {};
     std::rewind(in);
-    const pid_t pid = fork();
-    if (pid == 0) {
+    const auto run = [&] {
         dup2(fileno(in), STDIN_FILENO);
         dup2(outPipe[1], STDOUT_FILENO);
         dup2(errPipe[1], STDERR_FILENO);
         close(outPipe[0]);
         close(errPipe[0]);
-        const rlimit limit{fileSizeLimit, fileSizeLimit};
-        signal(SIGXFSZ, SIG_DFL); // the tool itself must turn the signal into a write error
-        if (setrlimit(RLIMIT_FSIZE, &limit) == 0)
-            execv(program, argv.data());
-        _exit(127);
-    }
-    std::fclose(in);
-    close(outPipe[1]);
-    close(errPipe[1]);
-    Outcome outcome;
-    outcome.out = readAll(outPipe[0]);
-    outcome.err = readAll(errPipe[0]);
-    int status = 0;
-    if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-        outcome.exitCode = WEXITSTATUS(status);
+        std::signal(SIGXFSZ, SIG_DFL); // the tool itself must turn the signal into a write error
+        execv(program, argv.data());
+        return 127;
+    };
+    const auto readOutput = [&] {
+        std::fclose(in);
+        close(outPipe[1]);
+        close(errPipe[1]);
+        outcome.out = readAll(outPipe[0]);
+        outcome.err = readAll(errPipe[0]);
+    };
+    outcome.exitCode = testsupport::runWhileWritesFail({failWritesTo, 10}, run, readOutput);
+#endif
     return outcome;
 }
-#endif
 
 std::map<std::string, std::string> snapshot(const fs::path& folder) {
     std::map<std::string, std::string> entries;
@@ -182,17 +150,6 @@ std::map<std::string, std::string> snapshot(const fs::path& folder) {
         entries[u8(fs::relative(entry.path(), folder))] =
             entry.is_directory() ? "<folder>" : readFile(entry.path());
     return entries;
-}
-
-void ToolTest::SetUp() {
-    std::random_device random;
-    do
-        dir_ = fs::temp_directory_path() / ("korvane-tool-" + std::to_string(random()));
-    while (!fs::create_directory(dir_));
-}
-
-void ToolTest::TearDown() {
-    fs::remove_all(dir_);
 }
 
 fs::path ToolTest::rowFolder(const std::string& row) {

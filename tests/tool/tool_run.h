@@ -1,6 +1,8 @@
 // Running a command-line tool of the project as a program, and looking at the files it leaves.
 #pragma once
 
+#include "files.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -20,8 +22,8 @@ struct Outcome {
     std::string err;
 };
 
-std::string readFile(const std::filesystem::path& path);
-void writeFile(const std::filesystem::path& path, const std::string& bytes);
+using testsupport::readFile;
+using testsupport::writeFile;
 
 // The UTF-8 text of a path, which is how the tools take and report names on every system.
 std::string u8(const std::filesystem::path& path);
@@ -33,13 +35,12 @@ const char* onWindows(const char* windows, const char* elsewhere);
 std::string compressed(const std::string& data, int level = -1 /* Z_DEFAULT_COMPRESSION */);
 
 // Runs `program` with exactly these arguments and `input` on its standard input; on Windows the
-// line ends of what it writes to standard error are made "\n". When `failWritesTo` names an existing file, writing
-// it fails meanwhile: on POSIX the program runs under a file-size limit of 10 bytes, with SIGXFSZ
-// at its default (a program that does not ignore the signal itself is killed); on Windows the
-// file is held open with no sharing, so that it cannot be replaced.
+// line ends of what it writes to standard error are made "\n". When `failWritesTo` names an
+// existing file, writing it fails meanwhile: on POSIX the program runs under a file-size limit of
+// 10 bytes, with SIGXFSZ at its default (a program that does not ignore the signal itself is
+// killed); on Windows the file is held open with no sharing, so that it cannot be replaced.
 Outcome runProgram(const char* program, const std::vector<std::string>& args,
-                   const std::string& input = {},
-                   const std::filesystem::path& failWritesTo = {});
+                   const std::string& input = {}, const std::filesystem::path& failWritesTo = {});
 
 // Every entry below `folder` with its contents ("<folder>" for folders), to compare before and
 // after a run.
@@ -48,10 +49,9 @@ std::map<std::string, std::string> snapshot(const std::filesystem::path& folder)
 // A fresh folder under the system's temporary folder, as a test fixture.
 class ToolTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
     // A fresh folder for one table row.
     std::filesystem::path rowFolder(const std::string& row);
 
-    std::filesystem::path dir_;
+    testsupport::TempFolder folder_;
+    const std::filesystem::path dir_ = folder_.path();
 };

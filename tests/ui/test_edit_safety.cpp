@@ -32,10 +32,6 @@
 #include <qt_windows.h>
 #else
 #include <cerrno>
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #endif
 
 using boots::BootRecord;
@@ -99,7 +95,7 @@ private:
     QWidget* controlled() const override { return window.get(); }
 
     std::unique_ptr<AppFolder> app;
-    std::unique_ptr<QTemporaryDir> user;
+    std::unique_ptr<TempDir> user;
     std::unique_ptr<FrmMain> window;
     QString path; // the user's file
     std::unique_ptr<Hooks> hooks;
@@ -111,7 +107,7 @@ void TestEditSafety::initTestCase() {
 
 void TestEditSafety::init() {
     app = std::make_unique<AppFolder>();
-    user = std::make_unique<QTemporaryDir>();
+    user = std::make_unique<TempDir>();
     hooks = std::make_unique<Hooks>();
     window = std::make_unique<FrmMain>(app->path());
     window->show();
@@ -159,7 +155,7 @@ void TestEditSafety::act(const QString& step) {
 }
 
 QString TestEditSafety::shown(bool stored) const {
-    const Qel_Baza& table = window->Baza();
+    const Qel_Baza& table = window->table();
     const auto fields = [&table](int position) {
         const BootRecord boot = table.Get_Boot(static_cast<std::uint8_t>(position));
         QStringList texts{QString::number(boot.ID), QString::number(boot.Grupa),
@@ -244,7 +240,7 @@ void TestEditSafety::questionBeforeDropping() {
     const QString next = user->filePath(QStringLiteral("b.bin"));
     QVERIFY(writePacked(next, encoded({{9, 1, "Next", 1, 1, 1, 1, 1}})));
     action("Help")->trigger();
-    QPointer<FrmHelp> help = window->Help_Window();
+    QPointer<FrmHelp> help = window->helpWindow();
     act(QStringLiteral("select 0"));
     act(QStringLiteral("type 2 x"));
     Boots edited = Sample;
@@ -391,28 +387,7 @@ void TestEditSafety::failedBackupStopsTheSave() {
                failureSays(hooks->messages[0], QStringLiteral("Tworzenie kopii zapasowej"), true) &&
                hooks->messages[0].text.contains(qt_error_string(reason));
     };
-#ifdef Q_OS_WIN
-    {
-        const HeldOpen held(path);
-        QVERIFY(held.held());
-        QVERIFY(saveFails());
-    }
-#else
-    const pid_t child = fork();
-    QVERIFY(child >= 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        QTimer::singleShot(0, [] {
-            const rlimit fileSize{limit, limit};
-            setrlimit(RLIMIT_FSIZE, &fileSize);
-        });
-        _exit(saveFails() ? 0 : 1);
-    }
-    int status = 0;
-    QCOMPARE(waitpid(child, &status, 0), child);
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), 0);
-#endif
+    QCOMPARE(saveWhileWritesFail(path, limit, false, saveFails), 0);
     QCOMPARE(readFile(path), stored);
     QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.bin"});
 }
@@ -478,7 +453,7 @@ void TestEditSafety::changedOnDiskAsksBeforeReplacing() {
         QCOMPARE(QFileInfo::exists(path), exists);
         QVERIFY(!QFileInfo::exists(path + QStringLiteral(".bak")));
         QVERIFY(window->isWindowModified());
-        QCOMPARE(window->Baza().Boots_All(), edited);
+        QCOMPARE(window->table().Boots_All(), edited);
         return;
     }
     QCOMPARE(hooks->messages.size(), 1);
@@ -611,7 +586,7 @@ void TestEditSafety::csvCommands() {
     }
 
     // The whole table replaced, its first 256 boots listed, the editor reset: one undo step.
-    QCOMPARE(window->Baza().Boots_All(), imported);
+    QCOMPARE(window->table().Boots_All(), imported);
     QCOMPARE(listTexts(), itemTexts(imported));
     const QString after = shown();
     QVERIFY(after.endsWith(QStringLiteral("\nselected -1\nboxes 0|0||0|0|0|0|0\nframe 0")));
@@ -768,12 +743,12 @@ void TestEditSafety::patchCommands() {
         QCOMPARE(hooks->messages[0].details.count(QLatin1Char('\n')), 20);
     if (!table.empty()) { // one undo step on top of the edit
         table[0].Nazwa = "Alphax";
-        QCOMPARE(window->Baza().Boots_All(), table);
+        QCOMPARE(window->table().Boots_All(), table);
         action("MnuUndo")->trigger();
-        QCOMPARE(window->Baza().Boots_All(), edited);
+        QCOMPARE(window->table().Boots_All(), edited);
         return;
     }
-    QCOMPARE(window->Baza().Boots_All(), edited);
+    QCOMPARE(window->table().Boots_All(), edited);
 }
 
 QTEST_MAIN(TestEditSafety)

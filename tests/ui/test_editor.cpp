@@ -124,14 +124,14 @@ private:
     void clickList(int row, Qt::KeyboardModifiers modifiers = {});
     void pressAdd();
 
-    std::unique_ptr<QTemporaryDir> files;
+    std::unique_ptr<TempDir> files;
     std::unique_ptr<AppFolder> app;
     std::unique_ptr<FrmMain> window;
     std::unique_ptr<Hooks> hooks; // opening another file drops unsaved edits without a question
 };
 
 void TestEditor::init() {
-    files = std::make_unique<QTemporaryDir>();
+    files = std::make_unique<TempDir>();
     app = std::make_unique<AppFolder>();
     hooks = std::make_unique<Hooks>();
     window = std::make_unique<FrmMain>(app->path());
@@ -157,8 +157,8 @@ QString TestEditor::makeBin(const QString& name, const Boots& boots) {
 bool TestEditor::openFile(const QString& path) {
     hooks->answers << path;
     action("MnuFileOpen")->trigger();
-    return !path.isEmpty() && window->Baza().Count() > 0 &&
-           list()->count() == window->Baza().Count() && hooks->messages.isEmpty();
+    return !path.isEmpty() && window->table().Count() > 0 &&
+           list()->count() == window->table().Count() && hooks->messages.isEmpty();
 }
 
 QStringList TestEditor::boxTexts() const {
@@ -223,7 +223,7 @@ void TestEditor::selectionShowsBoot() {
                           QString::fromStdString(boot.Nazwa), QString::number(boot.Sila),
                           QString::number(boot.Precyzja), QString::number(boot.Przyspieszenie),
                           QString::number(boot.Szybkosc), QString::number(boot.Podkrecanie)}));
-    QCOMPARE(window->Baza().Boots_All(), Sample);
+    QCOMPARE(window->table().Boots_All(), Sample);
     QCOMPARE(listTexts(), itemTexts(Sample));
 }
 
@@ -272,7 +272,7 @@ void TestEditor::highlightIsTheEditedBoot() {
     clearBox(box(3));
     QTest::keyClicks(box(3), QStringLiteral("3"));
     for (int i = 0; i < static_cast<int>(Sample.size()); ++i)
-        QCOMPARE(window->Baza().Get_Sila(static_cast<std::uint8_t>(i)),
+        QCOMPARE(window->table().Get_Sila(static_cast<std::uint8_t>(i)),
                  i == edited ? 3 : Sample[static_cast<std::size_t>(i)].Sila);
 }
 
@@ -299,12 +299,12 @@ void TestEditor::typedNameFollowsEachKey() {
         if (length > 0)
             press(name, typed(text.mid(length - 1, 1)));
         const QString sofar = text.left(length);
-        QCOMPARE(QString::fromStdString(window->Baza().Get_Nazwa(at)), sofar);
+        QCOMPARE(QString::fromStdString(window->table().Get_Nazwa(at)), sofar);
         QCOMPARE(list()->item(row)->text(), id + sofar);
     }
     Boots expected = Sample;
     expected[at].Nazwa = text.toStdString();
-    QCOMPARE(window->Baza().Boots_All(), expected);
+    QCOMPARE(window->table().Boots_All(), expected);
     QCOMPARE(listTexts(), itemTexts(expected));
 }
 
@@ -401,7 +401,7 @@ void TestEditor::storedValue() {
     QCOMPARE(target->text(), text);
     Boots expected = Sample;
     field(expected[0], index) = static_cast<std::uint8_t>(stored);
-    QCOMPARE(window->Baza().Boots_All(), expected);
+    QCOMPARE(window->table().Boots_All(), expected);
     QCOMPARE(itemChanges.count(), 0);
 }
 
@@ -413,14 +413,14 @@ void TestEditor::longNameCutOnlyWhenEdited() {
     box(3)->setFocus();
     QTest::keyClick(box(3), Qt::Key_Backspace);
     QTest::keyClicks(box(3), QStringLiteral("2"));
-    QCOMPARE(window->Baza().Get_Nazwa(2), LongName);
+    QCOMPARE(window->table().Get_Nazwa(2), LongName);
 
     box(2)->setFocus();
     QTest::keyClick(box(2), Qt::Key_End);
     QTest::keyClick(box(2), Qt::Key_Backspace);
     const QString cut = QString::fromStdString(LongName).left(60);
     QVERIFY(cut.endsWith(QStringLiteral("ąę")));
-    QCOMPARE(QString::fromStdString(window->Baza().Get_Nazwa(2)), cut);
+    QCOMPARE(QString::fromStdString(window->table().Get_Nazwa(2)), cut);
     QCOMPARE(list()->item(2)->text(), QStringLiteral("7:") + cut);
 }
 
@@ -435,7 +435,7 @@ void TestEditor::addBeforeAnyFile() {
     QCOMPARE(hooks->messages[0].title, QStringLiteral("Dodawanie butów"));
     QCOMPARE(hooks->messages[0].icon, korvane::MessageIcon::Information);
     QCOMPARE(list()->count(), 0);
-    QCOMPARE(window->Baza().Count(), 0);
+    QCOMPARE(window->table().Count(), 0);
 }
 
 void TestEditor::addAfterFile() {
@@ -449,7 +449,7 @@ void TestEditor::addAfterFile() {
     QCOMPARE(boxTexts(), (QStringList{"8", "1", "", "1", "1", "1", "1", "1"}));
     Boots expected = Sample;
     expected.push_back({8, 1, "", 1, 1, 1, 1, 1});
-    QCOMPARE(window->Baza().Boots_All(), expected);
+    QCOMPARE(window->table().Boots_All(), expected);
     QVERIFY(hooks->messages.isEmpty());
 
     // The first change, even one that leaves the name empty, lists the boot the regular way.
@@ -458,7 +458,7 @@ void TestEditor::addAfterFile() {
     QTest::keyClicks(box(7), QStringLiteral("2"));
     QCOMPARE(list()->item(3)->text(), QStringLiteral("8:"));
     expected[3] = {8, 1, "", 1, 1, 1, 1, 2}; // only the field edited
-    QCOMPARE(window->Baza().Boots_All(), expected);
+    QCOMPARE(window->table().Boots_All(), expected);
     QTest::keyClicks(box(2), QStringLiteral("N"));
     QCOMPARE(list()->item(3)->text(), QStringLiteral("8:N"));
 }
@@ -479,7 +479,7 @@ void TestEditor::addUpTo255ThenRefused() {
                             "największy możliwy."));
     QCOMPARE(listTexts(), (QStringList{"253:High", "254: -", "255: -"}));
     QCOMPARE(list()->currentRow(), 2);
-    QCOMPARE(window->Baza().Count(), 3);
+    QCOMPARE(window->table().Count(), 3);
 }
 
 void TestEditor::noWriteBackWithoutShownBoot_data() {
@@ -499,7 +499,7 @@ void TestEditor::noWriteBackWithoutShownBoot() {
         list()->setCurrentRow(59); // past the end of the next file, and scrolled down to
         box(1)->setFocus();
         QTest::keyClicks(box(1), QStringLiteral("4"));
-        QCOMPARE(window->Baza().Get_Grupa(59), 34);
+        QCOMPARE(window->table().Get_Grupa(59), 34);
         QTRY_VERIFY(list()->verticalScrollBar()->value() > 0);
     }
     hooks->messages.clear();
@@ -513,7 +513,7 @@ void TestEditor::noWriteBackWithoutShownBoot() {
     QCOMPARE(boxTexts(), (QStringList{"0", "0", "", "0", "0", "0", "0", "0"}));
     for (int i = 1; i < 8; ++i)
         box(i)->setText(QStringLiteral("3"));
-    QCOMPARE(window->Baza().Boots_All(), other);
+    QCOMPARE(window->table().Boots_All(), other);
     QCOMPARE(listTexts(), itemTexts(other));
 }
 
@@ -553,7 +553,7 @@ void TestEditor::busyToolBlocksEditing() {
     QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(list()->selectedItems(), QList<QListWidgetItem*>{list()->item(1)});
     QCOMPARE(boxTexts(), shown);
-    QCOMPARE(window->Baza().Boots_All(), Sample);
+    QCOMPARE(window->table().Boots_All(), Sample);
     QCOMPARE(listTexts(), itemTexts(Sample));
 }
 
@@ -561,7 +561,7 @@ void TestEditor::editSaveReopen() {
     const QString path = files->filePath(QStringLiteral("sample.bin"));
     QVERIFY(QFile::copy(QStringLiteral(KORVANE_SAMPLE), path));
     QVERIFY(openFile(path));
-    Boots expected = window->Baza().Boots_All();
+    Boots expected = window->table().Boots_All();
     const int last = list()->count() - 1;
 
     const QRect rect = list()->visualItemRect(list()->item(1));
@@ -578,7 +578,7 @@ void TestEditor::editSaveReopen() {
     QTest::keyClicks(box(2), QStringLiteral("Added"));
     expected.push_back(
         {static_cast<std::uint8_t>(expected.back().ID + 1), 1, "Added", 1, 1, 1, 1, 1});
-    QCOMPARE(window->Baza().Boots_All(), expected);
+    QCOMPARE(window->table().Boots_All(), expected);
     QCOMPARE(list()->item(1)->text(),
              QString::number(expected[1].ID) + QStringLiteral(":Nowa Łódka"));
     QCOMPARE(list()->item(last + 1)->text(),
@@ -591,7 +591,7 @@ void TestEditor::editSaveReopen() {
 
     window = std::make_unique<FrmMain>(app->path());
     QVERIFY(openFile(path));
-    QCOMPARE(window->Baza().Boots_All(), expected);
+    QCOMPARE(window->table().Boots_All(), expected);
 }
 
 QTEST_MAIN(TestEditor)

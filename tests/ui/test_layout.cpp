@@ -119,7 +119,7 @@ private:
     }
     FrmHelp* openHelp() const {
         control<QAction>(QStringLiteral("Help"))->trigger();
-        return main->Help_Window();
+        return main->helpWindow();
     }
 
     std::unique_ptr<AppFolder> folder;
@@ -456,7 +456,7 @@ void TestLayout::helpAfterCloseIsFresh() {
     QVERIFY(QTest::qWaitForWindowExposed(first));
     first->close();
     QTRY_VERIFY(first.isNull());
-    QVERIFY(!main->Help_Window());
+    QVERIFY(!main->helpWindow());
     FrmHelp* second = openHelp();
     QVERIFY(second);
     QVERIFY(QTest::qWaitForWindowExposed(second));

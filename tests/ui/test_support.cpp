@@ -1,7 +1,8 @@
 #include "test_support.h"
 
-#include "ui/import_preview.h"
+#include "failing_writes.h"
 #include "services/qel_common_dialog.h"
+#include "ui/import_preview.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -12,14 +13,21 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
-#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
 
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#endif
+#include <stdexcept>
+
+static std::filesystem::path fsPath(const QString& path) {
+    return std::filesystem::u8path(path.toStdString());
+}
+
+TempDir::TempDir() : TempFolder(fsPath(QDir::tempPath())) {}
+
+QString TempDir::path() const {
+    return QDir::fromNativeSeparators(QString::fromStdString(TempFolder::path().u8string()));
+}
 
 AppFolder::AppFolder(bool withTool) {
     QDir(dir.path()).mkpath(QStringLiteral("zlib/temp"));
@@ -29,11 +37,9 @@ AppFolder::AppFolder(bool withTool) {
 
 AppFolder::~AppFolder() {
     // A window makes its program folder the current one, and Windows removes no process's
-    // current folder. Under Wine a program that has just ended holds its file a moment longer.
+    // current folder.
     if (QDir::currentPath().startsWith(dir.path()))
         QDir::setCurrent(QDir::tempPath());
-    for (int tries = 1; !QDir(dir.path()).removeRecursively() && tries < 100; ++tries)
-        QThread::msleep(20);
 }
 
 QString AppFolder::path() const {
@@ -69,21 +75,14 @@ bool putStandIn(const QString& program, const QString& steps) {
                          .toUtf8());
 }
 
-#ifdef Q_OS_WIN
-HeldOpen::HeldOpen(const QString& path, bool readable)
-    : handle(CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
-                         GENERIC_READ, readable ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING, 0,
-                         nullptr)) {}
-
-HeldOpen::~HeldOpen() {
-    if (held())
-        CloseHandle(handle);
+int saveWhileWritesFail(const QString& path, int limit, bool readable,
+                        const std::function<bool()>& save) {
+    testsupport::FailingWrites writes{fsPath(path), static_cast<std::uintmax_t>(limit), readable};
+    writes.deferLimit = [](const std::function<void()>& startLimit) {
+        QTimer::singleShot(0, startLimit);
+    };
+    return testsupport::runWhileWritesFail(writes, [&save] { return save() ? 0 : 1; });
 }
-
-bool HeldOpen::held() const {
-    return handle != INVALID_HANDLE_VALUE;
-}
-#endif
 
 int runZlibtool(const QStringList& args) {
     QProcess tool;
@@ -94,29 +93,31 @@ int runZlibtool(const QStringList& args) {
 }
 
 bool writePacked(const QString& target, const QByteArray& raw) {
-    QTemporaryDir work;
+    const TempDir work;
     const QString plain = work.filePath(QStringLiteral("t"));
     return writeFile(plain, raw) && runZlibtool({plain}) == 0 &&
            QFile::rename(plain + QStringLiteral(".zlib"), target);
 }
 
 QByteArray unpacked(const QString& packed) {
-    QTemporaryDir work;
+    const TempDir work;
     const QString copy = work.filePath(QStringLiteral("t"));
     if (!QFile::copy(packed, copy) || runZlibtool({copy, QStringLiteral("-d")}) != 0)
         return QByteArray();
     return readFile(copy + QStringLiteral(".unzlib"));
 }
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+QByteArray readFile(const QString& path) try {
+    return QByteArray::fromStdString(testsupport::readFile(fsPath(path)));
+} catch (const std::runtime_error&) {
+    return QByteArray();
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
+bool writeFile(const QString& path, const QByteArray& bytes) try {
+    testsupport::writeFile(fsPath(path), bytes.toStdString());
+    return true;
+} catch (const std::runtime_error&) {
+    return false;
 }
 
 void answerNextModal(std::function<void(QWidget*)> answer) {

@@ -2,13 +2,13 @@
 #pragma once
 
 #include "boots/boots_format.h"
+#include "files.h"
 #include "services/message_box.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <functional>
 #include <vector>
 
@@ -19,6 +19,14 @@ class QPushButton;
 class QWidget;
 
 using Boots = std::vector<boots::BootRecord>;
+
+// A fresh folder under Qt's temporary folder, removed with its contents on destruction.
+class TempDir : private testsupport::TempFolder {
+public:
+    TempDir();
+    QString path() const; // with '/' between names, none at the end
+    QString filePath(const QString& name) const { return path() + QLatin1Char('/') + name; }
+};
 
 // A temporary program folder laid out as the build lays it out: zlib/zlibtool and zlib/temp/.
 class AppFolder {
@@ -36,28 +44,18 @@ public:
     bool standInTool(const QString& steps) const;
 
 private:
-    QTemporaryDir dir;
+    TempDir dir;
 };
 
 // Puts a copy of the stand-in tool (tests/support/standin_tool.cpp) at `program`, following
 // `steps`, in which "{zlibtool}" stands for the real tool; false on failure.
 bool putStandIn(const QString& program, const QString& steps);
 
-#ifdef Q_OS_WIN
-// While it lives, the file at `path` is open with no sharing, so that nothing can replace or
-// remove it, nor read it unless `readable`: how a test makes a write into it fail on Windows.
-class HeldOpen {
-public:
-    explicit HeldOpen(const QString& path, bool readable = false);
-    ~HeldOpen();
-    HeldOpen(const HeldOpen&) = delete;
-    HeldOpen& operator=(const HeldOpen&) = delete;
-    bool held() const;
-
-private:
-    void* handle;
-};
-#endif
+// Runs `save` while writing `path` fails (see testsupport::runWhileWritesFail), the POSIX limit of
+// `limit` bytes starting once the event loop runs, so that the tool a Save starts runs unlimited.
+// Returns 0 when `save` returned true.
+int saveWhileWritesFail(const QString& path, int limit, bool readable,
+                        const std::function<bool()>& save);
 
 // Runs the real zlibtool on `path` with `args`; returns its exit code.
 int runZlibtool(const QStringList& args);
@@ -66,7 +64,9 @@ bool writePacked(const QString& target, const QByteArray& raw);
 // The unpacked contents of the packed file at `packed`, by the real zlibtool; empty on failure.
 QByteArray unpacked(const QString& packed);
 
+// The bytes of the file at `path`, empty when it cannot be read.
 QByteArray readFile(const QString& path);
+// Makes the file at `path` hold exactly `bytes`; false when that fails.
 bool writeFile(const QString& path, const QByteArray& bytes);
 
 // Waits, from a timer, for the next visible modal dialog and hands it to `answer` through a queued

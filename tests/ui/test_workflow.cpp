@@ -28,11 +28,6 @@
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
-#else
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #endif
 
 using boots::BootRecord;
@@ -150,10 +145,10 @@ private:
     // Drags `urls` onto the window and drops them; true when the window took the drag.
     bool drop(const QList<QUrl>& urls);
 
-    QTemporaryDir home; // the user's cache and settings
-    QString userCache;  // the user's folder for working files, ends with '/'
+    TempDir home;      // the user's cache and settings
+    QString userCache; // the user's folder for working files, ends with '/'
     std::unique_ptr<AppFolder> app;
-    std::unique_ptr<QTemporaryDir> user;
+    std::unique_ptr<TempDir> user;
     std::unique_ptr<FrmMain> window;
     std::unique_ptr<Hooks> hooks;
 };
@@ -173,7 +168,7 @@ void TestWorkflow::initTestCase() {
 
 void TestWorkflow::init() {
     app = std::make_unique<AppFolder>();
-    user = std::make_unique<QTemporaryDir>();
+    user = std::make_unique<TempDir>();
     hooks = std::make_unique<Hooks>();
     window = std::make_unique<FrmMain>(app->path());
 }
@@ -196,7 +191,7 @@ QPointer<FrmHelp> TestWorkflow::openWithHelp() {
     open(path);
     window->show();
     action("Help")->trigger();
-    return window->Help_Window();
+    return window->helpWindow();
 }
 
 Boots TestWorkflow::openAndEdit() {
@@ -212,7 +207,7 @@ Boots TestWorkflow::openAndEdit() {
     QTest::keyClicks(box(2), QStringLiteral("x"));
     Boots edited = table(3);
     edited[0].Nazwa += "x";
-    return window->Baza().Boots_All() == edited && window->isWindowModified() ? edited : Boots();
+    return window->table().Boots_All() == edited && window->isWindowModified() ? edited : Boots();
 }
 
 bool TestWorkflow::drop(const QList<QUrl>& urls) {
@@ -235,7 +230,7 @@ void TestWorkflow::openListsEveryBoot() {
     QVERIFY(!sample.empty());
     QCOMPARE(listTexts(), itemTexts(sample));
     QCOMPARE(window->findChild<QListWidget*>(QStringLiteral("List1"))->selectedItems().size(), 0);
-    QCOMPARE(window->Chosen(), path);
+    QCOMPARE(window->chosenFile(), path);
     QVERIFY(action("MnuSaveFile")->isEnabled());
     QCOMPARE(hooks->dialogTitle, QStringLiteral("Otwórz plik buttów"));
     QCOMPARE(hooks->dialogFolder, app->path());
@@ -264,7 +259,7 @@ void TestWorkflow::secondOpenReplacesListAndAddButton() {
     open(other);
     QCOMPARE(button("Cmd_Dodaj")->isEnabled(), enabled);
     QCOMPARE(listTexts(), itemTexts(table(2, lastId - 1)));
-    QCOMPARE(window->Chosen(), other);
+    QCOMPARE(window->chosenFile(), other);
 }
 
 void TestWorkflow::longTableListsItsFirst256AndSavesAll() {
@@ -349,7 +344,7 @@ void TestWorkflow::cancelChangesNothing() {
     QCOMPARE(hooks->dialogs, 2);
     QVERIFY(hooks->messages.isEmpty());
     QCOMPARE(listTexts(), itemTexts(table(3)));
-    QCOMPARE(window->Chosen(), path);
+    QCOMPARE(window->chosenFile(), path);
     QCOMPARE(app->tempFiles(), temp);
 }
 
@@ -438,10 +433,10 @@ void TestWorkflow::failedOpenChangesNothing() {
             QCOMPARE(app->tempFiles(), QStringList());
     }
     QCOMPARE(listTexts(), itemTexts(good));
-    QCOMPARE(window->Chosen(), goodPath);
+    QCOMPARE(window->chosenFile(), goodPath);
     QCOMPARE(readFile(bad), badBytes);
     QCOMPARE(QFileInfo::exists(bad), badExists);
-    QCOMPARE(window->Baza().Path(),
+    QCOMPARE(window->table().Path(),
              (app->tempDir() + QStringLiteral("boots.bin.unzlib")).toStdString());
 
     // Save puts the earlier boots into the earlier file, never into the one that failed.
@@ -542,28 +537,7 @@ void TestWorkflow::fileThatCannotBeReplacedStaysIntact() {
         return hooks->messages.size() == 1 && failureSays(hooks->messages[0], kReplacing, true) &&
                app->tempFiles().isEmpty();
     };
-#ifdef Q_OS_WIN
-    {
-        const HeldOpen held(path, true);
-        QVERIFY(held.held());
-        QVERIFY(saveFails());
-    }
-#else
-    const pid_t child = fork();
-    QVERIFY(child >= 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        QTimer::singleShot(0, [] {
-            const rlimit limit{100, 100};
-            setrlimit(RLIMIT_FSIZE, &limit);
-        });
-        _exit(saveFails() ? 0 : 1);
-    }
-    int status = 0;
-    QCOMPARE(waitpid(child, &status, 0), child);
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), 0);
-#endif
+    QCOMPARE(saveWhileWritesFail(path, 100, true, saveFails), 0);
     QCOMPARE(readFile(path), before);
     QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
              (backupThere ? QStringList{"boots.bin", "boots.bin.bak"} : QStringList{"boots.bin"}));
@@ -654,7 +628,7 @@ void TestWorkflow::misbehavingToolsLeaveTheUsersFiles() {
                  qPrintable(hooks->messages[0].text));
     QCOMPARE(filesOf(user->path()), before);
     QCOMPARE(listTexts(), itemTexts(boots));
-    QCOMPARE(window->Chosen(), path);
+    QCOMPARE(window->chosenFile(), path);
     window->close();
     QCOMPARE(app->tempFiles(), QStringList());
     const QStringList started = QString::fromUtf8(readFile(pids)).split('\n', Qt::SkipEmptyParts);
@@ -694,7 +668,7 @@ void TestWorkflow::commandsWhileTheToolRun() {
     QVERIFY(!edited.empty());
     const QByteArray original = readFile(path);
     action("Help")->trigger();
-    const QPointer<FrmHelp> help = window->Help_Window();
+    const QPointer<FrmHelp> help = window->helpWindow();
 
     // A tool that says it has started, then waits for a go-ahead file before doing its work.
     const QString pids = app->path() + QStringLiteral("pids");
@@ -744,7 +718,7 @@ void TestWorkflow::commandsWhileTheToolRun() {
     }
     if (command == QLatin1String("open")) {
         QTRY_COMPARE(listTexts(), itemTexts(table(5)));
-        QCOMPARE(window->Chosen(), next);
+        QCOMPARE(window->chosenFile(), next);
     } else {
         QTRY_VERIFY(!window->isVisible());
         QCOMPARE(!help.isNull(), command == QLatin1String("close"));
@@ -752,7 +726,7 @@ void TestWorkflow::commandsWhileTheToolRun() {
     // Only the command that ran the tool asked about the unsaved edit, not the one that waited.
     QCOMPARE(hooks->asked.size(), running == QLatin1String("save") ? 0 : 1);
     if (running == QLatin1String("open") && !waits)
-        QCOMPARE(window->Chosen(), path);
+        QCOMPARE(window->chosenFile(), path);
     if (command != QLatin1String("open"))
         QCOMPARE(app->tempFiles(), QStringList());
     for (const QString& pid : QString::fromUtf8(readFile(pids)).split('\n', Qt::SkipEmptyParts))
@@ -817,8 +791,8 @@ void TestWorkflow::progressWindowStopsTheTool() {
     // Stopped by the user: no message, nothing written, the edit kept and still unsaved.
     QVERIFY(hooks->messages.isEmpty());
     QCOMPARE(filesOf(user->path()), before);
-    QCOMPARE(window->Chosen(), path);
-    QCOMPARE(window->Baza().Boots_All(), edited);
+    QCOMPARE(window->chosenFile(), path);
+    QCOMPARE(window->table().Boots_All(), edited);
     QVERIFY(window->isWindowModified());
     QCOMPARE(app->tempFiles(), QStringList());
     QVERIFY(!window->findChild<QWidget*>(QStringLiteral("FrmProgress")));
@@ -969,7 +943,7 @@ void TestWorkflow::droppedFileOpens() {
     QCOMPARE(drop(urls), taken);
     const bool opens = taken && message.isEmpty();
     QCOMPARE(listTexts(), opens ? itemTexts(table(3)) : QStringList());
-    QCOMPARE(window->Chosen(), opens ? path : QString());
+    QCOMPARE(window->chosenFile(), opens ? path : QString());
     QCOMPARE(hooks->messages.size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty())
         QCOMPARE(hooks->messages[0].text, message);
@@ -983,10 +957,10 @@ void TestWorkflow::secondWindowKeepsToItsOwnWorkingFolder() {
     QVERIFY(writePacked(second, encoded(table(5))));
     open(first);
     const QStringList working = app->tempFiles();
-    QCOMPARE(window->Temp_Dir(), app->tempDir());
+    QCOMPARE(window->workFolder(), app->tempDir());
 
     auto other = std::make_unique<FrmMain>(app->path());
-    const QString otherDir = other->Temp_Dir();
+    const QString otherDir = other->workFolder();
     QVERIFY(otherDir != app->tempDir());
     QVERIFY(otherDir.startsWith(userCache));
     hooks->answers << second;
@@ -1041,7 +1015,7 @@ void TestWorkflow::withoutAFolderBesideTheProgramEachUserHasOne() {
     QVERIFY(writePacked(path, encoded(table(3))));
     window = std::make_unique<FrmMain>(app->path());
     const QString cache = userCache + QStringLiteral("temp/");
-    QCOMPARE(window->Temp_Dir(), cache);
+    QCOMPARE(window->workFolder(), cache);
 
     open(path);
     QCOMPARE(hooks->dialogFolder, QDir::homePath());

@@ -1,0 +1,79 @@
+#include "ui/tool_run.h"
+
+#include "services/qel_process.h"
+#include "ui/frm_progress.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <chrono>
+#include <utility>
+
+ToolRun::ToolRun(QWidget* window, QString program)
+    : QObject(window), window(window), program(std::move(program)) {}
+
+bool ToolRun::busy() const {
+    return !running.isNull();
+}
+
+void ToolRun::run(Qel_Process& tool, korvane::ToolJob job, const QString& name,
+                  const QStringList& arguments) {
+    FrmProgress progress((job == korvane::ToolJob::Pack
+                              ? QStringLiteral("Pakowanie pliku %1…")
+                              : QStringLiteral("Rozpakowywanie pliku %1…"))
+                             .arg(name),
+                         window);
+    connect(&progress, &FrmProgress::stopRequested, &tool, &Qel_Process::Stop);
+    QTimer::singleShot(std::chrono::milliseconds(500), &progress, &QWidget::show);
+    running = &tool;
+    this->job = job;
+    fileName = name;
+    focusBefore = window->focusWidget();
+    window->setCursor(Qt::BusyCursor);
+    emit busyChanged(true);
+    tool.Run_Process(program, arguments, 0);
+    if (progress.isActiveWindow()) { // clicked, or activated by the platform when shown
+        progress.hide();
+        window->activateWindow();
+        // The keyboard is back in the window before the command goes on; it is still blocked.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    running = nullptr;
+    window->unsetCursor();
+    emit busyChanged(false);
+    if (focusBefore)
+        focusBefore->setFocus();
+}
+
+bool ToolRun::settle(Then then) {
+    if (!busy())
+        return true;
+    if (korvane::askStopTool(window, job, fileName) == korvane::StopAnswer::Stop && running) {
+        stopChosen = true;
+        running->Stop();
+    }
+    kept = then;
+    return false;
+}
+
+ToolRun::Command::Command(ToolRun& run) : run(run) {
+    ++run.commands;
+}
+
+ToolRun::Command::~Command() {
+    run.endCommand();
+}
+
+void ToolRun::endCommand() {
+    if (--commands > 0 || kept == Then::Nothing)
+        return;
+    // Queued: by then the command's callers, a nested event loop among them, have all returned.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const Then then = std::exchange(kept, Then::Nothing);
+            emit pending(then, std::exchange(stopChosen, false));
+        },
+        Qt::QueuedConnection);
+}
