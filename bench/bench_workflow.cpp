@@ -73,14 +73,14 @@ class Window {
 public:
     explicit Window(const Setup& setup) : frame(setup.folder()) {
         const QString path = setup.user();
-        Qel_Common_Dialog::Set_Answerer(
+        Qel_Common_Dialog::setAnswerer(
             [path](const QString&, const QString&, const QStringList&) { return path; });
         korvane::setMessageRecorder([this](const korvane::Message& message) {
             saved += message.text == QStringLiteral("Zapisano plik");
         });
     }
     ~Window() {
-        Qel_Common_Dialog::Set_Answerer({});
+        Qel_Common_Dialog::setAnswerer({});
         korvane::setMessageRecorder({});
     }
     void open() { frame.findChild<QAction*>(QStringLiteral("MnuFileOpen"))->trigger(); }

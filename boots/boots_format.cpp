@@ -93,7 +93,7 @@ BootRecord decodeRecord(const unsigned char* bytes) {
     const std::string_view text = nameText(name);
     r.Nazwa = cp1250ToUtf8(text);
     if (std::any_of(name + text.size(), name + kNameSize, [](char c) { return c != 0; }))
-        r.Name_Field.assign(name, kNameSize);
+        r.nameField.assign(name, kNameSize);
     r.ID = bytes[64];
     r.Grupa = bytes[65];
     r.Sila = bytes[68];
@@ -101,16 +101,16 @@ BootRecord decodeRecord(const unsigned char* bytes) {
     r.Przyspieszenie = bytes[70];
     r.Szybkosc = bytes[71];
     r.Podkrecanie = bytes[72];
-    std::copy(bytes + 66, bytes + 68, r.Reserved.begin());
-    std::copy(bytes + 73, bytes + 76, r.Reserved.begin() + 2);
+    std::copy(bytes + 66, bytes + 68, r.reserved.begin());
+    std::copy(bytes + 73, bytes + 76, r.reserved.begin() + 2);
     return r;
 }
 
 void encodeRecord(const BootRecord& record, unsigned char* bytes) {
     std::memset(bytes, 0, kNameSize);
-    if (record.Name_Field.size() == kNameSize &&
-        cp1250ToUtf8(nameText(record.Name_Field.data())) == record.Nazwa)
-        std::memcpy(bytes, record.Name_Field.data(), kNameSize);
+    if (record.nameField.size() == kNameSize &&
+        cp1250ToUtf8(nameText(record.nameField.data())) == record.Nazwa)
+        std::memcpy(bytes, record.nameField.data(), kNameSize);
     else
         utf8ToCp1250(record.Nazwa, reinterpret_cast<char*>(bytes), kNameSize);
     bytes[64] = record.ID;
@@ -120,24 +120,24 @@ void encodeRecord(const BootRecord& record, unsigned char* bytes) {
     bytes[70] = record.Przyspieszenie;
     bytes[71] = record.Szybkosc;
     bytes[72] = record.Podkrecanie;
-    std::copy(record.Reserved.begin(), record.Reserved.begin() + 2, bytes + 66);
-    std::copy(record.Reserved.begin() + 2, record.Reserved.end(), bytes + 73);
+    std::copy(record.reserved.begin(), record.reserved.begin() + 2, bytes + 66);
+    std::copy(record.reserved.begin() + 2, record.reserved.end(), bytes + 73);
 }
 
 bool fitsFile(std::size_t count) {
     return count > 0 && count <= kMaxRecords;
 }
 
-std::optional<std::int32_t> FileRest::dataLength(std::size_t count) const {
-    if (!fitsFile(count))
+std::optional<std::int32_t> FileRest::dataLengthFor(std::size_t records) const {
+    if (!fitsFile(records))
         return std::nullopt;
-    if (Data_Length > 0 && count == Count)
+    if (Data_Length > 0 && records == count)
         return Data_Length;
-    return static_cast<std::int32_t>(kRecordSize * count);
+    return static_cast<std::int32_t>(kRecordSize * records);
 }
 
 bool encodeHeader(std::size_t count, unsigned char* bytes, const FileRest& rest) {
-    const std::optional<std::int32_t> dataLength = rest.dataLength(count);
+    const std::optional<std::int32_t> dataLength = rest.dataLengthFor(count);
     if (!dataLength)
         return false;
     const BootsFileHeader h;
@@ -162,7 +162,7 @@ std::optional<BootsFile> readBootsFile(const ByteSource& source) {
         return std::nullopt;
     BootsFile file;
     file.rest.Data_Length = h.Data_Length;
-    file.rest.Count = *count;
+    file.rest.count = *count;
     std::vector<BootRecord>& records = file.records;
     std::vector<unsigned char> chunk;
     // The chunk doubles as records arrive, so memory follows what the file really holds.
@@ -175,7 +175,7 @@ std::optional<BootsFile> readBootsFile(const ByteSource& source) {
         for (std::size_t k = 0; k < n; ++k)
             records.push_back(decodeRecord(chunk.data() + kRecordSize * k));
     }
-    std::vector<unsigned char>& trailer = file.rest.Trailer;
+    std::vector<unsigned char>& trailer = file.rest.trailer;
     for (std::size_t got = chunk.size(); got == chunk.size();) {
         chunk.resize(kRecordSize * perChunk);
         got = source(chunk.data(), chunk.size());
@@ -207,7 +207,7 @@ bool writeBootsFile(const std::vector<BootRecord>& records, const ByteSink& sink
             return false;
         done += n;
     }
-    return rest.Trailer.empty() || sink(rest.Trailer.data(), rest.Trailer.size());
+    return rest.trailer.empty() || sink(rest.trailer.data(), rest.trailer.size());
 }
 
 std::optional<BootsFile> decodeFile(const unsigned char* bytes, std::size_t size) {
@@ -235,8 +235,8 @@ std::optional<std::vector<unsigned char>> encodeFile(const std::vector<BootRecor
 
 void keepUnmodelled(const std::vector<BootRecord>& from, std::vector<BootRecord>& records) {
     for (std::size_t k = 0; k < std::min(from.size(), records.size()); ++k) {
-        records[k].Reserved = from[k].Reserved;
-        records[k].Name_Field = from[k].Name_Field;
+        records[k].reserved = from[k].reserved;
+        records[k].nameField = from[k].nameField;
     }
 }
 

@@ -38,12 +38,12 @@ struct BootRecord {
     std::uint8_t Podkrecanie = 0;
     // The record's bytes that no field stands for (offsets 66-67, 73, 74-75), written back as
     // read; a boot made in memory holds what the format writes there.
-    std::array<std::uint8_t, 5> Reserved = {3, 0, 0, 0, 0};
+    std::array<std::uint8_t, 5> reserved = {3, 0, 0, 0, 0};
     // The name field as read, when bytes other than NUL follow its first NUL; written back whole
     // while Nazwa is still the text before that NUL. Empty otherwise.
-    std::string Name_Field;
+    std::string nameField;
 
-    // Equal when the eight fields are: Reserved and Name_Field are not compared, since no edit
+    // Equal when the eight fields are: reserved and nameField are not compared, since no edit
     // reaches them.
     bool operator==(const BootRecord& other) const;
 };
@@ -75,12 +75,12 @@ bool fitsFile(std::size_t count);
 // that writing the table back gives that file's bytes again.
 struct FileRest {
     std::int32_t Data_Length = 0; // the header's as read; 0 for a table never read
-    std::size_t Count = 0;        // the records read: Data_Length is kept while there are as many
-    std::vector<unsigned char> Trailer; // every byte after the last record
+    std::size_t count = 0;        // the records read: Data_Length is kept while there are as many
+    std::vector<unsigned char> trailer; // every byte after the last record
 
-    // The Data_Length to write for `count` records: as read while the count is the one read,
-    // else 76 * count. nullopt when no file can hold `count` records.
-    std::optional<std::int32_t> dataLength(std::size_t count) const;
+    // The Data_Length to write for `records` records: as read while they are as many as were
+    // read, else 76 * records. nullopt when no file can hold them.
+    std::optional<std::int32_t> dataLengthFor(std::size_t records) const;
 };
 
 // Writes the 32-byte header for `count` records (Data_Length from `rest`). False, with nothing

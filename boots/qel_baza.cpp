@@ -50,11 +50,11 @@ bool writeBootsFileOver(const std::string& target, const std::vector<boots::Boot
 Qel_Baza::Qel_Baza(std::vector<boots::BootRecord> records, std::string Str_Path,
                    boots::FileRest rest)
     : Path_(std::move(Str_Path)), Is_Loaded(true), Boots(std::move(records)),
-      Rest_(std::move(rest)) {}
+      fileRest(std::move(rest)) {}
 
 std::uint8_t Qel_Baza::Dodaj_Nowy() {
     boots::BootRecord added;
-    added.ID = Nastepne_ID();
+    added.ID = nextId();
     if (added.ID == 0)
         return 0;
     for (const boots::FieldInfo& field : boots::kFields)
@@ -67,12 +67,12 @@ std::uint8_t Qel_Baza::Dodaj_Nowy() {
 Qel_Baza::AddRefusal Qel_Baza::addRefusal() const {
     if (Count() <= 0 || !Is_Loaded)
         return AddRefusal::NoTable;
-    if (Boots.size() >= Max_Boots)
+    if (Boots.size() >= maxBoots)
         return AddRefusal::Full;
-    return Boots.back().ID >= Last_ID ? AddRefusal::LastId : AddRefusal::None;
+    return Boots.back().ID >= highestId ? AddRefusal::LastId : AddRefusal::None;
 }
 
-std::uint8_t Qel_Baza::Nastepne_ID() const {
+std::uint8_t Qel_Baza::nextId() const {
     return addRefusal() == AddRefusal::None ? static_cast<std::uint8_t>(Boots.back().ID + 1) : 0;
 }
 
@@ -86,7 +86,8 @@ bool Qel_Baza::Zmien_Dane(std::uint8_t Index, const std::string& Nazwa, std::uin
         return false;
     boots::BootRecord& r = Boots[static_cast<std::size_t>(position)];
     const boots::FieldInfo& group = boots::fieldInfo(boots::BootField::Grupa);
-    r.Nazwa = boots::utf8Left(Nazwa, std::size_t(boots::fieldInfo(boots::BootField::Nazwa).highest));
+    r.Nazwa =
+        boots::utf8Left(Nazwa, std::size_t(boots::fieldInfo(boots::BootField::Nazwa).highest));
     r.Grupa = std::max(Grupa, static_cast<std::uint8_t>(group.lowest));
     r.Sila = Clamp_Stat(Sila);
     r.Precyzja = Clamp_Stat(Precyzja);
@@ -105,42 +106,42 @@ void Qel_Baza::Path(const std::string& Str_Path) {
 }
 
 std::string Qel_Baza::Get_Nazwa(std::uint8_t Index) const {
-    const boots::BootRecord* r = At(Index);
+    const boots::BootRecord* r = at(Index);
     return r ? r->Nazwa : std::string();
 }
 
 std::int32_t Qel_Baza::Get_ID(std::uint8_t Index) const {
-    const boots::BootRecord* r = At(Index);
+    const boots::BootRecord* r = at(Index);
     return r ? r->ID : 0;
 }
 
 std::int32_t Qel_Baza::Get_Grupa(std::uint8_t Index) const {
-    const boots::BootRecord* r = At(Index);
+    const boots::BootRecord* r = at(Index);
     return r ? r->Grupa : 0;
 }
 
 std::uint8_t Qel_Baza::Get_Sila(std::uint8_t Index) const {
-    const boots::BootRecord* r = At(Index);
+    const boots::BootRecord* r = at(Index);
     return r ? r->Sila : 0;
 }
 
 std::uint8_t Qel_Baza::Get_Precyzja(std::uint8_t Index) const {
-    const boots::BootRecord* r = At(Index);
+    const boots::BootRecord* r = at(Index);
     return r ? r->Precyzja : 0;
 }
 
 std::uint8_t Qel_Baza::Get_Przyspieszenie(std::uint8_t Index) const {
-    const boots::BootRecord* r = At(Index);
+    const boots::BootRecord* r = at(Index);
     return r ? r->Przyspieszenie : 0;
 }
 
 std::uint8_t Qel_Baza::Get_Szybkosc(std::uint8_t Index) const {
-    const boots::BootRecord* r = At(Index);
+    const boots::BootRecord* r = at(Index);
     return r ? r->Szybkosc : 0;
 }
 
 std::uint8_t Qel_Baza::Get_Podkrecanie(std::uint8_t Index) const {
-    const boots::BootRecord* r = At(Index);
+    const boots::BootRecord* r = at(Index);
     return r ? r->Podkrecanie : 0;
 }
 
@@ -151,14 +152,14 @@ bool Qel_Baza::Wczytaj(const std::string& Str_Path) {
         return false;
     Boots.clear();
     Boots.shrink_to_fit();
-    Rest_ = {};
+    fileRest = {};
     Is_Loaded = true;
     try {
         std::optional<boots::BootsFile> read = readBootsFileAt(Path_);
         if (!read)
             return false;
         Boots = std::move(read->records);
-        Rest_ = std::move(read->rest);
+        fileRest = std::move(read->rest);
         return true;
     } catch (const std::exception&) { // memory for the records, or a path that cannot convert
         return false;
@@ -172,7 +173,7 @@ bool Qel_Baza::Zapisz(const std::string& Str_Path) const {
     if (Boots.empty() || target.empty())
         return false;
     try {
-        return writeBootsFileOver(target, Boots, Rest_);
+        return writeBootsFileOver(target, Boots, fileRest);
     } catch (const std::exception&) { // memory for the write buffer, or a path that cannot convert
         return false;
     }
@@ -188,11 +189,11 @@ std::int32_t Qel_Baza::Count() const {
     return static_cast<std::int32_t>(Boots.size());
 }
 
-const boots::FileRest& Qel_Baza::Rest() const {
-    return Rest_;
+const boots::FileRest& Qel_Baza::rest() const {
+    return fileRest;
 }
 
-bool Qel_Baza::Zastap(std::vector<boots::BootRecord> records) {
+bool Qel_Baza::replaceAll(std::vector<boots::BootRecord> records) {
     if (!Is_Loaded || !boots::fitsFile(records.size()))
         return false;
     Boots = std::move(records);
@@ -211,30 +212,30 @@ std::int32_t Qel_Baza::Clamp_Index(std::uint8_t Index) const {
     return static_cast<std::int32_t>(Index < last ? Index : last);
 }
 
-const boots::BootRecord* Qel_Baza::At(std::uint8_t Index) const {
+const boots::BootRecord* Qel_Baza::at(std::uint8_t Index) const {
     const std::int32_t p = Clamp_Index(Index);
     return p < 0 ? nullptr : &Boots[static_cast<std::size_t>(p)];
 }
 
-boots::BootRecord Qel_Baza::Get_Boot(std::uint8_t Index) const {
-    const boots::BootRecord* r = At(Index);
+boots::BootRecord Qel_Baza::bootAt(std::uint8_t Index) const {
+    const boots::BootRecord* r = at(Index);
     return r ? *r : boots::BootRecord();
 }
 
-bool Qel_Baza::Set_Boot(std::size_t Index, const boots::BootRecord& Boot) {
+bool Qel_Baza::setBoot(std::size_t Index, const boots::BootRecord& Boot) {
     if (!Is_Loaded || Index >= Boots.size())
         return false;
     Boots[Index] = Boot;
     return true;
 }
 
-bool Qel_Baza::Usun_Ostatni() {
+bool Qel_Baza::removeLast() {
     if (!Is_Loaded || Boots.size() < 2)
         return false;
     Boots.pop_back();
     return true;
 }
 
-const std::vector<boots::BootRecord>& Qel_Baza::Boots_All() const {
+const std::vector<boots::BootRecord>& Qel_Baza::allBoots() const {
     return Boots;
 }

@@ -10,8 +10,8 @@
 
 class Qel_Baza {
 public:
-    static constexpr int Max_Boots = 256; // positions an 8-bit Index reaches
-    static constexpr int Last_ID = 255;   // no boot is added after a boot with this ID
+    static constexpr int maxBoots = 256;  // positions an 8-bit Index reaches
+    static constexpr int highestId = 255; // no boot is added after a boot with this ID
 
     // An empty table with no file loaded.
     Qel_Baza() = default;
@@ -30,7 +30,7 @@ public:
     AddRefusal addRefusal() const;
 
     // The ID that Dodaj_Nowy would give the boot it appends now; 0 when it would refuse.
-    std::uint8_t Nastepne_ID() const;
+    std::uint8_t nextId() const;
 
     // Stores the name (first 60 characters), the group (0 becomes 1) and the five stats
     // (Clamp_Stat) at position Index (past the last boot means the last). The ID stays.
@@ -68,7 +68,7 @@ public:
     bool Zapisz(const std::string& Str_Path = {}) const;
 
     // What the file loaded holds besides its records: its Data_Length and the bytes after them.
-    const boots::FileRest& Rest() const;
+    const boots::FileRest& rest() const;
 
     // True when a file or folder exists at Str_Path.
     static bool File_Exists(const std::string& Str_Path);
@@ -80,36 +80,36 @@ public:
     // the file holds besides them stays. False, with the table unchanged, when no file was
     // loaded, `records` is empty or it holds more boots than a boots data file can (so that
     // Zapisz could not write them).
-    bool Zastap(std::vector<boots::BootRecord> records);
+    bool replaceAll(std::vector<boots::BootRecord> records);
 
 private:
     // A stat as a change stores it: 0 becomes 1, above 5 becomes 5.
     static std::uint8_t Clamp_Stat(std::uint8_t value);
     std::int32_t Clamp_Index(std::uint8_t Index) const;
-    const boots::BootRecord* At(std::uint8_t Index) const; // null when no boot can be addressed
+    const boots::BootRecord* at(std::uint8_t Index) const; // null when no boot can be addressed
 
     std::string Path_;
     bool Is_Loaded = false;
     std::vector<boots::BootRecord> Boots;
-    boots::FileRest Rest_;
+    boots::FileRest fileRest;
 
 public:
     // Taking back changes exactly, stored values outside the editor's limits included.
 
     // The boot at position Index as stored (past the last boot means the last); a blank boot
     // when no boot can be addressed.
-    boots::BootRecord Get_Boot(std::uint8_t Index) const;
+    boots::BootRecord bootAt(std::uint8_t Index) const;
 
     // Stores Boot at position Index as given, ID included, without clamping; any position, past
     // the 256 that an 8-bit Index reaches too. Returns false and changes nothing when no table is
     // loaded or Index is past the last boot.
-    bool Set_Boot(std::size_t Index, const boots::BootRecord& Boot);
+    bool setBoot(std::size_t Index, const boots::BootRecord& Boot);
 
     // Removes the last boot. Returns false and changes nothing when no table is loaded or it
     // holds a single boot: the table is never left empty.
-    bool Usun_Ostatni();
+    bool removeLast();
 
     // Every boot held, in table order, as stored (past the 256 that an Index reaches too); empty
     // when no table is loaded. Valid until the table next changes.
-    const std::vector<boots::BootRecord>& Boots_All() const;
+    const std::vector<boots::BootRecord>& allBoots() const;
 };

@@ -44,8 +44,8 @@ void expectApplied(const std::vector<boots::BootRecord>& table, const boots::Tab
     if (!result.clashes.empty())
         fail(std::string(what) + " clashes: " + result.clashes.front().message());
     for (std::size_t k = table.size(); k < want.size(); ++k) { // added boots: as made in memory
-        want[k].Reserved = boots::BootRecord().Reserved;
-        want[k].Name_Field.clear();
+        want[k].reserved = boots::BootRecord().reserved;
+        want[k].nameField.clear();
     }
     boots::keepUnmodelled(table, want);
     if (boots::encodeFile(result.records) != boots::encodeFile(want))

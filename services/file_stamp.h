@@ -13,14 +13,14 @@ public:
 
     // The size, modification time and a SHA-256 hash of the contents of the file at `path`, read
     // now. A file that is missing or cannot be read gives a stamp equal to no other file's.
-    static FileStamp Of(const QString& path);
+    static FileStamp of(const QString& path);
 
     // True when both stamps show the same size, modification time and contents.
     bool operator==(const FileStamp& other) const;
     bool operator!=(const FileStamp& other) const { return !(*this == other); }
 
 private:
-    qint64 Size = -1;
-    QDateTime Modified;
-    QByteArray Hash; // empty: no file, or none that could be read
+    qint64 size = -1;
+    QDateTime modified;
+    QByteArray hash; // empty: no file, or none that could be read
 };

@@ -49,36 +49,36 @@ QString askUser(QWidget* owner, const QString& title, const QString& dir,
 
 QString Qel_Common_Dialog::OpenFileName(QWidget* FrmName, const QString& DialogTitle,
                                         const QString& DirPath, const QString& Filter) {
-    return Choose(FrmName, DialogTitle, DirPath, Filter, QString());
+    return choose(FrmName, DialogTitle, DirPath, Filter, QString());
 }
 
-QString Qel_Common_Dialog::SaveFileName(QWidget* FrmName, const QString& DialogTitle,
+QString Qel_Common_Dialog::saveFileName(QWidget* FrmName, const QString& DialogTitle,
                                         const QString& DirPath, const QString& Filter,
                                         const QString& DefaultSuffix) {
-    return Choose(FrmName, DialogTitle, DirPath, Filter, DefaultSuffix);
+    return choose(FrmName, DialogTitle, DirPath, Filter, DefaultSuffix);
 }
 
-QString Qel_Common_Dialog::Choose(QWidget* owner, const QString& title, const QString& dir,
+QString Qel_Common_Dialog::choose(QWidget* owner, const QString& title, const QString& dir,
                                   const QString& Filter, const QString& saveSuffix) {
     const QStringList filters = nameFilters(Filter);
     const QString chosen = currentAnswerer() ? currentAnswerer()(title, dir, filters)
                                              : askUser(owner, title, dir, filters, saveSuffix);
     if (chosen.isEmpty())
         return QStringLiteral("-1");
-    Chosen_Path = chosen;
-    return Chosen_Path;
+    chosenPath = chosen;
+    return chosenPath;
 }
 
 QString Qel_Common_Dialog::TitleName() const {
 #ifdef Q_OS_WIN
-    const qsizetype cut = std::max(Chosen_Path.lastIndexOf(QLatin1Char('/')),
-                                   Chosen_Path.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype cut = std::max(chosenPath.lastIndexOf(QLatin1Char('/')),
+                                   chosenPath.lastIndexOf(QLatin1Char('\\')));
 #else
-    const qsizetype cut = Chosen_Path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype cut = chosenPath.lastIndexOf(QLatin1Char('/'));
 #endif
-    return Chosen_Path.mid(cut + 1);
+    return chosenPath.mid(cut + 1);
 }
 
-void Qel_Common_Dialog::Set_Answerer(Answerer answerer) {
+void Qel_Common_Dialog::setAnswerer(Answerer answerer) {
     currentAnswerer() = std::move(answerer);
 }

@@ -19,7 +19,7 @@ public:
 
     // As OpenFileName, for a file to write: a name typed without a suffix gets ".DefaultSuffix",
     // and the user confirms replacing a file that exists.
-    QString SaveFileName(QWidget* FrmName, const QString& DialogTitle, const QString& DirPath,
+    QString saveFileName(QWidget* FrmName, const QString& DialogTitle, const QString& DirPath,
                          const QString& Filter, const QString& DefaultSuffix);
 
     // The file name part of the chosen path; empty when nothing was chosen.
@@ -29,11 +29,11 @@ public:
     // title, folder and Qt name filters and returns a path, or an empty text for cancel.
     using Answerer = std::function<QString(const QString& title, const QString& dir,
                                            const QStringList& nameFilters)>;
-    static void Set_Answerer(Answerer answerer);
+    static void setAnswerer(Answerer answerer);
 
 private:
-    QString Choose(QWidget* owner, const QString& title, const QString& dir, const QString& Filter,
+    QString choose(QWidget* owner, const QString& title, const QString& dir, const QString& Filter,
                    const QString& saveSuffix);
 
-    QString Chosen_Path;
+    QString chosenPath;
 };

@@ -38,92 +38,92 @@ void Qel_Process::Run_Process(const QString& program, const QStringList& argumen
             loop.quit();
     });
     connect(&process, &QProcess::readyReadStandardError, this,
-            [this, &process] { Keep_Error_Tail(process.readAllStandardError()); });
+            [this, &process] { keepErrorTail(process.readAllStandardError()); });
 
-    Forget_Last_Run();
-    const QPointer<QProcess> outer = std::exchange(Running, &process);
+    forgetLastRun();
+    const QPointer<QProcess> outer = std::exchange(running, &process);
     process.start(program, arguments);
     if (process.state() != QProcess::NotRunning)
         loop.exec();
     // The loop also returns early when the application quits: end the program before leaving.
     if (process.state() != QProcess::NotRunning)
-        Stop();
-    Running = outer;
-    Keep_Error_Tail(process.readAllStandardError());
+        stop();
+    running = outer;
+    keepErrorTail(process.readAllStandardError());
     if (process.error() == QProcess::FailedToStart) {
-        Why_Not_Started = process.errorString();
+        whyNotStarted = process.errorString();
         return;
     }
     const bool normal = process.exitStatus() == QProcess::NormalExit;
-    Code = normal ? process.exitCode() : 0;
-    Did_Crash = !Was_Stopped && !normal;
-    Did_Succeed = !Was_Stopped && normal && Code == 0;
+    code = normal ? process.exitCode() : 0;
+    didCrash = !wasStopped && !normal;
+    didSucceed = !wasStopped && normal && code == 0;
 }
 
-void Qel_Process::Forget_Last_Run() {
-    Was_Stopped = Did_Succeed = Did_Crash = false;
-    Code = 0;
-    Why_Not_Started.clear();
-    Error_Tail.clear();
+void Qel_Process::forgetLastRun() {
+    wasStopped = didSucceed = didCrash = false;
+    code = 0;
+    whyNotStarted.clear();
+    errorTail.clear();
 }
 
-void Qel_Process::Keep_Error_Tail(const QByteArray& bytes) {
+void Qel_Process::keepErrorTail(const QByteArray& bytes) {
     constexpr qsizetype kept = 4096;
-    Error_Tail += bytes;
-    if (Error_Tail.size() > kept)
-        Error_Tail.remove(0, Error_Tail.size() - kept);
+    errorTail += bytes;
+    if (errorTail.size() > kept)
+        errorTail.remove(0, errorTail.size() - kept);
 }
 
 void Qel_Process::Run_Process(const QString& Path, int WindowStyle) {
     QStringList arguments = QProcess::splitCommand(Path);
     if (arguments.isEmpty()) {
-        Forget_Last_Run();
-        Why_Not_Started = QStringLiteral("pusty wiersz polecenia");
+        forgetLastRun();
+        whyNotStarted = QStringLiteral("pusty wiersz polecenia");
         return;
     }
     const QString program = arguments.takeFirst();
     Run_Process(program, arguments, WindowStyle);
 }
 
-void Qel_Process::Stop() {
-    if (!Running)
+void Qel_Process::stop() {
+    if (!running)
         return;
-    Was_Stopped = true;
+    wasStopped = true;
 #ifndef Q_OS_WIN
-    if (const qint64 pid = Running->processId(); pid > 0)
+    if (const qint64 pid = running->processId(); pid > 0)
         ::kill(-static_cast<pid_t>(pid), SIGKILL);
 #endif
-    Running->kill();
-    Running->waitForFinished();
+    running->kill();
+    running->waitForFinished();
 }
 
-bool Qel_Process::Is_Running() const {
-    return !Running.isNull();
+bool Qel_Process::isRunning() const {
+    return !running.isNull();
 }
 
-bool Qel_Process::Stopped() const {
-    return Was_Stopped;
+bool Qel_Process::stopped() const {
+    return wasStopped;
 }
 
-bool Qel_Process::Succeeded() const {
-    return Did_Succeed;
+bool Qel_Process::succeeded() const {
+    return didSucceed;
 }
 
-QString Qel_Process::Start_Error() const {
-    return Why_Not_Started;
+QString Qel_Process::startError() const {
+    return whyNotStarted;
 }
 
-bool Qel_Process::Crashed() const {
-    return Did_Crash;
+bool Qel_Process::crashed() const {
+    return didCrash;
 }
 
-int Qel_Process::Exit_Code() const {
-    return Code;
+int Qel_Process::exitCode() const {
+    return code;
 }
 
-QString Qel_Process::Error_Line() const {
+QString Qel_Process::errorLine() const {
     constexpr qsizetype longest = 300;
-    const QList<QByteArray> lines = Error_Tail.split('\n');
+    const QList<QByteArray> lines = errorTail.split('\n');
     for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
         const QString text = QString::fromUtf8(line->trimmed());
         if (text.size() > longest)

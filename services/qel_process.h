@@ -26,44 +26,44 @@ public:
 
     // Ends the program being waited for, if any, so that Run_Process returns. On POSIX the
     // program runs in a process group of its own, and the whole group is killed.
-    void Stop();
+    void stop();
 
     // True while Run_Process is waiting.
-    bool Is_Running() const;
+    bool isRunning() const;
 
-    // True when the last Run_Process ended early: through Stop() or because the application quit.
-    bool Stopped() const;
+    // True when the last Run_Process ended early: through stop() or because the application quit.
+    bool stopped() const;
 
     // True when the program of the last Run_Process started, was not stopped, ended normally and
     // returned exit code 0.
-    bool Succeeded() const;
+    bool succeeded() const;
 
     // Why the program of the last Run_Process could not be started; empty when it started.
-    QString Start_Error() const;
+    QString startError() const;
 
     // True when the program of the last Run_Process ended abnormally (a crash or a signal) without
     // being stopped.
-    bool Crashed() const;
+    bool crashed() const;
 
     // The exit code of the program of the last Run_Process when it ended normally, else 0.
-    int Exit_Code() const;
+    int exitCode() const;
 
     // The last line the program of the last Run_Process wrote to its standard error, without its
     // line end and surrounding blanks, read as UTF-8 (as Korvane's tools write it on every
     // system); empty when it wrote none. Only the last 4 KiB of that
     // output are kept, and a line of more than 300 characters is cut to "…" and its last 299.
-    QString Error_Line() const;
+    QString errorLine() const;
 
 private:
     // Forgets how the last run ended, before a new one.
-    void Forget_Last_Run();
-    void Keep_Error_Tail(const QByteArray& bytes);
+    void forgetLastRun();
+    void keepErrorTail(const QByteArray& bytes);
 
-    QPointer<QProcess> Running;
-    bool Was_Stopped = false;
-    bool Did_Succeed = false;
-    bool Did_Crash = false;
-    int Code = 0;
-    QString Why_Not_Started;
-    QByteArray Error_Tail;
+    QPointer<QProcess> running;
+    bool wasStopped = false;
+    bool didSucceed = false;
+    bool didCrash = false;
+    int code = 0;
+    QString whyNotStarted;
+    QByteArray errorTail;
 };

@@ -38,40 +38,40 @@ void removeStaleFolders(const QString& cache) {
 
 } // namespace
 
-WorkFolder::WorkFolder(const QString& beside) : Path(withSlash(beside)) {
-    const QFileInfo besideInfo(Path);
-    Portable = besideInfo.isDir() && besideInfo.isWritable();
+WorkFolder::WorkFolder(const QString& beside) : folder(withSlash(beside)) {
+    const QFileInfo besideInfo(folder);
+    isPortable = besideInfo.isDir() && besideInfo.isWritable();
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (!cache.isEmpty())
         removeStaleFolders(cache);
-    if (Portable ? claim(Path) : !cache.isEmpty() && claim(cache + QStringLiteral("/temp/")))
+    if (isPortable ? claim(folder) : !cache.isEmpty() && claim(cache + QStringLiteral("/temp/")))
         return;
     // Held by another running Korvane, or its lock cannot be made: a folder of this one's own,
     // locked so that a later start can tell whether it is left over.
     if (cache.isEmpty() || !QDir().mkpath(cache))
         return;
-    Own = std::make_unique<QTemporaryDir>(cache + QStringLiteral("/temp-XXXXXX"));
-    if (!Own->isValid())
+    own = std::make_unique<QTemporaryDir>(cache + QStringLiteral("/temp-XXXXXX"));
+    if (!own->isValid())
         return;
-    Path = withSlash(Own->path());
-    Lock = lockFolder(Path);
+    folder = withSlash(own->path());
+    lock = lockFolder(folder);
 }
 
 // The folder goes before its lock (members end in reverse order).
 WorkFolder::~WorkFolder() = default;
 
 // Takes `folder` (ending with '/') when it can be made and no running program holds its lock.
-bool WorkFolder::claim(const QString& folder) {
-    if (!QDir().mkpath(folder))
+bool WorkFolder::claim(const QString& candidate) {
+    if (!QDir().mkpath(candidate))
         return false;
-    auto lock = lockFolder(folder);
-    if (!lock)
+    auto held = lockFolder(candidate);
+    if (!held)
         return false;
-    Lock = std::move(lock);
-    Path = folder;
+    lock = std::move(held);
+    folder = candidate;
     return true;
 }
 
 bool WorkFolder::ensure() const {
-    return QDir().mkpath(Path);
+    return QDir().mkpath(folder);
 }

@@ -22,19 +22,19 @@ public:
     WorkFolder& operator=(const WorkFolder&) = delete;
 
     // The working folder, ending with '/'.
-    const QString& path() const { return Path; }
+    const QString& path() const { return folder; }
     // True when the folder beside the program is writable: Korvane runs from its own folder.
-    bool portable() const { return Portable; }
+    bool portable() const { return isPortable; }
 
     // Makes the working folder again when it has disappeared since. False when it is not there
     // and cannot be made.
     bool ensure() const;
 
 private:
-    bool claim(const QString& folder);
+    bool claim(const QString& candidate);
 
-    QString Path;
-    bool Portable = false;
-    std::unique_ptr<QLockFile> Lock;
-    std::unique_ptr<QTemporaryDir> Own;
+    QString folder;
+    bool isPortable = false;
+    std::unique_ptr<QLockFile> lock;
+    std::unique_ptr<QTemporaryDir> own;
 };

@@ -55,7 +55,7 @@ int typedCode(const QKeyEvent& key) {
 
 } // namespace
 
-BootEditor::BootEditor(BootsModel* model, QWidget* client) : QObject(client), Model(model) {
+BootEditor::BootEditor(BootsModel* model, QWidget* client) : QObject(client), model(model) {
     createControls(client);
     connect(Cmd_Dodaj, &QPushButton::clicked, this, &BootEditor::Cmd_Dodaj_Click);
     connect(List1, &QListWidget::itemSelectionChanged, this, &BootEditor::List1_Click);
@@ -65,32 +65,32 @@ BootEditor::BootEditor(BootsModel* model, QWidget* client) : QObject(client), Mo
         Txt[i]->installEventFilter(this);
     }
 
-    connect(Model, &BootsModel::modelReset, this, &BootEditor::Fill_List);
-    connect(Model, &BootsModel::dataChanged, this,
+    connect(model, &BootsModel::modelReset, this, &BootEditor::fillList);
+    connect(model, &BootsModel::dataChanged, this,
             [this](const QModelIndex& first, const QModelIndex& last) {
-                Update_Items(first.row(), last.row());
+                updateItems(first.row(), last.row());
                 // A change made elsewhere shows at once; the box being typed in keeps its text.
-                if (Boot_Shown && first.row() <= Current_Index && Current_Index <= last.row())
-                    Show_Stored(Focused_Box());
+                if (bootShown && first.row() <= Current_Index && Current_Index <= last.row())
+                    Show_Stored(focusedBox());
             });
-    connect(Model, &BootsModel::rowsInserted, this,
+    connect(model, &BootsModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) {
-                for (int row = first; row <= last && row < Qel_Baza::Max_Boots; ++row)
-                    List1->insertItem(row, Item_Text(row));
+                for (int row = first; row <= last && row < Qel_Baza::maxBoots; ++row)
+                    List1->insertItem(row, itemText(row));
             });
-    connect(Model, &BootsModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
+    connect(model, &BootsModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
         for (int row = std::min(last, List1->count() - 1); row >= first; --row)
             delete List1->takeItem(row);
     });
-    connect(Model, &BootsModel::stepShown, this, &BootEditor::Select_Boot);
+    connect(model, &BootsModel::stepShown, this, &BootEditor::selectBoot);
 }
 
 void BootEditor::setHistoryKeys(const QList<QKeySequence>& keys) {
-    History_Keys = keys;
+    historyKeys = keys;
 }
 
-void BootEditor::setBusy(bool busy) {
-    Busy = busy;
+void BootEditor::setBusy(bool on) {
+    busy = on;
 }
 
 void BootEditor::showStored() {
@@ -138,12 +138,12 @@ void BootEditor::createControls(QWidget* client) {
         Txt[i] = new TxtBox(field.boxLength, Frame3[i]);
         Txt[i]->setObjectName(QStringLiteral("Txt_%1").arg(i));
         Txt[i]->setFont(windowFont()); // not the frame's bold caption font
-        Txt[i]->setAlignment(i == Name_Box ? Qt::AlignLeft : Qt::AlignHCenter);
+        Txt[i]->setAlignment(i == nameBox ? Qt::AlignLeft : Qt::AlignHCenter);
         place(Txt[i], {120, 240, row.boxWidth, 285});
     }
     Txt[0]->setReadOnly(true);
-    new NameValidator(Txt[Name_Box]);
-    Reset_Editor(); // the boxes' initial texts, the stats frame hidden
+    new NameValidator(Txt[nameBox]);
+    resetEditor(); // the boxes' initial texts, the stats frame hidden
 
     // A file dropped on a box opens in the window instead of putting its name into the box.
     for (TxtBox* box : Txt)
@@ -160,26 +160,26 @@ void BootEditor::List1_Click() {
     const int row = selected.isEmpty() ? -1 : List1->row(selected.constFirst());
     // The highlight stays on the boot the boxes edit: while busy, and when a click leaves
     // nothing selected.
-    if (Busy || row < 0) {
+    if (busy || row < 0) {
         const QSignalBlocker shownAlready(List1);
-        Select_Row(Boot_Shown ? Current_Index : -1);
+        selectRow(bootShown ? Current_Index : -1);
         return;
     }
     Frame2->show();
     Current_Index = static_cast<std::uint8_t>(row);
-    Boot_Shown = true;
-    ++Edit_Run;
+    bootShown = true;
+    ++editRun;
     Show_Stored();
 }
 
 void BootEditor::Show_Stored(int except) {
-    if (!Boot_Shown)
+    if (!bootShown)
         return;
     Filling_Boxes = true;
     for (int box = 0; box < static_cast<int>(Txt.size()); ++box) {
         const QString stored =
-            Model
-                ->data(Model->index(Current_Index, BootsModel::columnOf(boxField(box))),
+            model
+                ->data(model->index(Current_Index, BootsModel::columnOf(boxField(box))),
                        Qt::EditRole)
                 .toString();
         if (box != except && Txt[box]->text() != stored)
@@ -188,16 +188,16 @@ void BootEditor::Show_Stored(int except) {
     Filling_Boxes = false;
 }
 
-int BootEditor::Focused_Box() const {
+int BootEditor::focusedBox() const {
     const auto box = std::find_if(Txt.begin(), Txt.end(), [](TxtBox* b) { return b->hasFocus(); });
     return box == Txt.end() ? -1 : static_cast<int>(box - Txt.begin());
 }
 
 void BootEditor::Txt_Change(int Index) {
-    if (Filling_Boxes || !Boot_Shown)
+    if (Filling_Boxes || !bootShown)
         return;
-    Model->changeField(Current_Index, boxField(Index), Txt[Index]->text(),
-                       Edit_Run * int(Txt.size()) + Index);
+    model->changeField(Current_Index, boxField(Index), Txt[Index]->text(),
+                       editRun * int(Txt.size()) + Index);
 }
 
 void BootEditor::Txt_KeyPress(int Index, int& KeyAscii) {
@@ -213,75 +213,75 @@ void BootEditor::Txt_KeyPress(int Index, int& KeyAscii) {
 }
 
 void BootEditor::Cmd_Dodaj_Click() {
-    if (Busy)
+    if (busy)
         return;
     Frame2->show();
-    const Qel_Baza::AddRefusal refusal = Model->table().addRefusal();
-    if (Model->addBoot(Boot_Shown ? Current_Index : -1) == 0) {
+    const Qel_Baza::AddRefusal refusal = model->table().addRefusal();
+    if (model->addBoot(bootShown ? Current_Index : -1) == 0) {
         QString why = QStringLiteral("Nie otwarto żadnego pliku butów.");
         if (refusal == Qel_Baza::AddRefusal::LastId)
             why = QStringLiteral("Ostatni but ma identyfikator %1, największy możliwy.")
-                      .arg(Qel_Baza::Last_ID);
+                      .arg(Qel_Baza::highestId);
         else if (refusal == Qel_Baza::AddRefusal::Full)
-            why = QStringLiteral("Tabela ma już %1 butów lub więcej.").arg(Qel_Baza::Max_Boots);
+            why = QStringLiteral("Tabela ma już %1 butów lub więcej.").arg(Qel_Baza::maxBoots);
         korvane::showMessage(List1->window(),
                              {QStringLiteral("Nie Można dodać nowych butów\n") + why,
                               QStringLiteral("Dodawanie butów"),
                               korvane::MessageIcon::Information});
         return;
     }
-    Select_Row(List1->count() - 1);
+    selectRow(List1->count() - 1);
 }
 
-void BootEditor::Select_Row(int Row) {
+void BootEditor::selectRow(int Row) {
     List1->setCurrentRow(Row); // a single-selection list selects its current row
 }
 
-void BootEditor::Select_Boot(int row) {
+void BootEditor::selectBoot(int row) {
     if (row < 0) {
-        Reset_Editor();
+        resetEditor();
         return;
     }
     if (row >= List1->count())
         return;
     const QSignalBlocker quiet(List1);
-    Select_Row(row);
+    selectRow(row);
     List1_Click();
 }
 
-void BootEditor::Reset_Editor() {
-    Boot_Shown = false;
-    Select_Row(-1);
+void BootEditor::resetEditor() {
+    bootShown = false;
+    selectRow(-1);
     List1->scrollToTop();
     Frame2->hide();
     Current_Index = 0;
     for (int box = 0; box < static_cast<int>(Txt.size()); ++box)
-        Txt[box]->showWhole(box == Name_Box ? QString() : QStringLiteral("0"));
+        Txt[box]->showWhole(box == nameBox ? QString() : QStringLiteral("0"));
 }
 
-void BootEditor::Fill_List() {
+void BootEditor::fillList() {
     QStringList items;
-    const int listed = std::min(Model->rowCount(), Qel_Baza::Max_Boots);
+    const int listed = std::min(model->rowCount(), Qel_Baza::maxBoots);
     for (int row = 0; row < listed; ++row)
-        items << Item_Text(row);
+        items << itemText(row);
     List1->clear();
     List1->addItems(items);
     // The table's last boot, listed or not: a table of 256 boots or more takes no new one.
-    Last_ID = Model->rowCount() > 0 ? Model->boot(Model->rowCount() - 1).ID : 0;
-    Cmd_Dodaj->setEnabled(Last_ID != Qel_Baza::Last_ID && Model->rowCount() < Qel_Baza::Max_Boots);
-    Reset_Editor();
+    Last_ID = model->rowCount() > 0 ? model->boot(model->rowCount() - 1).ID : 0;
+    Cmd_Dodaj->setEnabled(Last_ID != Qel_Baza::highestId && model->rowCount() < Qel_Baza::maxBoots);
+    resetEditor();
 }
 
-QString BootEditor::Item_Text(int row) const {
-    const boots::BootRecord& boot = Model->boot(row);
+QString BootEditor::itemText(int row) const {
+    const boots::BootRecord& boot = model->boot(row);
     return QString::number(boot.ID) +
-           (Model->isFresh(row) ? QStringLiteral(": -")
+           (model->isFresh(row) ? QStringLiteral(": -")
                                 : QLatin1Char(':') + BootsModel::visibleName(boot.Nazwa));
 }
 
-void BootEditor::Update_Items(int first, int last) {
+void BootEditor::updateItems(int first, int last) {
     for (int row = first; row <= last && row < List1->count(); ++row) {
-        const QString text = Item_Text(row);
+        const QString text = itemText(row);
         if (List1->item(row)->text() != text)
             List1->item(row)->setText(text);
     }
@@ -293,7 +293,7 @@ bool BootEditor::eventFilter(QObject* watched, QEvent* event) {
     if (watched == List1 && event->type() == QEvent::KeyPress && List1->selectedItems().isEmpty()) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Down || key == Qt::Key_Up) {
-            Select_Row(key == Qt::Key_Down ? 0 : List1->count() - 1);
+            selectRow(key == Qt::Key_Down ? 0 : List1->count() - 1);
             return true;
         }
     }
@@ -302,7 +302,7 @@ bool BootEditor::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     const int index = static_cast<int>(box - Txt.begin());
     if (event->type() == QEvent::FocusIn) // another box chosen: typing starts a new undo step
-        ++Edit_Run;
+        ++editRun;
     // A box that is left, or where Enter is pressed, shows what is stored.
     const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
     if ((event->type() == QEvent::FocusOut &&
@@ -312,10 +312,10 @@ bool BootEditor::eventFilter(QObject* watched, QEvent* event) {
     }
     // Undo and redo keys reach the window's history, not the box's own.
     if (event->type() == QEvent::ShortcutOverride &&
-        History_Keys.contains(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination())))
+        historyKeys.contains(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination())))
         return true;
     // While busy the boxes take no input, so nothing is typed that is not stored.
-    if (Busy)
+    if (busy)
         return event->isInputEvent() || event->type() == QEvent::Drop;
     const int code =
         event->type() == QEvent::KeyPress ? typedCode(*static_cast<QKeyEvent*>(event)) : 0;

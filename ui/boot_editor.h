@@ -56,25 +56,25 @@ private:
     // Every box but `except` that does not show the stored value of its field shows it again.
     void Show_Stored(int except = -1);
     // The index of the box that has the focus, or -1.
-    int Focused_Box() const;
+    int focusedBox() const;
     // Selects list row Row alone (-1: none); the list then raises List1_Click.
-    void Select_Row(int Row);
+    void selectRow(int Row);
     // Selects list row `row` and shows its boot in the boxes, as a click on it does; -1 resets.
-    void Select_Boot(int row);
+    void selectBoot(int row);
     // Nothing selected, the stats frame hidden, the boxes at their initial texts, nothing
     // written back.
-    void Reset_Editor();
+    void resetEditor();
     // Lists the table's first 256 boots, enables "Add BootS" by the last one listed, and resets
     // the editor.
-    void Fill_List();
+    void fillList();
     // The list item text of the boot at `row`.
-    QString Item_Text(int row) const;
+    QString itemText(int row) const;
     // Rewrites the items of rows first to last where their text changed.
-    void Update_Items(int first, int last);
+    void updateItems(int first, int last);
 
-    static constexpr int Name_Box = int(boots::BootField::Nazwa); // the name's box in Txt
+    static constexpr int nameBox = int(boots::BootField::Nazwa); // the name's box in Txt
 
-    BootsModel* Model;
+    BootsModel* model;
     QPushButton* Cmd_Dodaj = nullptr;
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
@@ -83,12 +83,12 @@ private:
     QFrame* Picture1 = nullptr;
     QListWidget* List1 = nullptr;
     std::array<TxtBox*, 8> Txt{}; // showWhole shows the program's text whole, past the limit
-    QList<QKeySequence> History_Keys;
+    QList<QKeySequence> historyKeys;
 
     std::uint8_t Last_ID = 0;
     std::uint8_t Current_Index = 0;
     bool Filling_Boxes = false;
-    bool Boot_Shown = false; // a boot has been selected since the list was filled
-    bool Busy = false;
-    int Edit_Run = 0; // changes when another boot or box is chosen: ends a merge
+    bool bootShown = false; // a boot has been selected since the list was filled
+    bool busy = false;
+    int editRun = 0; // changes when another boot or box is chosen: ends a merge
 };

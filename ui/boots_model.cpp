@@ -83,97 +83,97 @@ public:
         bool freshBefore;
     };
     BootsStep(BootsModel& model, std::vector<Change> changes, int merge)
-        : Model(model), Changes(std::move(changes)), Merge(merge) {}
-    int id() const override { return Merge < 0 ? -1 : 1; }
+        : model(model), changes(std::move(changes)), merge(merge) {}
+    int id() const override { return merge < 0 ? -1 : 1; }
     bool mergeWith(const QUndoCommand* other) override {
         const auto* next = static_cast<const BootsStep*>(other);
-        if (next->Merge != Merge || Changes.size() != 1 || next->Changes.size() != 1 ||
-            next->Changes[0].row != Changes[0].row)
+        if (next->merge != merge || changes.size() != 1 || next->changes.size() != 1 ||
+            next->changes[0].row != changes[0].row)
             return false;
-        Changes[0].after = next->Changes[0].after;
-        setObsolete(Changes[0].after == Changes[0].before); // changed back to what was stored
+        changes[0].after = next->changes[0].after;
+        setObsolete(changes[0].after == changes[0].before); // changed back to what was stored
         return true;
     }
     void undo() override {
-        for (const Change& change : Changes)
-            Model.store(change.row, change.before, change.freshBefore);
-        emit Model.stepShown(Changes.front().row);
+        for (const Change& change : changes)
+            model.store(change.row, change.before, change.freshBefore);
+        emit model.stepShown(changes.front().row);
     }
     void redo() override {
-        for (const Change& change : Changes)
-            Model.store(change.row, change.after, false);
-        if (Done)
-            emit Model.stepShown(Changes.front().row);
-        Done = true;
+        for (const Change& change : changes)
+            model.store(change.row, change.after, false);
+        if (done)
+            emit model.stepShown(changes.front().row);
+        done = true;
     }
 
 private:
-    BootsModel& Model;
-    std::vector<Change> Changes;
-    int Merge;
-    bool Done = false;
+    BootsModel& model;
+    std::vector<Change> changes;
+    int merge;
+    bool done = false;
 };
 
 // A blank boot appended at the end.
 class BootsModel::AddStep : public QUndoCommand {
 public:
-    AddStep(BootsModel& model, int shownBefore) : Model(model), Shown_Before(shownBefore) {}
+    AddStep(BootsModel& model, int shownBefore) : model(model), shownBefore(shownBefore) {}
     void undo() override {
-        Model.removeLast();
-        emit Model.stepShown(Shown_Before);
+        model.removeLast();
+        emit model.stepShown(shownBefore);
     }
     void redo() override {
-        Model.appendBlank();
-        if (Done)
-            emit Model.stepShown(Model.rowCount() - 1);
-        Done = true;
+        model.appendBlank();
+        if (done)
+            emit model.stepShown(model.rowCount() - 1);
+        done = true;
     }
 
 private:
-    BootsModel& Model;
-    int Shown_Before;
-    bool Done = false;
+    BootsModel& model;
+    int shownBefore;
+    bool done = false;
 };
 
 // Every boot replaced.
 class BootsModel::TableStep : public QUndoCommand {
 public:
     TableStep(BootsModel& model, std::vector<BootRecord> after)
-        : Model(model), Before(model.table().Boots_All()), After(std::move(after)) {}
-    void undo() override { Model.resetTo(Before); }
-    void redo() override { Model.resetTo(After); }
+        : model(model), before(model.table().allBoots()), after(std::move(after)) {}
+    void undo() override { model.resetTo(before); }
+    void redo() override { model.resetTo(after); }
 
 private:
-    BootsModel& Model;
-    std::vector<BootRecord> Before, After;
+    BootsModel& model;
+    std::vector<BootRecord> before, after;
 };
 
 BootsModel::BootsModel(QUndoStack* history, QObject* parent)
-    : QAbstractTableModel(parent), History(history), Table(std::make_unique<Qel_Baza>()) {}
+    : QAbstractTableModel(parent), history(history), bootsTable(std::make_unique<Qel_Baza>()) {}
 
 BootsModel::~BootsModel() = default;
 
 void BootsModel::setTable(std::unique_ptr<Qel_Baza> table) {
     beginResetModel();
-    Table = std::move(table);
-    Fresh.assign(Table->Boots_All().size(), false);
-    Saved.clear();
-    Saved_Count = rowCount();
-    Compared.clear();
-    Compared_Name.clear();
+    bootsTable = std::move(table);
+    fresh.assign(bootsTable->allBoots().size(), false);
+    saved.clear();
+    savedCount = rowCount();
+    compared.clear();
+    comparedFile.clear();
     endResetModel();
 }
 
 const BootRecord& BootsModel::boot(int row) const {
-    return Table->Boots_All()[static_cast<std::size_t>(row)];
+    return bootsTable->allBoots()[static_cast<std::size_t>(row)];
 }
 
 bool BootsModel::isFresh(int row) const {
-    return Fresh[static_cast<std::size_t>(row)];
+    return fresh[static_cast<std::size_t>(row)];
 }
 
 int BootsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : Table->Count();
+    return parent.isValid() ? 0 : bootsTable->Count();
 }
 
 int BootsModel::columnCount(const QModelIndex& parent) const {
@@ -279,7 +279,7 @@ bool BootsModel::changeBoots(const std::vector<std::pair<int, BootRecord>>& chan
             changes.push_back({row, boot(row), after, isFresh(row)});
     if (changes.empty())
         return false;
-    History->push(new BootsStep(*this, std::move(changes), merge));
+    history->push(new BootsStep(*this, std::move(changes), merge));
     return true;
 }
 
@@ -349,13 +349,13 @@ QString BootsModel::cellProblem(const Cell& cell, const BootRecord& boot,
 }
 
 const BootRecord* BootsModel::baseline(int row) const {
-    if (!Compared_Name.isEmpty())
-        return row < static_cast<int>(Compared.size()) ? &Compared[static_cast<std::size_t>(row)]
+    if (!comparedFile.isEmpty())
+        return row < static_cast<int>(compared.size()) ? &compared[static_cast<std::size_t>(row)]
                                                        : nullptr;
-    if (row >= Saved_Count)
+    if (row >= savedCount)
         return nullptr;
-    const auto saved = Saved.find(row);
-    return saved == Saved.end() ? &boot(row) : &saved->second;
+    const auto kept = saved.find(row);
+    return kept == saved.end() ? &boot(row) : &kept->second;
 }
 
 bool BootsModel::differs(int row, int column) const {
@@ -367,17 +367,17 @@ bool BootsModel::differs(int row, int column) const {
 }
 
 int BootsModel::unmatchedRows() const {
-    const int compared = Compared_Name.isEmpty() ? Saved_Count : static_cast<int>(Compared.size());
-    return std::abs(rowCount() - compared);
+    const int other = comparedFile.isEmpty() ? savedCount : static_cast<int>(compared.size());
+    return std::abs(rowCount() - other);
 }
 
 int BootsModel::sumOverMatched(const std::function<int(int row)>& count) const {
     int sum = 0;
-    if (Compared_Name.isEmpty()) {
-        for (const auto& [row, saved] : Saved)
-            sum += row < rowCount() ? count(row) : 0;
+    if (comparedFile.isEmpty()) {
+        for (const auto& changed : saved)
+            sum += changed.first < rowCount() ? count(changed.first) : 0;
     } else {
-        for (int row = 0; row < std::min(rowCount(), static_cast<int>(Compared.size())); ++row)
+        for (int row = 0; row < std::min(rowCount(), static_cast<int>(compared.size())); ++row)
             sum += count(row);
     }
     return sum;
@@ -400,22 +400,22 @@ int BootsModel::differingFields() const {
 }
 
 void BootsModel::markSaved() {
-    Saved.clear();
-    Saved_Count = rowCount();
+    saved.clear();
+    savedCount = rowCount();
     marksChanged();
 }
 
 void BootsModel::compareWith(std::vector<BootRecord> other, const QString& name) {
-    Compared = std::move(other);
-    Compared_Name = name;
+    compared = std::move(other);
+    comparedFile = name;
     marksChanged();
 }
 
 void BootsModel::endComparison() {
-    if (Compared_Name.isEmpty())
+    if (comparedFile.isEmpty())
         return;
-    Compared.clear();
-    Compared_Name.clear();
+    compared.clear();
+    comparedFile.clear();
     marksChanged();
 }
 
@@ -425,36 +425,36 @@ void BootsModel::marksChanged() {
 }
 
 void BootsModel::remember(int row) {
-    if (row < Saved_Count)
-        Saved.emplace(row, boot(row));
+    if (row < savedCount)
+        saved.emplace(row, boot(row));
 }
 
 std::uint8_t BootsModel::addBoot(int shownBefore) {
-    const std::uint8_t id = Table->Nastepne_ID();
+    const std::uint8_t id = bootsTable->nextId();
     if (id != 0)
-        History->push(new AddStep(*this, shownBefore));
+        history->push(new AddStep(*this, shownBefore));
     return id;
 }
 
 bool BootsModel::replaceAll(std::vector<BootRecord> records) {
-    if (Table->Count() <= 0 || !boots::fitsFile(records.size()))
+    if (bootsTable->Count() <= 0 || !boots::fitsFile(records.size()))
         return false;
-    History->push(new TableStep(*this, std::move(records)));
+    history->push(new TableStep(*this, std::move(records)));
     return true;
 }
 
-void BootsModel::store(int row, const BootRecord& record, bool fresh) {
+void BootsModel::store(int row, const BootRecord& record, bool added) {
     remember(row);
-    Table->Set_Boot(static_cast<std::size_t>(row), record);
-    Fresh[static_cast<std::size_t>(row)] = fresh;
+    bootsTable->setBoot(static_cast<std::size_t>(row), record);
+    fresh[static_cast<std::size_t>(row)] = added;
     emit dataChanged(index(row, 0), index(row, allColumns - 1));
 }
 
 void BootsModel::appendBlank() {
     const int row = rowCount();
     beginInsertRows(QModelIndex(), row, row);
-    Table->Dodaj_Nowy();
-    Fresh.push_back(true);
+    bootsTable->Dodaj_Nowy();
+    fresh.push_back(true);
     endInsertRows();
 }
 
@@ -462,16 +462,16 @@ void BootsModel::removeLast() {
     const int row = rowCount() - 1;
     remember(row);
     beginRemoveRows(QModelIndex(), row, row);
-    Table->Usun_Ostatni();
-    Fresh.pop_back();
+    bootsTable->removeLast();
+    fresh.pop_back();
     endRemoveRows();
 }
 
 void BootsModel::resetTo(const std::vector<BootRecord>& records) {
-    for (int row = 0; row < std::min(rowCount(), Saved_Count); ++row)
+    for (int row = 0; row < std::min(rowCount(), savedCount); ++row)
         remember(row);
     beginResetModel();
-    Table->Zastap(records);
-    Fresh.assign(records.size(), false);
+    bootsTable->replaceAll(records);
+    fresh.assign(records.size(), false);
     endResetModel();
 }

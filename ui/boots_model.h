@@ -39,7 +39,7 @@ public:
     ~BootsModel() override;
 
     // The table shown and edited.
-    const Qel_Baza& table() const { return *Table; }
+    const Qel_Baza& table() const { return *bootsTable; }
 
     // Takes `table` as the one shown and edited: the views start afresh. The history is left as
     // it is.
@@ -127,7 +127,7 @@ public:
     void compareWith(std::vector<boots::BootRecord> other, const QString& name);
     void endComparison();
     // The name of the file compared with; empty while cells are compared with the saved table.
-    const QString& comparedName() const { return Compared_Name; }
+    const QString& comparedName() const { return comparedFile; }
 
 signals:
     // An undo or redo has changed the boot at `row`, or put back the time when it was shown;
@@ -153,19 +153,19 @@ private:
     int sumOverMatched(const std::function<int(int row)>& count) const;
     // Every cell may show another mark.
     void marksChanged();
-    void store(int row, const boots::BootRecord& record, bool fresh);
+    void store(int row, const boots::BootRecord& record, bool added);
     void appendBlank();
     void removeLast();
     void resetTo(const std::vector<boots::BootRecord>& records);
 
-    QUndoStack* History;
-    std::unique_ptr<Qel_Baza> Table;
-    std::vector<bool> Fresh; // per row: added and not changed since
+    QUndoStack* history;
+    std::unique_ptr<Qel_Baza> bootsTable;
+    std::vector<bool> fresh; // per row: added and not changed since
     // The table as last opened or saved: its boot count, and the saved value of each row changed
     // since (no copy of the rest).
-    int Saved_Count = 0;
-    std::unordered_map<int, boots::BootRecord> Saved;
+    int savedCount = 0;
+    std::unordered_map<int, boots::BootRecord> saved;
     // The table compared with, while there is one.
-    std::vector<boots::BootRecord> Compared;
-    QString Compared_Name;
+    std::vector<boots::BootRecord> compared;
+    QString comparedFile;
 };

@@ -19,8 +19,8 @@ struct Keyed {
 
 } // namespace
 
-BootsOrder::BootsOrder(BootsModel* model, QObject* parent)
-    : QAbstractProxyModel(parent), Model(model) {
+BootsOrder::BootsOrder(BootsModel* source, QObject* parent)
+    : QAbstractProxyModel(parent), model(source) {
     QAbstractProxyModel::setSourceModel(model);
     connect(model, &BootsModel::modelAboutToBeReset, this, &BootsOrder::beginResetModel);
     connect(model, &BootsModel::modelReset, this, [this] {
@@ -32,39 +32,39 @@ BootsOrder::BootsOrder(BootsModel* model, QObject* parent)
     // until the next sort.
     connect(model, &BootsModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) {
-                Position.resize(static_cast<std::size_t>(Model->rowCount()), -1);
+                positions.resize(static_cast<std::size_t>(model->rowCount()), -1);
                 for (int row = first; row <= last; ++row) {
                     if (!accepts(row))
                         continue;
-                    const int at = static_cast<int>(Shown.size());
+                    const int at = static_cast<int>(shown.size());
                     beginInsertRows(QModelIndex(), at, at);
-                    Shown.push_back(row);
-                    Position[static_cast<std::size_t>(row)] = at;
+                    shown.push_back(row);
+                    positions[static_cast<std::size_t>(row)] = at;
                     endInsertRows();
                 }
             });
     connect(model, &BootsModel::rowsAboutToBeRemoved, this,
             [this](const QModelIndex&, int first, int last) {
                 for (int row = last; row >= first; --row) {
-                    const int at = Position[static_cast<std::size_t>(row)];
+                    const int at = positions[static_cast<std::size_t>(row)];
                     if (at < 0)
                         continue;
                     beginRemoveRows(QModelIndex(), at, at);
-                    Shown.erase(Shown.begin() + at);
+                    shown.erase(shown.begin() + at);
                     indexShown();
                     endRemoveRows();
                 }
-                Position.resize(static_cast<std::size_t>(first));
+                positions.resize(static_cast<std::size_t>(first));
             });
     connect(model, &BootsModel::headerDataChanged, this, &BootsOrder::headerDataChanged);
     rebuild();
 }
 
 void BootsOrder::setNameFilter(const QString& text) {
-    if (text == Name_Filter)
+    if (text == nameFilter)
         return;
     beginResetModel();
-    Name_Filter = text;
+    nameFilter = text;
     rebuild();
     endResetModel();
 }
@@ -74,64 +74,64 @@ void BootsOrder::sort(int column, Qt::SortOrder order) {
     const QModelIndexList before = persistentIndexList();
     std::vector<int> rows;
     for (const QModelIndex& index : before)
-        rows.push_back(Shown[static_cast<std::size_t>(index.row())]);
-    Sort_Column = column;
-    Sort_Order = order;
+        rows.push_back(shown[static_cast<std::size_t>(index.row())]);
+    sortColumn = column;
+    sortOrder = order;
     sortShown();
     indexShown();
     QModelIndexList after;
     for (int k = 0; k < before.size(); ++k)
-        after << index(Position[static_cast<std::size_t>(rows[static_cast<std::size_t>(k)])],
+        after << index(positions[static_cast<std::size_t>(rows[static_cast<std::size_t>(k)])],
                        before[k].column());
     changePersistentIndexList(before, after);
     emit layoutChanged({}, VerticalSortHint);
 }
 
 void BootsOrder::rebuild() {
-    Shown.clear();
-    for (int row = 0; row < Model->rowCount(); ++row)
+    shown.clear();
+    for (int row = 0; row < model->rowCount(); ++row)
         if (accepts(row))
-            Shown.push_back(row);
+            shown.push_back(row);
     sortShown();
     indexShown();
 }
 
 void BootsOrder::sortShown() {
-    const std::optional<boots::BootField> field = BootsModel::fieldAt(Sort_Column);
-    const bool descending = Sort_Order == Qt::DescendingOrder && Sort_Column >= 0;
+    const std::optional<boots::BootField> field = BootsModel::fieldAt(sortColumn);
+    const bool descending = sortOrder == Qt::DescendingOrder && sortColumn >= 0;
     if (field == boots::BootField::Nazwa) {
         // In table order first, so that the names are read as they lie in memory (several times
         // faster for a large table than in the order of the last sort).
-        std::sort(Shown.begin(), Shown.end());
+        std::sort(shown.begin(), shown.end());
         boots::sortByName(
-            Shown, [this](int row) -> const std::string& { return Model->boot(row).Nazwa; },
+            shown, [this](int row) -> const std::string& { return model->boot(row).Nazwa; },
             descending);
         return;
     }
     // The numbers side by side, however the boots lie in memory; level ones in table order.
     std::vector<Keyed> keyed;
-    keyed.reserve(Shown.size());
-    for (const int row : Shown)
+    keyed.reserve(shown.size());
+    for (const int row : shown)
         keyed.push_back(
-            {field ? *boots::numberField(Model->boot(row), *field) : std::uint64_t(row), row});
+            {field ? *boots::numberField(model->boot(row), *field) : std::uint64_t(row), row});
     std::sort(keyed.begin(), keyed.end(), [descending](const Keyed& a, const Keyed& b) {
         if (a.key != b.key)
             return descending ? a.key > b.key : a.key < b.key;
         return a.row < b.row;
     });
     for (std::size_t i = 0; i < keyed.size(); ++i)
-        Shown[i] = keyed[i].row;
+        shown[i] = keyed[i].row;
 }
 
 void BootsOrder::indexShown() {
-    Position.assign(static_cast<std::size_t>(Model->rowCount()), -1);
-    for (std::size_t at = 0; at < Shown.size(); ++at)
-        Position[static_cast<std::size_t>(Shown[at])] = static_cast<int>(at);
+    positions.assign(static_cast<std::size_t>(model->rowCount()), -1);
+    for (std::size_t at = 0; at < shown.size(); ++at)
+        positions[static_cast<std::size_t>(shown[at])] = static_cast<int>(at);
 }
 
 bool BootsOrder::accepts(int row) const {
-    return Name_Filter.isEmpty() || QString::fromStdString(Model->boot(row).Nazwa)
-                                        .contains(Name_Filter, Qt::CaseInsensitive);
+    return nameFilter.isEmpty() ||
+           QString::fromStdString(model->boot(row).Nazwa).contains(nameFilter, Qt::CaseInsensitive);
 }
 
 void BootsOrder::forwardChange(const QModelIndex& first, const QModelIndex& last,
@@ -139,7 +139,7 @@ void BootsOrder::forwardChange(const QModelIndex& first, const QModelIndex& last
     // Changed boots stay where they are shown until the next sort or filter.
     int top = rowCount(), bottom = -1;
     for (int row = first.row(); row <= last.row(); ++row) {
-        const int at = Position[static_cast<std::size_t>(row)];
+        const int at = positions[static_cast<std::size_t>(row)];
         if (at >= 0) {
             top = std::min(top, at);
             bottom = std::max(bottom, at);
@@ -150,15 +150,15 @@ void BootsOrder::forwardChange(const QModelIndex& first, const QModelIndex& last
 }
 
 QModelIndex BootsOrder::mapToSource(const QModelIndex& proxy) const {
-    if (!proxy.isValid() || proxy.row() >= static_cast<int>(Shown.size()))
+    if (!proxy.isValid() || proxy.row() >= static_cast<int>(shown.size()))
         return {};
-    return Model->index(Shown[static_cast<std::size_t>(proxy.row())], proxy.column());
+    return model->index(shown[static_cast<std::size_t>(proxy.row())], proxy.column());
 }
 
 QModelIndex BootsOrder::mapFromSource(const QModelIndex& source) const {
-    if (!source.isValid() || source.row() >= static_cast<int>(Position.size()))
+    if (!source.isValid() || source.row() >= static_cast<int>(positions.size()))
         return {};
-    const int at = Position[static_cast<std::size_t>(source.row())];
+    const int at = positions[static_cast<std::size_t>(source.row())];
     return at < 0 ? QModelIndex() : index(at, source.column());
 }
 
@@ -174,7 +174,7 @@ QModelIndex BootsOrder::parent(const QModelIndex&) const {
 }
 
 int BootsOrder::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(Shown.size());
+    return parent.isValid() ? 0 : static_cast<int>(shown.size());
 }
 
 int BootsOrder::columnCount(const QModelIndex& parent) const {

@@ -12,7 +12,7 @@ class BootsModel;
 class BootsOrder : public QAbstractProxyModel {
     Q_OBJECT
 public:
-    BootsOrder(BootsModel* model, QObject* parent = nullptr);
+    BootsOrder(BootsModel* source, QObject* parent = nullptr);
 
     // Shows only the boots whose name holds `text`, case aside (Polish letters included); all
     // boots for an empty text.
@@ -38,10 +38,10 @@ private:
     bool accepts(int row) const;
     void forwardChange(const QModelIndex& first, const QModelIndex& last, const QList<int>& roles);
 
-    BootsModel* Model;
-    QString Name_Filter;
-    int Sort_Column = -1;
-    Qt::SortOrder Sort_Order = Qt::AscendingOrder;
-    std::vector<int> Shown;    // view row -> table row
-    std::vector<int> Position; // table row -> view row, -1 when filtered out
+    BootsModel* model;
+    QString nameFilter;
+    int sortColumn = -1;
+    Qt::SortOrder sortOrder = Qt::AscendingOrder;
+    std::vector<int> shown;     // view row -> table row
+    std::vector<int> positions; // table row -> view row, -1 when filtered out
 };

@@ -145,11 +145,11 @@ void FrmMain::MnuExportCsv_Click() {
     if (tool->busy())
         return;
     Qel_Common_Dialog dialog;
-    const QString path = dialog.SaveFileName(this, kExportTitle, exportName(QStringLiteral(".csv")),
+    const QString path = dialog.saveFileName(this, kExportTitle, exportName(QStringLiteral(".csv")),
                                              kCsvFilter, QStringLiteral("csv"));
     if (path == QLatin1String("-1") || tool->busy())
         return;
-    const Records& records = table().Boots_All();
+    const Records& records = table().allBoots();
     if (!writeExport(path, kExportTitle,
                      [&records](const auto& write) { return boots::encodeCsv(records, write); }))
         return;
@@ -173,7 +173,7 @@ void FrmMain::MnuImportCsv_Click() {
                                     kImportTitle, korvane::MessageIcon::Information});
         return;
     }
-    TableChangesModel changes(boots::compareTables(table().Boots_All(), records));
+    TableChangesModel changes(boots::compareTables(table().allBoots(), records));
     const boots::TableChanges& found = changes.changes();
     if (found.empty()) {
         korvane::showMessage(
@@ -189,7 +189,7 @@ void FrmMain::MnuImportCsv_Click() {
         return;
     const std::size_t count = records.size();
     // What the file holds beyond the fields stays, boot by boot.
-    boots::keepUnmodelled(table().Boots_All(), records);
+    boots::keepUnmodelled(table().allBoots(), records);
     if (!model->replaceAll(std::move(records))) {
         korvane::showFailure(this);
         return;
@@ -229,11 +229,11 @@ void FrmMain::MnuExportPatch_Click() {
     }
     Qel_Common_Dialog dialog;
     const QString path =
-        dialog.SaveFileName(this, kExportPatchTitle, exportName(QStringLiteral("-zmiany.csv")),
+        dialog.saveFileName(this, kExportPatchTitle, exportName(QStringLiteral("-zmiany.csv")),
                             kPatchFilter, QStringLiteral("csv"));
     if (path == QLatin1String("-1") || tool->busy())
         return;
-    const boots::TableChanges changes = boots::compareTables(*before, table().Boots_All());
+    const boots::TableChanges changes = boots::compareTables(*before, table().allBoots());
     if (!writeExport(path, kExportPatchTitle,
                      [&changes](const auto& write) { return boots::encodePatch(changes, write); }))
         return;
@@ -264,7 +264,7 @@ void FrmMain::MnuApplyPatch_Click() {
     if (patch.error)
         return tell(QStringLiteral("Plik %1 nie jest plikiem zmian:\n%2")
                         .arg(name, csvFaultText(*patch.error)));
-    boots::PatchResult result = boots::applyPatch(table().Boots_All(), patch.changes);
+    boots::PatchResult result = boots::applyPatch(table().allBoots(), patch.changes);
     if (!result.clashes.empty()) {
         QStringList lines;
         for (const boots::PatchClash& clash : result.clashes)
@@ -279,7 +279,7 @@ void FrmMain::MnuApplyPatch_Click() {
                 .arg(name, QString::number(result.clashes.size()), shown.join(QLatin1Char('\n'))),
             lines.join(QLatin1Char('\n')));
     }
-    const boots::TableChanges applied = boots::compareTables(table().Boots_All(), result.records);
+    const boots::TableChanges applied = boots::compareTables(table().allBoots(), result.records);
     if (applied.empty())
         return tell(QStringLiteral("Tabela zawiera już wszystkie zmiany z pliku %1.").arg(name));
     if (!model->replaceAll(std::move(result.records)))

@@ -126,15 +126,15 @@ QString loadFailure(const QString& path) {
 // Why the compression tool did not do its work: it did not start, crashed or ended with an exit
 // code other than 0, with the last line it wrote to its standard error.
 QString toolFailure(const Qel_Process& tool) {
-    if (!tool.Start_Error().isEmpty())
+    if (!tool.startError().isEmpty())
         return QStringLiteral("nie można uruchomić narzędzia zlibtool (%1).")
-            .arg(tool.Start_Error());
-    QString text = tool.Crashed()
+            .arg(tool.startError());
+    QString text = tool.crashed()
                        ? QStringLiteral("narzędzie zlibtool przerwało pracę awaryjnie.")
                        : QStringLiteral("narzędzie zlibtool zakończyło pracę z kodem %1.")
-                             .arg(tool.Exit_Code());
-    if (!tool.Error_Line().isEmpty())
-        text += QStringLiteral("\nKomunikat narzędzia: ") + tool.Error_Line();
+                             .arg(tool.exitCode());
+    if (!tool.errorLine().isEmpty())
+        text += QStringLiteral("\nKomunikat narzędzia: ") + tool.errorLine();
     return text;
 }
 
@@ -270,7 +270,7 @@ void FrmMain::openFile(const QString& path) {
         return fail(kCopying, QStringLiteral("nie można usunąć pliku %1.").arg(unpacked));
     if (const QString why = notPacked(path); !why.isEmpty())
         return fail(kUnpacking, why);
-    const FileStamp stamp = FileStamp::Of(path);
+    const FileStamp stamp = FileStamp::of(path);
     if (const fileops::ReplaceResult copied =
             fileops::copyOver(path.toStdString(), copy.toStdString(), fileops::Backup::None,
                               fileops::Durability::Scratch);
@@ -280,9 +280,9 @@ void FrmMain::openFile(const QString& path) {
                                   : replaceReason(copied, tempDir));
     Qel_Process unpacker;
     tool->run(unpacker, korvane::ToolJob::Unpack, name, {copy, QStringLiteral("-d")});
-    if (unpacker.Stopped())
+    if (unpacker.stopped())
         return Clear_Temp();
-    if (!unpacker.Succeeded())
+    if (!unpacker.succeeded())
         return fail(kUnpacking, toolFailure(unpacker));
 
     // The earlier file stays open, boots and all, unless the new one loads.
@@ -297,12 +297,12 @@ void FrmMain::openFile(const QString& path) {
     model->setTable(std::move(loaded));
     history->clear();
     QStringList notes;
-    if (table().Count() > Qel_Baza::Max_Boots)
+    if (table().Count() > Qel_Baza::maxBoots)
         notes << QStringLiteral("Liczba butów w pliku %1: %2.\nLista pokazuje pierwsze %3 butów; "
                                 "okno „Tabela butów” (Ctrl+T) pokazuje i zmienia wszystkie.")
                      .arg(name, QString::number(table().Count()),
-                          QString::number(Qel_Baza::Max_Boots));
-    if (const std::size_t after = table().Rest().Trailer.size())
+                          QString::number(Qel_Baza::maxBoots));
+    if (const std::size_t after = table().rest().trailer.size())
         notes << QStringLiteral("Po butach plik %1 zawiera jeszcze %2; zostaną zachowane bez "
                                 "zmian.")
                      .arg(name, countOf(after, QStringLiteral("bajt"), QStringLiteral("bajty"),
@@ -340,9 +340,9 @@ void FrmMain::Cmd_Zapisz_Click() {
         return fail(kPacking, QStringLiteral("nie można usunąć pliku %1.").arg(packed));
     Qel_Process packer;
     tool->run(packer, korvane::ToolJob::Pack, name, {unpacked});
-    if (packer.Stopped())
+    if (packer.stopped())
         return Clear_Temp();
-    if (!packer.Succeeded())
+    if (!packer.succeeded())
         return fail(kPacking, toolFailure(packer));
     // Only a packed file that gives back exactly the table just written may replace the user's.
     if (!unpacksTo(packed, unpacked))
@@ -352,7 +352,7 @@ void FrmMain::Cmd_Zapisz_Click() {
                         : QStringLiteral("narzędzie zlibtool nie utworzyło spakowanego pliku."));
     if (fileops::isReadOnly(Chosen_File.toStdString()))
         return fail(kReplacing, QStringLiteral("plik jest tylko do odczytu."));
-    if (FileStamp::Of(Chosen_File) != chosenStamp) {
+    if (FileStamp::of(Chosen_File) != chosenStamp) {
         switch (korvane::askReplaceChanged(this, name)) {
         case korvane::ReplaceAnswer::Replace:
             break;
@@ -370,7 +370,7 @@ void FrmMain::Cmd_Zapisz_Click() {
         return fail(replaced.step == fileops::ReplaceStep::Backup ? kBackup : kReplacing,
                     replaceReason(replaced, QFileInfo(Chosen_File).absolutePath()));
     }
-    chosenStamp = FileStamp::Of(Chosen_File);
+    chosenStamp = FileStamp::of(Chosen_File);
     Clear_Temp();
     history->setClean();
     model->markSaved();

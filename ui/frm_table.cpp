@@ -41,17 +41,17 @@ public:
         auto* box = new TxtBox(boots::fieldInfo(boots::BootField::Nazwa).boxLength, parent);
         if (BootsModel::fieldAt(index.column()) == boots::BootField::Nazwa)
             new NameValidator(box);
-        Open = box;
+        editing = box;
         return box;
     }
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
         static_cast<TxtBox*>(editor)->showWhole(index.data(Qt::EditRole).toString());
     }
     // The editor open now, if any.
-    TxtBox* open() const { return Open; }
+    TxtBox* open() const { return editing; }
 
 private:
-    mutable QPointer<TxtBox> Open;
+    mutable QPointer<TxtBox> editing;
 };
 
 QString cellsCount(int count) {
@@ -61,8 +61,8 @@ QString cellsCount(int count) {
 
 } // namespace
 
-FrmTable::FrmTable(BootsModel* model, QUndoStack* history, QWidget* parent)
-    : QWidget(parent, Qt::Window), Model(model) {
+FrmTable::FrmTable(BootsModel* boots, QUndoStack* history, QWidget* parent)
+    : QWidget(parent, Qt::Window), model(boots) {
     setObjectName(QStringLiteral("FrmTable"));
     setWindowTitle(QStringLiteral("Tabela butów"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -71,12 +71,12 @@ FrmTable::FrmTable(BootsModel* model, QUndoStack* history, QWidget* parent)
     Filter->setObjectName(QStringLiteral("Filter"));
     Filter->setPlaceholderText(QStringLiteral("Szukaj w nazwach"));
     Filter->setClearButtonEnabled(true);
-    View_Order = new BootsOrder(model, this);
-    connect(Filter, &QLineEdit::textChanged, View_Order, &BootsOrder::setNameFilter);
+    viewOrder = new BootsOrder(model, this);
+    connect(Filter, &QLineEdit::textChanged, viewOrder, &BootsOrder::setNameFilter);
 
     Grid = new QTableView(this);
     Grid->setObjectName(QStringLiteral("Grid"));
-    Grid->setModel(View_Order);
+    Grid->setModel(viewOrder);
     Grid->setItemDelegate(new CellEditor(Grid));
     Grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -107,17 +107,17 @@ FrmTable::FrmTable(BootsModel* model, QUndoStack* history, QWidget* parent)
     resize(Grid->horizontalHeader()->length() + 60, 560);
 
     createActions(history);
-    const auto showDifferences = [this] { Show_Differences(); };
-    connect(model, &BootsModel::dataChanged, this, showDifferences);
-    connect(model, &BootsModel::rowsInserted, this, showDifferences);
-    connect(model, &BootsModel::rowsRemoved, this, showDifferences);
-    connect(model, &BootsModel::modelReset, this, showDifferences);
+    const auto differences = [this] { showDifferences(); };
+    connect(model, &BootsModel::dataChanged, this, differences);
+    connect(model, &BootsModel::rowsInserted, this, differences);
+    connect(model, &BootsModel::rowsRemoved, this, differences);
+    connect(model, &BootsModel::modelReset, this, differences);
     connect(model, &BootsModel::stepShown, this, [this](int row) {
         if (row >= 0)
-            Grid->scrollTo(View_Order->mapFromSource(
-                Model->index(row, BootsModel::columnOf(boots::BootField::Nazwa))));
+            Grid->scrollTo(viewOrder->mapFromSource(
+                model->index(row, BootsModel::columnOf(boots::BootField::Nazwa))));
     });
-    Show_Differences();
+    showDifferences();
     Grid->setFocus();
 }
 
@@ -144,14 +144,14 @@ void FrmTable::createActions(QUndoStack* history) {
     connect(history, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     add(QStringLiteral("TableFill"), QStringLiteral("Wpisz we wszystkie zaznaczone"),
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
-        &FrmTable::Fill_Selection);
+        &FrmTable::fillSelection);
     add(QStringLiteral("TableRaise"), QStringLiteral("Zwiększ o 1"),
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-        [this] { Step_Selection(1); });
+        [this] { stepSelection(1); });
     add(QStringLiteral("TableLower"), QStringLiteral("Zmniejsz o 1"),
-        {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { Step_Selection(-1); });
+        {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { stepSelection(-1); });
     add(QStringLiteral("TableCopy"), QStringLiteral("Kopiuj"), {QKeySequence::Copy},
-        &FrmTable::Copy_Selection);
+        &FrmTable::copySelection);
     add(QStringLiteral("TablePaste"), QStringLiteral("Wklej"), {QKeySequence::Paste},
         &FrmTable::Paste);
     Grid->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -169,26 +169,26 @@ static std::vector<Cell> selectedCells(const QTableView* grid, const BootsOrder*
     return cells;
 }
 
-void FrmTable::Fill_Selection() {
+void FrmTable::fillSelection() {
     auto* editor = static_cast<CellEditor*>(Grid->itemDelegate());
     TxtBox* typed = editor->open();
     if (!typed)
         return;
     const QString text = typed->text();
     emit editor->closeEditor(typed, QAbstractItemDelegate::RevertModelCache);
-    const BootsModel::Filled filled = Model->fillCells(selectedCells(Grid, View_Order), text);
+    const BootsModel::Filled filled = model->fillCells(selectedCells(Grid, viewOrder), text);
     QString note = QStringLiteral("Wpisano „%1”: %2").arg(text, cellsCount(filled.set));
     if (filled.skipped > 0)
         note += QStringLiteral(", pominięto %1 (pierwsza: %2)")
                     .arg(cellsCount(filled.skipped), filled.firstSkipped);
-    Show_Differences(note);
+    showDifferences(note);
 }
 
-void FrmTable::Step_Selection(int step) {
-    Model->stepCells(selectedCells(Grid, View_Order), step);
+void FrmTable::stepSelection(int step) {
+    model->stepCells(selectedCells(Grid, viewOrder), step);
 }
 
-void FrmTable::Copy_Selection() {
+void FrmTable::copySelection() {
     const QModelIndexList selected = Grid->selectionModel()->selectedIndexes();
     if (selected.isEmpty())
         return;
@@ -203,7 +203,7 @@ void FrmTable::Copy_Selection() {
     for (int row = top; row <= bottom; ++row) {
         std::vector<std::string> fields;
         for (int column = left; column <= right; ++column) {
-            const QModelIndex index = View_Order->index(row, column);
+            const QModelIndex index = viewOrder->index(row, column);
             fields.push_back(Grid->selectionModel()->isSelected(index)
                                  ? index.data(Qt::EditRole).toString().toStdString()
                                  : std::string());
@@ -216,7 +216,7 @@ void FrmTable::Copy_Selection() {
 void FrmTable::Paste() {
     const std::vector<std::vector<std::string>> rows =
         boots::tabRows(QApplication::clipboard()->text().toStdString());
-    const std::vector<Cell> selected = selectedCells(Grid, View_Order);
+    const std::vector<Cell> selected = selectedCells(Grid, viewOrder);
     std::vector<std::pair<Cell, QString>> values;
     QString problem;
     if (rows.size() == 1 && rows[0].size() == 1 && selected.size() > 1) {
@@ -229,37 +229,37 @@ void FrmTable::Paste() {
         for (std::size_t r = 0; r < rows.size() && problem.isEmpty(); ++r) {
             for (std::size_t c = 0; c < rows[r].size(); ++c) {
                 const QModelIndex at =
-                    View_Order->index(start.row() + int(r), start.column() + int(c));
+                    viewOrder->index(start.row() + int(r), start.column() + int(c));
                 if (!at.isValid()) {
                     problem = QStringLiteral("blok wychodzi poza ostatni wiersz lub kolumnę");
                     break;
                 }
-                const QModelIndex cell = View_Order->mapToSource(at);
+                const QModelIndex cell = viewOrder->mapToSource(at);
                 values.emplace_back(Cell{cell.row(), cell.column()},
                                     QString::fromStdString(rows[r][c]));
             }
         }
     }
     if (problem.isEmpty())
-        problem = Model->putCells(values);
+        problem = model->putCells(values);
     if (!problem.isEmpty())
         korvane::showMessage(this,
                              {QStringLiteral("Nic nie wklejono: ") + problem,
                               QStringLiteral("Wklejanie"), korvane::MessageIcon::Information});
 }
 
-void FrmTable::Show_Differences(const QString& note) {
-    QString text = Model->comparedName().isEmpty()
-                       ? QStringLiteral("Buty różne od pliku: %1").arg(Model->differingBoots())
+void FrmTable::showDifferences(const QString& note) {
+    QString text = model->comparedName().isEmpty()
+                       ? QStringLiteral("Buty różne od pliku: %1").arg(model->differingBoots())
                        : QStringLiteral("Porównanie z plikiem %1: różne buty: %2, różne pola: %3")
-                             .arg(Model->comparedName(), QString::number(Model->differingBoots()),
-                                  QString::number(Model->differingFields()));
+                             .arg(model->comparedName(), QString::number(model->differingBoots()),
+                                  QString::number(model->differingFields()));
     if (!note.isEmpty())
         text += QStringLiteral(" · ") + note;
     Status->setText(text);
 }
 
 void FrmTable::closeEvent(QCloseEvent* event) {
-    Model->endComparison(); // the marks go back to the table as opened or saved
+    model->endComparison(); // the marks go back to the table as opened or saved
     QWidget::closeEvent(event);
 }

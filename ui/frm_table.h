@@ -16,16 +16,16 @@ class FrmTable : public QWidget {
     Q_OBJECT
 public:
     // A window over `model`, whose changes go to `history`.
-    FrmTable(BootsModel* model, QUndoStack* history, QWidget* parent = nullptr);
+    FrmTable(BootsModel* boots, QUndoStack* history, QWidget* parent = nullptr);
 
     // Ctrl+Enter: the text typed into the cell being edited goes, exactly as typed, into every
     // selected cell whose column takes it so, as one undo step; the status line says how many
     // cells took it and why the first that did not did not.
-    void Fill_Selection();
+    void fillSelection();
     // Ctrl+Plus / Ctrl+Minus: every selected group and stat one more or one less, as one step.
-    void Step_Selection(int step);
+    void stepSelection(int step);
     // Ctrl+C: the selected cells as tab-separated text, rows on lines.
-    void Copy_Selection();
+    void copySelection();
     // Ctrl+V: tab-separated text from the clipboard from the current cell to the right and down,
     // or one value into every selected cell; nothing at all when any value does not fit.
     void Paste();
@@ -36,10 +36,10 @@ protected:
 private:
     void createActions(QUndoStack* history);
     // The status line: how the table differs from its file, then `note` when given.
-    void Show_Differences(const QString& note = QString());
+    void showDifferences(const QString& note = QString());
 
-    BootsModel* Model;
-    BootsOrder* View_Order = nullptr;
+    BootsModel* model;
+    BootsOrder* viewOrder = nullptr;
     QLineEdit* Filter = nullptr;
     QTableView* Grid = nullptr;
     QLabel* Status = nullptr;

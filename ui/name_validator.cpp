@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QToolTip>
 
-NameValidator::NameValidator(QLineEdit* box) : QValidator(box), Box(box) {
+NameValidator::NameValidator(QLineEdit* box) : QValidator(box), box(box) {
     box->setValidator(this);
 }
 
@@ -14,9 +14,9 @@ QValidator::State NameValidator::validate(QString& input, int&) const {
     if (missing.isEmpty())
         return Acceptable;
     QToolTip::showText(
-        Box->mapToGlobal(QPoint(0, Box->height())),
+        box->mapToGlobal(QPoint(0, box->height())),
         QStringLiteral("Znaku „%1” nie można zapisać w pliku butów (kodowanie Windows-1250).")
             .arg(missing),
-        Box);
+        box);
     return Invalid;
 }

@@ -15,5 +15,5 @@ public:
     State validate(QString& input, int& position) const override;
 
 private:
-    QLineEdit* Box;
+    QLineEdit* box;
 };

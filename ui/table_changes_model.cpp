@@ -14,12 +14,13 @@ QString quotedName(const std::string& name) {
 } // namespace
 
 TableChangesModel::TableChangesModel(boots::TableChanges changes, QObject* parent)
-    : QAbstractTableModel(parent), Changes(std::move(changes)) {}
+    : QAbstractTableModel(parent), tableChanges(std::move(changes)) {}
 
 int TableChangesModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid())
         return 0;
-    const std::size_t rows = Changes.changed.size() + Changes.added.size() + Changes.removed.size();
+    const std::size_t rows =
+        tableChanges.changed.size() + tableChanges.added.size() + tableChanges.removed.size();
     return rows < INT_MAX ? static_cast<int>(rows) : INT_MAX;
 }
 
@@ -34,8 +35,8 @@ QVariant TableChangesModel::data(const QModelIndex& index, int role) const {
     std::size_t position = 0;
     unsigned id = 0;
     QString field, before, after;
-    if (row < Changes.changed.size()) {
-        const boots::FieldChange& c = Changes.changed[row];
+    if (row < tableChanges.changed.size()) {
+        const boots::FieldChange& c = tableChanges.changed[row];
         position = c.position;
         id = c.id;
         field = QString::fromLatin1(boots::fieldName(c.field));
@@ -43,10 +44,10 @@ QVariant TableChangesModel::data(const QModelIndex& index, int role) const {
         before = name ? quotedName(c.before) : QString::fromStdString(c.before);
         after = name ? quotedName(c.after) : QString::fromStdString(c.after);
     } else {
-        row -= Changes.changed.size();
-        const bool added = row < Changes.added.size();
+        row -= tableChanges.changed.size();
+        const bool added = row < tableChanges.added.size();
         const boots::PositionedBoot& b =
-            added ? Changes.added[row] : Changes.removed[row - Changes.added.size()];
+            added ? tableChanges.added[row] : tableChanges.removed[row - tableChanges.added.size()];
         position = b.position;
         id = b.boot.ID;
         field = added ? QStringLiteral("nowy but") : QStringLiteral("usunięty but");

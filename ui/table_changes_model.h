@@ -17,7 +17,7 @@ public:
     explicit TableChangesModel(boots::TableChanges changes, QObject* parent = nullptr);
 
     // The changes the rows show.
-    const boots::TableChanges& changes() const { return Changes; }
+    const boots::TableChanges& changes() const { return tableChanges; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -26,5 +26,5 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    boots::TableChanges Changes;
+    boots::TableChanges tableChanges;
 };

@@ -24,7 +24,7 @@ void ToolRun::run(Qel_Process& tool, korvane::ToolJob job, const QString& name,
                               : QStringLiteral("Rozpakowywanie pliku %1…"))
                              .arg(name),
                          window);
-    connect(&progress, &FrmProgress::stopRequested, &tool, &Qel_Process::Stop);
+    connect(&progress, &FrmProgress::stopRequested, &tool, &Qel_Process::stop);
     QTimer::singleShot(std::chrono::milliseconds(500), &progress, &QWidget::show);
     running = &tool;
     this->job = job;
@@ -51,7 +51,7 @@ bool ToolRun::settle(Then then) {
         return true;
     if (korvane::askStopTool(window, job, fileName) == korvane::StopAnswer::Stop && running) {
         stopChosen = true;
-        running->Stop();
+        running->stop();
     }
     kept = then;
     return false;

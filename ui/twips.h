@@ -10,7 +10,7 @@ struct Twips {
 
 // The rectangle in pixels, at 15 twips a pixel.
 inline QRect toPixels(const Twips& twips) {
-    constexpr int PerPixel = 15;
-    return {twips.left / PerPixel, twips.top / PerPixel, twips.width / PerPixel,
-            twips.height / PerPixel};
+    constexpr int perPixel = 15;
+    return {twips.left / perPixel, twips.top / perPixel, twips.width / perPixel,
+            twips.height / perPixel};
 }

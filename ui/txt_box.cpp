@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-TxtBox::TxtBox(int limit, QWidget* parent) : QLineEdit(parent), Limit(limit) {
+TxtBox::TxtBox(int limit, QWidget* parent) : QLineEdit(parent), limit(limit) {
     setMaxLength(limit);
     connect(this, &QLineEdit::textEdited, this, &TxtBox::shrinkToText);
 }
@@ -12,14 +12,14 @@ void TxtBox::showWhole(const QString& text) {
     if (text.size() > maxLength())
         setMaxLength(static_cast<int>(text.size()));
     QLineEdit::setText(text);
-    setMaxLength(std::max(Limit, static_cast<int>(text.size())));
+    setMaxLength(std::max(limit, static_cast<int>(text.size())));
 }
 
 void TxtBox::shrinkToText() {
     const int length = static_cast<int>(text().size());
-    if (maxLength() <= std::max(Limit, length))
+    if (maxLength() <= std::max(limit, length))
         return;
     const int cursor = cursorPosition();
-    setMaxLength(std::max(Limit, length));
+    setMaxLength(std::max(limit, length));
     setCursorPosition(cursor);
 }

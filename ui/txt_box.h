@@ -18,5 +18,5 @@ public:
 private:
     void shrinkToText();
 
-    int Limit;
+    int limit;
 };

@@ -311,7 +311,7 @@ TEST(EncodeFileTest, FilesRoundTripByteForByte) {
         ASSERT_TRUE(grown);
         const std::size_t count = decoded->records.size();
         EXPECT_EQ(boots::readHeader(grown->data()).Data_Length, std::int32_t(76 * count));
-        EXPECT_TRUE(std::equal(decoded->rest.Trailer.rbegin(), decoded->rest.Trailer.rend(),
+        EXPECT_TRUE(std::equal(decoded->rest.trailer.rbegin(), decoded->rest.trailer.rend(),
                                grown->rbegin()));
     }
 }

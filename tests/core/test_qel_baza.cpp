@@ -258,9 +258,9 @@ TEST(QelBazaTest, SaveChangesOnlyWhatWasChanged) {
     ASSERT_TRUE(l.table.Zapisz());
     EXPECT_EQ(onDisk(l.path), bytes);
 
-    boots::BootRecord last = l.table.Boots_All()[299];
+    boots::BootRecord last = l.table.allBoots()[299];
     last.Sila = 4;
-    ASSERT_TRUE(l.table.Set_Boot(299, last));
+    ASSERT_TRUE(l.table.setBoot(299, last));
     ASSERT_TRUE(l.table.Zapisz());
     bytes[32 + 76 * 299 + 68] = 4;
     EXPECT_EQ(onDisk(l.path), bytes);
@@ -513,7 +513,7 @@ TEST(QelBazaTest, ZastapStoresRecordsAsGiven) {
     std::vector<boots::BootRecord> records;
     for (const RawRecord& r : raw)
         records.push_back(boots::decodeRecord(testfiles::record(r).data()));
-    ASSERT_TRUE(l.table.Zastap(records));
+    ASSERT_TRUE(l.table.replaceAll(records));
     EXPECT_EQ(l.table.Count(), 300);
     ASSERT_TRUE(l.table.Zapisz());
     EXPECT_EQ(onDisk(l.path), testfiles::file(raw));
@@ -521,10 +521,10 @@ TEST(QelBazaTest, ZastapStoresRecordsAsGiven) {
 
 TEST(QelBazaTest, ZastapRefusesWithoutChangingTheTable) {
     Loaded l(testfiles::file(threeBoots()));
-    EXPECT_FALSE(l.table.Zastap({}));
+    EXPECT_FALSE(l.table.replaceAll({}));
     EXPECT_EQ(l.table.Count(), 3);
     Qel_Baza notLoaded;
-    EXPECT_FALSE(notLoaded.Zastap(std::vector<boots::BootRecord>(1)));
+    EXPECT_FALSE(notLoaded.replaceAll(std::vector<boots::BootRecord>(1)));
     EXPECT_EQ(notLoaded.Count(), 0);
 }
 
@@ -535,7 +535,7 @@ TEST(QelBazaTest, TakingBackChangesRestoresStoredValues) {
     const auto records = [](const Qel_Baza& t) {
         std::vector<BootRecord> all;
         for (int i = 0; i < t.Count(); ++i)
-            all.push_back(t.Get_Boot(static_cast<std::uint8_t>(i)));
+            all.push_back(t.bootAt(static_cast<std::uint8_t>(i)));
         return all;
     };
     struct Row {
@@ -547,17 +547,16 @@ TEST(QelBazaTest, TakingBackChangesRestoresStoredValues) {
     };
     const auto none = [](std::vector<BootRecord>&) {};
     const std::vector<Row> rows = {
-        {"set stores as given", 3, [&](Qel_Baza& t) { return t.Set_Boot(1, odd); }, true,
+        {"set stores as given", 3, [&](Qel_Baza& t) { return t.setBoot(1, odd); }, true,
          [&](std::vector<BootRecord>& b) { b[1] = odd; }},
-        {"set past the last boot", 3, [&](Qel_Baza& t) { return t.Set_Boot(3, odd); }, false, none},
-        {"set without a table", 0, [&](Qel_Baza& t) { return t.Set_Boot(0, odd); }, false, none},
-        {"remove the last boot", 3, [](Qel_Baza& t) { return t.Usun_Ostatni(); }, true,
+        {"set past the last boot", 3, [&](Qel_Baza& t) { return t.setBoot(3, odd); }, false, none},
+        {"set without a table", 0, [&](Qel_Baza& t) { return t.setBoot(0, odd); }, false, none},
+        {"remove the last boot", 3, [](Qel_Baza& t) { return t.removeLast(); }, true,
          [](std::vector<BootRecord>& b) { b.pop_back(); }},
         {"remove takes back an add", 3,
-         [](Qel_Baza& t) { return t.Dodaj_Nowy() == 40 && t.Usun_Ostatni(); }, true, none},
-        {"remove keeps a single boot", 1, [](Qel_Baza& t) { return t.Usun_Ostatni(); }, false,
-         none},
-        {"remove without a table", 0, [](Qel_Baza& t) { return t.Usun_Ostatni(); }, false, none},
+         [](Qel_Baza& t) { return t.Dodaj_Nowy() == 40 && t.removeLast(); }, true, none},
+        {"remove keeps a single boot", 1, [](Qel_Baza& t) { return t.removeLast(); }, false, none},
+        {"remove without a table", 0, [](Qel_Baza& t) { return t.removeLast(); }, false, none},
     };
     for (const Row& row : rows) {
         TempFolder folder;

@@ -23,7 +23,7 @@ private slots:
 };
 
 void TestQelCommonDialog::cleanup() {
-    Qel_Common_Dialog::Set_Answerer({});
+    Qel_Common_Dialog::setAnswerer({});
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
@@ -47,7 +47,7 @@ void TestQelCommonDialog::filtersBecomeNameFilters() {
     QFETCH(QStringList, expected);
     QString title, folder;
     QStringList filters;
-    Qel_Common_Dialog::Set_Answerer([&](const QString& t, const QString& d, const QStringList& f) {
+    Qel_Common_Dialog::setAnswerer([&](const QString& t, const QString& d, const QStringList& f) {
         title = t;
         folder = d;
         filters = f;
@@ -63,11 +63,11 @@ void TestQelCommonDialog::filtersBecomeNameFilters() {
 
 void TestQelCommonDialog::cancelKeepsTheChosenPath() {
     Qel_Common_Dialog dialog;
-    Qel_Common_Dialog::Set_Answerer([](const QString&, const QString&, const QStringList&) {
+    Qel_Common_Dialog::setAnswerer([](const QString&, const QString&, const QStringList&) {
         return QStringLiteral("/x/a.bin");
     });
     dialog.OpenFileName(nullptr, QString(), QString());
-    Qel_Common_Dialog::Set_Answerer(
+    Qel_Common_Dialog::setAnswerer(
         [](const QString&, const QString&, const QStringList&) { return QString(); });
     QCOMPARE(dialog.OpenFileName(nullptr, QString(), QString()), QStringLiteral("-1"));
     QCOMPARE(dialog.TitleName(), QStringLiteral("a.bin"));
@@ -94,7 +94,7 @@ void TestQelCommonDialog::titleName_data() {
 void TestQelCommonDialog::titleName() {
     QFETCH(QString, path);
     QFETCH(QString, name);
-    Qel_Common_Dialog::Set_Answerer(
+    Qel_Common_Dialog::setAnswerer(
         [&](const QString&, const QString&, const QStringList&) { return path; });
     Qel_Common_Dialog dialog;
     dialog.OpenFileName(nullptr, QString(), QString());

@@ -69,14 +69,14 @@ void TestQelProcess::waitsForTheEndWhileEventsRun() {
     Qel_Process process;
     bool runningSeen = false;
     QTimer::singleShot(0, &process, [&] {
-        runningSeen = process.Is_Running();
+        runningSeen = process.isRunning();
         QVERIFY(writeFile(flag, "x"));
     });
     process.Run_Process(standIn(QStringLiteral("wait %1\ntouch %2").arg(flag, done)), {}, 0);
     QVERIFY(runningSeen);
     QVERIFY(QFile::exists(done));
-    QVERIFY(!process.Is_Running());
-    QVERIFY(!process.Stopped());
+    QVERIFY(!process.isRunning());
+    QVERIFY(!process.stopped());
 }
 
 void TestQelProcess::argumentsArriveUntouched_data() {
@@ -153,11 +153,11 @@ void TestQelProcess::succeedsOnlyOnANormalEndWithCodeZero() {
     QFETCH(QString, errorLine);
     Qel_Process process;
     process.Run_Process(standIn(steps), {}, 0);
-    QCOMPARE(process.Succeeded(), succeeded);
-    QCOMPARE(process.Crashed(), crashed);
-    QCOMPARE(process.Exit_Code(), exitCode);
-    QCOMPARE(process.Error_Line(), errorLine);
-    QVERIFY(process.Start_Error().isEmpty());
+    QCOMPARE(process.succeeded(), succeeded);
+    QCOMPARE(process.crashed(), crashed);
+    QCOMPARE(process.exitCode(), exitCode);
+    QCOMPARE(process.errorLine(), errorLine);
+    QVERIFY(process.startError().isEmpty());
 }
 
 void TestQelProcess::programThatCannotStartReturnsAtOnce_data() {
@@ -175,20 +175,20 @@ void TestQelProcess::programThatCannotStartReturnsAtOnce() {
     // A wait for a signal that never comes would hang here until the test times out.
     Qel_Process process;
     process.Run_Process(commandLine, 0);
-    QVERIFY(!process.Is_Running());
-    QVERIFY(!process.Stopped());
-    QVERIFY(!process.Succeeded());
-    QVERIFY(!process.Crashed());
-    QVERIFY(!process.Start_Error().isEmpty());
+    QVERIFY(!process.isRunning());
+    QVERIFY(!process.stopped());
+    QVERIFY(!process.succeeded());
+    QVERIFY(!process.crashed());
+    QVERIFY(!process.startError().isEmpty());
 }
 
 void TestQelProcess::stopEndsTheProgram() {
     Qel_Process process;
-    QTimer::singleShot(0, &process, [&] { process.Stop(); });
+    QTimer::singleShot(0, &process, [&] { process.stop(); });
     process.Run_Process(standIn(QStringLiteral("hang")), {});
-    QVERIFY(process.Stopped());
-    QVERIFY(!process.Crashed()); // stopped, not crashed
-    QVERIFY(!process.Is_Running());
+    QVERIFY(process.stopped());
+    QVERIFY(!process.crashed()); // stopped, not crashed
+    QVERIFY(!process.isRunning());
 }
 
 void TestQelProcess::quittingEndsTheProgram() {
@@ -201,7 +201,7 @@ void TestQelProcess::quittingEndsTheProgram() {
     });
     QCoreApplication::exec();
     QVERIFY(returned);
-    QVERIFY(process.Stopped());
+    QVERIFY(process.stopped());
 }
 
 QTEST_MAIN(TestQelProcess)

@@ -157,7 +157,7 @@ void TestEditSafety::act(const QString& step) {
 QString TestEditSafety::shown(bool stored) const {
     const Qel_Baza& table = window->table();
     const auto fields = [&table](int position) {
-        const BootRecord boot = table.Get_Boot(static_cast<std::uint8_t>(position));
+        const BootRecord boot = table.bootAt(static_cast<std::uint8_t>(position));
         QStringList texts{QString::number(boot.ID), QString::number(boot.Grupa),
                           QString::fromStdString(boot.Nazwa)};
         for (const std::uint8_t stat :
@@ -453,7 +453,7 @@ void TestEditSafety::changedOnDiskAsksBeforeReplacing() {
         QCOMPARE(QFileInfo::exists(path), exists);
         QVERIFY(!QFileInfo::exists(path + QStringLiteral(".bak")));
         QVERIFY(window->isWindowModified());
-        QCOMPARE(window->table().Boots_All(), edited);
+        QCOMPARE(window->table().allBoots(), edited);
         return;
     }
     QCOMPARE(hooks->messages.size(), 1);
@@ -586,7 +586,7 @@ void TestEditSafety::csvCommands() {
     }
 
     // The whole table replaced, its first 256 boots listed, the editor reset: one undo step.
-    QCOMPARE(window->table().Boots_All(), imported);
+    QCOMPARE(window->table().allBoots(), imported);
     QCOMPARE(listTexts(), itemTexts(imported));
     const QString after = shown();
     QVERIFY(after.endsWith(QStringLiteral("\nselected -1\nboxes 0|0||0|0|0|0|0\nframe 0")));
@@ -743,12 +743,12 @@ void TestEditSafety::patchCommands() {
         QCOMPARE(hooks->messages[0].details.count(QLatin1Char('\n')), 20);
     if (!table.empty()) { // one undo step on top of the edit
         table[0].Nazwa = "Alphax";
-        QCOMPARE(window->table().Boots_All(), table);
+        QCOMPARE(window->table().allBoots(), table);
         action("MnuUndo")->trigger();
-        QCOMPARE(window->table().Boots_All(), edited);
+        QCOMPARE(window->table().allBoots(), edited);
         return;
     }
-    QCOMPARE(window->table().Boots_All(), edited);
+    QCOMPARE(window->table().allBoots(), edited);
 }
 
 QTEST_MAIN(TestEditSafety)

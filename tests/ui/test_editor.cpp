@@ -223,7 +223,7 @@ void TestEditor::selectionShowsBoot() {
                           QString::fromStdString(boot.Nazwa), QString::number(boot.Sila),
                           QString::number(boot.Precyzja), QString::number(boot.Przyspieszenie),
                           QString::number(boot.Szybkosc), QString::number(boot.Podkrecanie)}));
-    QCOMPARE(window->table().Boots_All(), Sample);
+    QCOMPARE(window->table().allBoots(), Sample);
     QCOMPARE(listTexts(), itemTexts(Sample));
 }
 
@@ -304,7 +304,7 @@ void TestEditor::typedNameFollowsEachKey() {
     }
     Boots expected = Sample;
     expected[at].Nazwa = text.toStdString();
-    QCOMPARE(window->table().Boots_All(), expected);
+    QCOMPARE(window->table().allBoots(), expected);
     QCOMPARE(listTexts(), itemTexts(expected));
 }
 
@@ -401,7 +401,7 @@ void TestEditor::storedValue() {
     QCOMPARE(target->text(), text);
     Boots expected = Sample;
     field(expected[0], index) = static_cast<std::uint8_t>(stored);
-    QCOMPARE(window->table().Boots_All(), expected);
+    QCOMPARE(window->table().allBoots(), expected);
     QCOMPARE(itemChanges.count(), 0);
 }
 
@@ -449,7 +449,7 @@ void TestEditor::addAfterFile() {
     QCOMPARE(boxTexts(), (QStringList{"8", "1", "", "1", "1", "1", "1", "1"}));
     Boots expected = Sample;
     expected.push_back({8, 1, "", 1, 1, 1, 1, 1});
-    QCOMPARE(window->table().Boots_All(), expected);
+    QCOMPARE(window->table().allBoots(), expected);
     QVERIFY(hooks->messages.isEmpty());
 
     // The first change, even one that leaves the name empty, lists the boot the regular way.
@@ -458,7 +458,7 @@ void TestEditor::addAfterFile() {
     QTest::keyClicks(box(7), QStringLiteral("2"));
     QCOMPARE(list()->item(3)->text(), QStringLiteral("8:"));
     expected[3] = {8, 1, "", 1, 1, 1, 1, 2}; // only the field edited
-    QCOMPARE(window->table().Boots_All(), expected);
+    QCOMPARE(window->table().allBoots(), expected);
     QTest::keyClicks(box(2), QStringLiteral("N"));
     QCOMPARE(list()->item(3)->text(), QStringLiteral("8:N"));
 }
@@ -513,7 +513,7 @@ void TestEditor::noWriteBackWithoutShownBoot() {
     QCOMPARE(boxTexts(), (QStringList{"0", "0", "", "0", "0", "0", "0", "0"}));
     for (int i = 1; i < 8; ++i)
         box(i)->setText(QStringLiteral("3"));
-    QCOMPARE(window->table().Boots_All(), other);
+    QCOMPARE(window->table().allBoots(), other);
     QCOMPARE(listTexts(), itemTexts(other));
 }
 
@@ -553,7 +553,7 @@ void TestEditor::busyToolBlocksEditing() {
     QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(list()->selectedItems(), QList<QListWidgetItem*>{list()->item(1)});
     QCOMPARE(boxTexts(), shown);
-    QCOMPARE(window->table().Boots_All(), Sample);
+    QCOMPARE(window->table().allBoots(), Sample);
     QCOMPARE(listTexts(), itemTexts(Sample));
 }
 
@@ -561,7 +561,7 @@ void TestEditor::editSaveReopen() {
     const QString path = files->filePath(QStringLiteral("sample.bin"));
     QVERIFY(QFile::copy(QStringLiteral(KORVANE_SAMPLE), path));
     QVERIFY(openFile(path));
-    Boots expected = window->table().Boots_All();
+    Boots expected = window->table().allBoots();
     const int last = list()->count() - 1;
 
     const QRect rect = list()->visualItemRect(list()->item(1));
@@ -578,7 +578,7 @@ void TestEditor::editSaveReopen() {
     QTest::keyClicks(box(2), QStringLiteral("Added"));
     expected.push_back(
         {static_cast<std::uint8_t>(expected.back().ID + 1), 1, "Added", 1, 1, 1, 1, 1});
-    QCOMPARE(window->table().Boots_All(), expected);
+    QCOMPARE(window->table().allBoots(), expected);
     QCOMPARE(list()->item(1)->text(),
              QString::number(expected[1].ID) + QStringLiteral(":Nowa Łódka"));
     QCOMPARE(list()->item(last + 1)->text(),
@@ -591,7 +591,7 @@ void TestEditor::editSaveReopen() {
 
     window = std::make_unique<FrmMain>(app->path());
     QVERIFY(openFile(path));
-    QCOMPARE(window->table().Boots_All(), expected);
+    QCOMPARE(window->table().allBoots(), expected);
 }
 
 QTEST_MAIN(TestEditor)

@@ -162,10 +162,10 @@ void TestFrmTable::manyCellsAtOnce() {
     if (!typed.isEmpty())
         typeInCell(grid, typed);
     QTest::keySequence(QApplication::focusWidget(), keys);
-    QCOMPARE(model->table().Boots_All(), expected);
+    QCOMPARE(model->table().allBoots(), expected);
     QCOMPARE(history->count(), 1);
     history->undo();
-    QCOMPARE(model->table().Boots_All(), Sample);
+    QCOMPARE(model->table().allBoots(), Sample);
 }
 
 void TestFrmTable::fillTakesTheTextWholeOrSkips_data() {
@@ -204,7 +204,7 @@ void TestFrmTable::fillTakesTheTextWholeOrSkips() {
     grid->setFocus();
     typeInCell(grid, typed);
     QTest::keySequence(QApplication::focusWidget(), QKeySequence(QStringLiteral("Ctrl+Return")));
-    QCOMPARE(model->table().Boots_All(), expected);
+    QCOMPARE(model->table().allBoots(), expected);
     QCOMPARE(history->count(), 1);
     const QString status = table->findChild<QLabel*>(QStringLiteral("Status"))->text();
     QVERIFY2(status.endsWith(note), qPrintable(status));
@@ -260,7 +260,7 @@ void TestFrmTable::paste() {
     QTest::keySequence(grid, QKeySequence::Paste);
     if (message.isEmpty()) {
         QVERIFY(hooks->messages.isEmpty());
-        QCOMPARE(model->table().Boots_All(), expected);
+        QCOMPARE(model->table().allBoots(), expected);
         QCOMPARE(history->count(), 1);
         return;
     }
@@ -268,7 +268,7 @@ void TestFrmTable::paste() {
     QVERIFY2(hooks->messages[0].text.startsWith(QStringLiteral("Nic nie wklejono: ")) &&
                  hooks->messages[0].text.contains(message),
              qPrintable(hooks->messages[0].text));
-    QCOMPARE(model->table().Boots_All(), Sample);
+    QCOMPARE(model->table().allBoots(), Sample);
     QCOMPARE(history->count(), 0);
 }
 
@@ -301,7 +301,7 @@ void TestFrmTable::sortAndFilterChangeOnlyTheView() {
         QTest::sendKeyEvent(QTest::Click, filter, Qt::Key_unknown, QString(letter), {});
     QCOMPARE(column(Column::Nazwa), QStringList{"Łódź"});
     filter->clear();
-    QCOMPARE(model->table().Boots_All(),
+    QCOMPARE(model->table().allBoots(),
              changed(Sample, [](Boots& b) { b[0].Grupa = b[1].Grupa = 4; }));
 }
 
@@ -353,7 +353,7 @@ void TestFrmTable::editsShowAndUndoInBothWindows() {
     history->undo(); // the table's, as Edit, Undo does it
     QCOMPARE(at(1, Column::Grupa).data().toInt(), 0);
     QCOMPARE(box(1)->text(), QStringLiteral("0"));
-    QCOMPARE(model->table().Boots_All(), Sample);
+    QCOMPARE(model->table().allBoots(), Sample);
 }
 
 void TestFrmTable::differencesMarked() {

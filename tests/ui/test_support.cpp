@@ -191,7 +191,7 @@ Hooks::Hooks() {
         }
         return importAnswer;
     });
-    Qel_Common_Dialog::Set_Answerer(
+    Qel_Common_Dialog::setAnswerer(
         [this](const QString& title, const QString& folder, const QStringList& filters) {
             ++dialogs;
             dialogTitle = title;
@@ -208,7 +208,7 @@ Hooks::~Hooks() {
     korvane::setPatchBaseAnswerer({});
     korvane::setStopAnswerer({});
     korvane::setImportAnswerer({});
-    Qel_Common_Dialog::Set_Answerer({});
+    Qel_Common_Dialog::setAnswerer({});
 }
 
 QLineEdit* WindowControls::box(int index) const {

@@ -207,7 +207,7 @@ Boots TestWorkflow::openAndEdit() {
     QTest::keyClicks(box(2), QStringLiteral("x"));
     Boots edited = table(3);
     edited[0].Nazwa += "x";
-    return window->table().Boots_All() == edited && window->isWindowModified() ? edited : Boots();
+    return window->table().allBoots() == edited && window->isWindowModified() ? edited : Boots();
 }
 
 bool TestWorkflow::drop(const QList<QUrl>& urls) {
@@ -792,7 +792,7 @@ void TestWorkflow::progressWindowStopsTheTool() {
     QVERIFY(hooks->messages.isEmpty());
     QCOMPARE(filesOf(user->path()), before);
     QCOMPARE(window->chosenFile(), path);
-    QCOMPARE(window->table().Boots_All(), edited);
+    QCOMPARE(window->table().allBoots(), edited);
     QVERIFY(window->isWindowModified());
     QCOMPARE(app->tempFiles(), QStringList());
     QVERIFY(!window->findChild<QWidget*>(QStringLiteral("FrmProgress")));

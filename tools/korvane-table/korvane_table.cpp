@@ -7,9 +7,9 @@
 // "-" names standard input or output. Exit codes: 0 success, 1 bad input, a patch that clashes or
 // an I/O failure (reported on standard error, every file left as it was), 2 wrong arguments.
 #include "boots/boots_csv.h"
-#include "fileops/file_ops.h"
 #include "boots/table_diff.h"
 #include "boots/table_patch.h"
+#include "fileops/file_ops.h"
 #include "tablefile/table_file.h"
 
 #include <CLI/CLI.hpp>
@@ -201,7 +201,7 @@ int checkTable(const std::string& binPath) {
     if (!loadTable(binPath, table))
         return kExitFailure;
     std::string text = std::to_string(table.records.size()) + " boots";
-    if (const std::size_t after = table.rest.Trailer.size())
+    if (const std::size_t after = table.rest.trailer.size())
         text += "; " + std::to_string(after) + (after == 1 ? " byte follows" : " bytes follow") +
                 " them, kept as they are";
     return writeOut(text + "\n");
