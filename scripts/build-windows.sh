@@ -104,18 +104,15 @@ ensure_qt() {
 
 # --- Korvane for Windows --------------------------------------------------------------------------
 
-# Configures and builds build-win with Qt's toolchain file, which loads the project's own; a build
-# folder made with another toolchain is configured afresh (a toolchain is only read on the first
-# configure). The Wine prefix there stays.
+# Configures build-win with the preset `windows` (Qt's toolchain file, which loads the project's
+# own) and builds it; a build folder made with another toolchain is configured afresh (a toolchain
+# is only read on the first configure). The Wine prefix there stays.
 build_korvane() {
   local toolchain=$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake
   if ! grep -qx "CMAKE_TOOLCHAIN_FILE:[A-Z]*=$toolchain" build-win/CMakeCache.txt 2>/dev/null; then
     rm -rf build-win/CMakeCache.txt build-win/CMakeFiles
   fi
-  cmake -S . -B build-win --toolchain "$toolchain" \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DKORVANE_WERROR=ON -DKORVANE_BUILD_UI=ON -DKORVANE_BUILD_TESTS=ON -DKORVANE_BUILD_BENCH=OFF \
-    -DKORVANE_SANITIZE=OFF -DKORVANE_FUZZ=OFF -DKORVANE_HARDEN=OFF
+  KORVANE_QT_PREFIX=$qt_prefix cmake --preset windows
   cmake --build build-win -j"$jobs"
 }
 
