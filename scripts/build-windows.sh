@@ -19,18 +19,9 @@ if ! grep -q "PACKAGE_VERSION \"$qt_version\"" "$qt_host_cmake/Qt6/Qt6ConfigVers
   exit 1
 fi
 
-# The compilers for Qt's own build; the program's build uses cmake/mingw-w64.cmake.
-qt_toolchain="set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER $triplet-gcc-posix)
-set(CMAKE_CXX_COMPILER $triplet-g++-posix)
-set(CMAKE_RC_COMPILER $triplet-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/$triplet)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-"
+# Qt's own build uses the program's toolchain file, read once here so that the key and the build
+# see the same text whatever happens to the checkout meanwhile.
+qt_toolchain=$(cat cmake/mingw-w64.cmake)
 # Static, Release, and only what Korvane and its tests use: Core, Gui, Widgets, Test, the Windows
 # platform plugin and style, and the offscreen platform plugin for the tests. Every third-party
 # library is Qt's bundled copy, so nothing of the Linux system is linked in.
@@ -85,9 +76,9 @@ build_qt() {
   fi
   mkdir -p "$work/build"
   if [ ! -f "$work/build/build.ninja" ]; then
-    printf '%s' "$qt_toolchain" > "$work/toolchain.cmake"
+    printf '%s\n' "$qt_toolchain" > "$work/mingw-w64.cmake"
     (cd "$work/build" && "$work/src/configure" -prefix "$qt_prefix" "${qt_options[@]}" -- -G Ninja \
-      -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" -DQT_HOST_PATH_CMAKE_DIR="$qt_host_cmake")
+      -DCMAKE_TOOLCHAIN_FILE="$work/mingw-w64.cmake" -DQT_HOST_PATH_CMAKE_DIR="$qt_host_cmake")
   fi
   cmake --build "$work/build" --parallel "$jobs"
   # Installed beside the final folder, then renamed into place: a half-built Qt is never taken
@@ -113,18 +104,15 @@ ensure_qt() {
 
 # --- Korvane for Windows --------------------------------------------------------------------------
 
-# Configures and builds build-win with Qt's toolchain file, which loads the project's own; a build
-# folder made with another toolchain is configured afresh (a toolchain is only read on the first
-# configure). The Wine prefix there stays.
+# Configures build-win with the preset `windows` (Qt's toolchain file, which loads the project's
+# own) and builds it; a build folder made with another toolchain is configured afresh (a toolchain
+# is only read on the first configure). The Wine prefix there stays.
 build_korvane() {
   local toolchain=$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake
   if ! grep -qx "CMAKE_TOOLCHAIN_FILE:[A-Z]*=$toolchain" build-win/CMakeCache.txt 2>/dev/null; then
     rm -rf build-win/CMakeCache.txt build-win/CMakeFiles
   fi
-  cmake -S . -B build-win --toolchain "$toolchain" \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DKORVANE_WERROR=ON -DKORVANE_BUILD_UI=ON -DKORVANE_BUILD_TESTS=ON -DKORVANE_BUILD_BENCH=OFF \
-    -DKORVANE_SANITIZE=OFF -DKORVANE_FUZZ=OFF -DKORVANE_HARDEN=OFF
+  KORVANE_QT_PREFIX=$qt_prefix cmake --preset windows
   cmake --build build-win -j"$jobs"
 }
 

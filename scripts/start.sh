@@ -4,10 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
-# Every option named, so that nothing an earlier command cached in build/ counts.
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE_BUILD_UI=ON -DKORVANE_HARDEN=ON \
-  -DKORVANE_BUILD_TESTS=OFF -DKORVANE_BUILD_BENCH=OFF -DKORVANE_SANITIZE=OFF -DKORVANE_FUZZ=OFF \
-  -DKORVANE_WERROR=OFF
+cmake --preset program # build/ with every option named (CMakePresets.json)
 cmake --build build -j"$(nproc)" --target korvane
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
