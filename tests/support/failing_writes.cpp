@@ -46,4 +46,35 @@ int runWhileWritesFail(const FailingWrites& writes, const std::function<int()>& 
 #endif
 }
 
+int runWhileReplacingFails(const std::filesystem::path& file, const std::function<int()>& step) {
+#ifdef _WIN32
+    FailingWrites writes;
+    writes.file = file;
+    writes.readable = true;
+    return runWhileWritesFail(writes, step);
+#else
+    namespace fs = std::filesystem;
+    const fs::path folder = file.parent_path();
+    std::error_code error;
+    const fs::perms before = fs::status(folder, error).permissions();
+    if (geteuid() != 0 || error)
+        return -1;
+    fs::permissions(folder, fs::perms::all | fs::perms::sticky_bit, error);
+    // Writable by all, so that nothing refuses it as read-only; only the rename fails.
+    fs::permissions(file,
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                        fs::perms::group_write | fs::perms::others_read | fs::perms::others_write,
+                    fs::perm_options::add, error);
+    const pid_t child = error ? -1 : fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        _exit(setgid(kNobody) == 0 && setuid(kNobody) == 0 ? step() : 255);
+    }
+    int status = 0;
+    const bool ended = child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status);
+    fs::permissions(folder, before, error);
+    return ended && WEXITSTATUS(status) != 255 ? WEXITSTATUS(status) : -1;
+#endif
+}
+
 } // namespace testsupport

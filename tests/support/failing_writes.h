@@ -24,4 +24,12 @@ struct FailingWrites {
 int runWhileWritesFail(const FailingWrites& writes, const std::function<int()>& step,
                        const std::function<void()>& meanwhile = {});
 
+// Runs `step` while `file` can be read and copied, and files written beside it, but it cannot be
+// replaced: a replace that made its backup first then fails at the rename. Returns the step's
+// result, or -1 when that cannot be arranged or the step did not end normally. POSIX: needs root;
+// the step runs in a forked child as the user nobody, `file` writable by all, its folder open to
+// all and sticky meanwhile (so that nobody may not rename over root's file); whatever else the
+// step writes must be open to all too. Windows: `file` is held open for reading alone.
+int runWhileReplacingFails(const std::filesystem::path& file, const std::function<int()>& step);
+
 } // namespace testsupport

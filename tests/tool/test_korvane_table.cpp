@@ -1,6 +1,7 @@
 // korvane-table run as a program: the sample through CSV and back, by files and by the standard
 // streams, what an import would change, its backup, patches between copies, and failures that
 // leave every file as it was.
+#include "failing_writes.h"
 #include "tool_run.h"
 
 #include <gtest/gtest.h>
@@ -449,6 +450,38 @@ TEST_F(KorvaneTable, FailuresLeaveEveryFileAsItWas) {
         EXPECT_EQ(outcome.exitCode, 1);
         EXPECT_EQ(outcome.err, "korvane-table: " + inFolder(row.message, folder) + "\n");
         EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(snapshot(folder), before);
+    }
+}
+
+// A replace whose backup was made but whose rename then fails leaves the file as it was, and no
+// new backup beside it.
+TEST_F(KorvaneTable, AReplaceThatFailsAfterItsBackupLeavesNoBackup) {
+    const std::string sample = readFile(SAMPLE_PATH);
+    const std::string csv = runTable({"export", "-"}, sample).out;
+    fs::permissions(dir_, fs::perms::others_exec | fs::perms::group_exec, fs::perm_options::add);
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        const char* target;
+    } rows[] = {
+        {"import", {"import", "%/in.csv", "%/boots.bin"}, "boots.bin"},
+        {"export", {"export", "%/boots.bin", "%/in.csv"}, "in.csv"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const fs::path folder = rowFolder(row.name);
+        writeFile(folder / "boots.bin", sample);
+        writeFile(folder / "in.csv", csv);
+        std::vector<std::string> args;
+        for (const std::string& arg : row.args)
+            args.push_back(inFolder(arg, folder));
+        const auto before = snapshot(folder);
+        const int exitCode = testsupport::runWhileReplacingFails(
+            folder / row.target, [&args] { return runTable(args).exitCode; });
+        if (exitCode == -1)
+            GTEST_SKIP() << "a file that cannot be replaced needs root here";
+        EXPECT_EQ(exitCode, 1);
         EXPECT_EQ(snapshot(folder), before);
     }
 }

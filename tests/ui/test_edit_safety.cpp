@@ -73,6 +73,8 @@ private slots:
     void backupMadeOnceNeverReplaced_data();
     void backupMadeOnceNeverReplaced();
     void failedBackupStopsTheSave();
+    void replaceThatFailsAfterItsBackup_data();
+    void replaceThatFailsAfterItsBackup();
     void changedOnDiskAsksBeforeReplacing_data();
     void changedOnDiskAsksBeforeReplacing();
     void csvCommands_data();
@@ -390,6 +392,43 @@ void TestEditSafety::failedBackupStopsTheSave() {
     QCOMPARE(saveWhileWritesFail(path, limit, false, saveFails), 0);
     QCOMPARE(readFile(path), stored);
     QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.bin"});
+}
+
+void TestEditSafety::replaceThatFailsAfterItsBackup_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("target"); // the file replaced, in the user's folder
+    QTest::addColumn<QString>("says");   // what the message begins with
+    QTest::newRow("save") << "MnuSaveFile"
+                          << "a.bin"
+                          << "Wystąpił błąd";
+    QTest::newRow("export") << "MnuExportCsv"
+                            << "in.csv"
+                            << "Nie zapisano pliku in.csv: ";
+}
+
+// A replace that made its backup and then cannot rename over the file leaves the file as it was
+// and no new backup beside it.
+void TestEditSafety::replaceThatFailsAfterItsBackup() {
+    QFETCH(QString, command);
+    QFETCH(QString, target);
+    QFETCH(QString, says);
+    QVERIFY(writeFile(user->filePath(QStringLiteral("in.csv")), "earlier"));
+    act(QStringLiteral("select 0"));
+    act(QStringLiteral("type 2 x"));
+    for (const QString& folder : {app->path(), app->tempDir()}) // written by the step too
+        QFile::setPermissions(folder, QFile::Permissions(0x7777));
+    const QString chosen = user->filePath(target);
+    const QByteArray before = readFile(chosen);
+    const int result = whileReplacingFails(chosen, [&] {
+        choose(chosen, command.toLatin1().constData());
+        return hooks->messages.size() == 1 && hooks->messages[0].text.startsWith(says);
+    });
+    if (result == -1)
+        QSKIP("a file that cannot be replaced needs root here");
+    QCOMPARE(result, 0);
+    QCOMPARE(readFile(chosen), before);
+    QCOMPARE(QDir(user->path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"a.bin", "in.csv"}));
 }
 
 void TestEditSafety::changedOnDiskAsksBeforeReplacing_data() {

@@ -84,6 +84,10 @@ int saveWhileWritesFail(const QString& path, int limit, bool readable,
     return testsupport::runWhileWritesFail(writes, [&save] { return save() ? 0 : 1; });
 }
 
+int whileReplacingFails(const QString& path, const std::function<bool()>& step) {
+    return testsupport::runWhileReplacingFails(fsPath(path), [&step] { return step() ? 0 : 1; });
+}
+
 int runZlibtool(const QStringList& args) {
     QProcess tool;
     tool.start(QStringLiteral(KORVANE_ZLIBTOOL), args);

@@ -57,6 +57,11 @@ bool putStandIn(const QString& program, const QString& steps);
 int saveWhileWritesFail(const QString& path, int limit, bool readable,
                         const std::function<bool()>& save);
 
+// Runs `step` while the file at `path` cannot be replaced, though it can be copied (see
+// testsupport::runWhileReplacingFails). Returns 0 when `step` returned true, -1 when the file
+// could not be made so.
+int whileReplacingFails(const QString& path, const std::function<bool()>& step);
+
 // Runs the real zlibtool on `path` with `args`; returns its exit code.
 int runZlibtool(const QStringList& args);
 // Writes `raw` packed by the real zlibtool to `target`; false when that fails.
