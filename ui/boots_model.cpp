@@ -1,3 +1,4 @@
+// BootsModel, with its undo steps, classes nested in it.
 #include "ui/boots_model.h"
 
 #include "boots/cp1250.h"

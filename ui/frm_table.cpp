@@ -1,3 +1,4 @@
+// FrmTable, with the cell editor that only its grid uses, private to this file.
 #include "ui/frm_table.h"
 
 #include "boots/boot_fields.h"

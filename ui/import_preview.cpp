@@ -1,3 +1,4 @@
+// Functions, no class: the import preview is a plain dialog built and shown in one call.
 #include "ui/import_preview.h"
 
 #include <QDialog>

@@ -1,5 +1,5 @@
-// The question asked before an import replaces the table: what it will change, with Import and
-// Cancel.
+// Functions, no class: the question asked before an import replaces the table: what it will change,
+// with Import and Cancel.
 #pragma once
 
 #include <QString>

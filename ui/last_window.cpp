@@ -1,3 +1,4 @@
+// One function, no class in its interface: the watch it installs is private to this file.
 #include "ui/last_window.h"
 
 #include "ui/frm_help.h"

@@ -1,4 +1,4 @@
-// Ending the program with its last window.
+// One function, no class: ending the program with its last window.
 #pragma once
 
 class QObject;

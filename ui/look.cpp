@@ -1,3 +1,4 @@
+// Functions, no class of its interface: the look is applied to widgets made elsewhere.
 #include "ui/look.h"
 
 #include "ui/twips.h"

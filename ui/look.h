@@ -1,5 +1,6 @@
-// The look both windows share: white pages, frames drawn as a thin line with the caption on it,
-// and the typefaces the windows ask for, with stand-ins where the machine lacks them.
+// Functions, no class: the look both windows share: white pages, frames drawn as a thin line with
+// the caption on it, and the typefaces the windows ask for, with stand-ins where the machine lacks
+// them.
 #pragma once
 
 #include <QFont>

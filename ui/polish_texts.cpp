@@ -1,3 +1,4 @@
+// Functions, no class: wording with no state of its own.
 #include "ui/polish_texts.h"
 
 #include "boots/boots_csv.h"

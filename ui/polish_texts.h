@@ -1,5 +1,5 @@
-// Polish wording for what the windows tell the user: counts with the noun in its right form, and
-// the faults of a CSV file.
+// Functions, no class: Polish wording for what the windows tell the user: counts with the noun in
+// its right form, and the faults of a CSV file.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// One function, no class: it loads Qt's translations into the application.
 #include "ui/qt_translations.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,5 @@
-// Qt's own texts (the buttons and labels of its dialogs) in the user's language.
+// One function, no class: Qt's own texts (the buttons and labels of its dialogs) in the user's
+// language.
 #pragma once
 
 class QLocale;

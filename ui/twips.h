@@ -1,4 +1,5 @@
-// Control geometry in twips (1/1440 inch), the unit the window layouts are drawn in.
+// A value type and its conversion, no class: control geometry in twips (1/1440 inch), the unit the
+// window layouts are drawn in.
 #pragma once
 
 #include <QRect>
