@@ -139,25 +139,8 @@ const std::array<BootField, kBootFieldCount>& displayOrder() {
 }
 
 std::uint8_t* numberField(BootRecord& boot, BootField field) {
-    switch (field) {
-    case BootField::ID:
-        return &boot.ID;
-    case BootField::Grupa:
-        return &boot.Grupa;
-    case BootField::Sila:
-        return &boot.Sila;
-    case BootField::Precyzja:
-        return &boot.Precyzja;
-    case BootField::Przyspieszenie:
-        return &boot.Przyspieszenie;
-    case BootField::Szybkosc:
-        return &boot.Szybkosc;
-    case BootField::Podkrecanie:
-        return &boot.Podkrecanie;
-    case BootField::Nazwa:
-        break;
-    }
-    return nullptr;
+    std::uint8_t BootRecord::*const number = fieldInfo(field).number;
+    return number ? &(boot.*number) : nullptr;
 }
 
 const std::uint8_t* numberField(const BootRecord& boot, BootField field) {

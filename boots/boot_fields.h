@@ -20,6 +20,7 @@ inline constexpr std::size_t kBootFieldCount = 8;
 
 struct FieldInfo {
     BootField field;
+    std::uint8_t BootRecord::*number; // the member that holds it; null for the name
     std::string_view column;  // its column in CSV and patches
     std::string_view caption; // its caption on screen
     bool editable;            // false: shown, never changed by an edit (the identifier)
@@ -30,14 +31,14 @@ struct FieldInfo {
 
 // clang-format off
 inline constexpr std::array<FieldInfo, kBootFieldCount> kFields = {{
-    {BootField::ID,             "id",            "ID",            false, 0, 255, 3},
-    {BootField::Grupa,          "group",         "Group",         true,  1, 255, 3},
-    {BootField::Nazwa,          "name",          "Name",          true,  0, 60,  60},
-    {BootField::Sila,           "shot_power",    "Shot power",    true,  1, 5,   1},
-    {BootField::Precyzja,       "shot_accuracy", "Shot accuracy", true,  1, 5,   1},
-    {BootField::Przyspieszenie, "acceleration",  "Acceleration",  true,  1, 5,   1},
-    {BootField::Szybkosc,       "top_speed",     "Top speed",     true,  1, 5,   1},
-    {BootField::Podkrecanie,    "swerve",        "Swerve",        true,  1, 5,   1},
+    {BootField::ID,             &BootRecord::ID,             "id",            "ID",            false, 0, 255, 3},
+    {BootField::Grupa,          &BootRecord::Grupa,          "group",         "Group",         true,  1, 255, 3},
+    {BootField::Nazwa,          nullptr,                     "name",          "Name",          true,  0, 60,  60},
+    {BootField::Sila,           &BootRecord::Sila,           "shot_power",    "Shot power",    true,  1, 5,   1},
+    {BootField::Precyzja,       &BootRecord::Precyzja,       "shot_accuracy", "Shot accuracy", true,  1, 5,   1},
+    {BootField::Przyspieszenie, &BootRecord::Przyspieszenie, "acceleration",  "Acceleration",  true,  1, 5,   1},
+    {BootField::Szybkosc,       &BootRecord::Szybkosc,       "top_speed",     "Top speed",     true,  1, 5,   1},
+    {BootField::Podkrecanie,    &BootRecord::Podkrecanie,    "swerve",        "Swerve",        true,  1, 5,   1},
 }};
 // clang-format on
 

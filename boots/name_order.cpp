@@ -10,6 +10,17 @@
 namespace boots {
 namespace {
 
+// The Polish letters, small and capital, and the letter each comes after (ż after ź, after z).
+constexpr struct {
+    char32_t small, capital;
+    char base;
+    int after;
+} kPolishLetters[] = {
+    {U'ą', U'Ą', 'a', 1}, {U'ć', U'Ć', 'c', 1}, {U'ę', U'Ę', 'e', 1},
+    {U'ł', U'Ł', 'l', 1}, {U'ń', U'Ń', 'n', 1}, {U'ó', U'Ó', 'o', 1},
+    {U'ś', U'Ś', 's', 1}, {U'ź', U'Ź', 'z', 1}, {U'ż', U'Ż', 'z', 2},
+};
+
 // Where a character goes in name order: letters by their lower-case form, each Polish letter
 // right after its base letter; anything else by its code after every letter.
 std::uint32_t nameWeight(char32_t c) {
@@ -17,37 +28,10 @@ std::uint32_t nameWeight(char32_t c) {
         c += 'a' - 'A';
     if (c >= 'a' && c <= 'z')
         return c * 4;
-    switch (c) {
-    case U'ą':
-    case U'Ą':
-        return 'a' * 4 + 1;
-    case U'ć':
-    case U'Ć':
-        return 'c' * 4 + 1;
-    case U'ę':
-    case U'Ę':
-        return 'e' * 4 + 1;
-    case U'ł':
-    case U'Ł':
-        return 'l' * 4 + 1;
-    case U'ń':
-    case U'Ń':
-        return 'n' * 4 + 1;
-    case U'ó':
-    case U'Ó':
-        return 'o' * 4 + 1;
-    case U'ś':
-    case U'Ś':
-        return 's' * 4 + 1;
-    case U'ź':
-    case U'Ź':
-        return 'z' * 4 + 1;
-    case U'ż':
-    case U'Ż':
-        return 'z' * 4 + 2;
-    default:
-        return c < 0x80 ? c : 0x1000 + c;
-    }
+    for (const auto& letter : kPolishLetters)
+        if (c == letter.small || c == letter.capital)
+            return std::uint32_t(letter.base) * 4 + std::uint32_t(letter.after);
+    return c < 0x80 ? c : 0x1000 + c;
 }
 
 // The place of each Windows-1250 byte in name order, from 1 (0 stands for the end of a name).

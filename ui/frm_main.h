@@ -104,8 +104,11 @@ private:
     void MnuExportPatch_Click();
     void MnuApplyPatch_Click();
     void MnuCompare_Click();
-    // The path that an export's dialog offers: the open file's, its suffix replaced by `ending`.
-    QString exportName(const QString& ending) const;
+    // Asks for a file to read in a dialog titled `title` showing `filter`, in the open file's
+    // folder; or, with an `ending`, for a file to write, offering the open file's name with its
+    // suffix replaced by `ending`. Empty when the user cancels, or the tool runs meanwhile.
+    QString chooseExchangeFile(const QString& title, const QString& filter,
+                               const QString& ending = QString());
     // Replaces the file at `path` with the text of `encode`, read back and checked. Refuses the
     // open file and its backup, and a read-only file; false, after a message titled `title` that
     // says why, when nothing was written.

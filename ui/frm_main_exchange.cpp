@@ -115,9 +115,17 @@ QString clashText(const boots::PatchClash& clash) {
 
 } // namespace
 
-QString FrmMain::exportName(const QString& ending) const {
+QString FrmMain::chooseExchangeFile(const QString& title, const QString& filter,
+                                    const QString& ending) {
+    Qel_Common_Dialog dialog;
     const QFileInfo open(Chosen_File);
-    return open.absolutePath() + QLatin1Char('/') + open.completeBaseName() + ending;
+    const QString path = ending.isEmpty()
+                             ? dialog.OpenFileName(this, title, open.absolutePath(), filter)
+                             : dialog.saveFileName(this, title,
+                                                   open.absolutePath() + QLatin1Char('/') +
+                                                       open.completeBaseName() + ending,
+                                                   filter, QStringLiteral("csv"));
+    return path == QLatin1String("-1") || tool->busy() ? QString() : path;
 }
 
 bool FrmMain::writeExport(const QString& path, const QString& title,
@@ -144,27 +152,23 @@ bool FrmMain::writeExport(const QString& path, const QString& title,
 void FrmMain::MnuExportCsv_Click() {
     if (tool->busy())
         return;
-    Qel_Common_Dialog dialog;
-    const QString path = dialog.saveFileName(this, kExportTitle, exportName(QStringLiteral(".csv")),
-                                             kCsvFilter, QStringLiteral("csv"));
-    if (path == QLatin1String("-1") || tool->busy())
+    const QString path = chooseExchangeFile(kExportTitle, kCsvFilter, QStringLiteral(".csv"));
+    if (path.isEmpty())
         return;
     const Records& records = table().allBoots();
     if (!writeExport(path, kExportTitle,
                      [&records](const auto& write) { return boots::encodeCsv(records, write); }))
         return;
     korvane::showMessage(this, {QStringLiteral("Wyeksportowano %1 do pliku %2.")
-                                    .arg(bootsCount(records.size()), dialog.TitleName()),
+                                    .arg(bootsCount(records.size()), QFileInfo(path).fileName()),
                                 kExportTitle, korvane::MessageIcon::Information});
 }
 
 void FrmMain::MnuImportCsv_Click() {
     if (tool->busy())
         return;
-    Qel_Common_Dialog dialog;
-    const QString path =
-        dialog.OpenFileName(this, kImportTitle, QFileInfo(Chosen_File).absolutePath(), kCsvFilter);
-    if (path == QLatin1String("-1") || tool->busy())
+    const QString path = chooseExchangeFile(kImportTitle, kCsvFilter);
+    if (path.isEmpty())
         return;
     Records records;
     const QString problem = readCsv(path, records);
@@ -176,10 +180,9 @@ void FrmMain::MnuImportCsv_Click() {
     TableChangesModel changes(boots::compareTables(table().allBoots(), records));
     const boots::TableChanges& found = changes.changes();
     if (found.empty()) {
-        korvane::showMessage(
-            this,
-            {QStringLiteral("Plik %1 nie zmienia niczego w tabeli butów.").arg(dialog.TitleName()),
-             kImportTitle, korvane::MessageIcon::Information});
+        korvane::showMessage(this, {QStringLiteral("Plik %1 nie zmienia niczego w tabeli butów.")
+                                        .arg(QFileInfo(path).fileName()),
+                                    kImportTitle, korvane::MessageIcon::Information});
         return;
     }
     const QString summary = QStringLiteral("Import zmieni %1, doda %2 i usunie %3.")
@@ -194,10 +197,9 @@ void FrmMain::MnuImportCsv_Click() {
         korvane::showFailure(this);
         return;
     }
-    korvane::showMessage(
-        this,
-        {QStringLiteral("Zaimportowano %1 z pliku %2.").arg(bootsCount(count), dialog.TitleName()),
-         kImportTitle, korvane::MessageIcon::Information});
+    korvane::showMessage(this, {QStringLiteral("Zaimportowano %1 z pliku %2.")
+                                    .arg(bootsCount(count), QFileInfo(path).fileName()),
+                                kImportTitle, korvane::MessageIcon::Information});
 }
 
 void FrmMain::MnuExportPatch_Click() {
@@ -227,11 +229,9 @@ void FrmMain::MnuExportPatch_Click() {
                               kExportPatchTitle, korvane::MessageIcon::Information});
         return;
     }
-    Qel_Common_Dialog dialog;
     const QString path =
-        dialog.saveFileName(this, kExportPatchTitle, exportName(QStringLiteral("-zmiany.csv")),
-                            kPatchFilter, QStringLiteral("csv"));
-    if (path == QLatin1String("-1") || tool->busy())
+        chooseExchangeFile(kExportPatchTitle, kPatchFilter, QStringLiteral("-zmiany.csv"));
+    if (path.isEmpty())
         return;
     const boots::TableChanges changes = boots::compareTables(*before, table().allBoots());
     if (!writeExport(path, kExportPatchTitle,
@@ -247,10 +247,8 @@ void FrmMain::MnuExportPatch_Click() {
 void FrmMain::MnuApplyPatch_Click() {
     if (tool->busy())
         return;
-    Qel_Common_Dialog dialog;
-    const QString path =
-        dialog.OpenFileName(this, kApplyTitle, QFileInfo(Chosen_File).absolutePath(), kPatchFilter);
-    if (path == QLatin1String("-1") || tool->busy())
+    const QString path = chooseExchangeFile(kApplyTitle, kPatchFilter);
+    if (path.isEmpty())
         return;
     const QString name = QFileInfo(path).fileName();
     const auto tell = [this](const QString& text, const QString& details = QString()) {
@@ -294,13 +292,10 @@ void FrmMain::MnuApplyPatch_Click() {
 void FrmMain::MnuCompare_Click() {
     if (tool->busy())
         return;
-    Qel_Common_Dialog dialog;
-    const QString path =
-        dialog.OpenFileName(this, kCompareTitle, QFileInfo(Chosen_File).absolutePath(),
-                            QStringLiteral("Pliki buttów (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*"));
-    if (path == QLatin1String("-1") || tool->busy())
-        return;
-    compareWith(path);
+    const QString path = chooseExchangeFile(
+        kCompareTitle, QStringLiteral("Pliki buttów (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*"));
+    if (!path.isEmpty())
+        compareWith(path);
 }
 
 void FrmMain::compareWith(const QString& path) {
