@@ -11,30 +11,17 @@
 namespace korvane {
 
 namespace {
-std::function<void(const Message&)>& messageRecorder() {
-    static std::function<void(const Message&)> instance;
+// The test seam of type `Seam`: each seam has a type of its own.
+template <typename Seam> Seam& seam() {
+    static Seam instance;
     return instance;
 }
 
-std::function<SaveAnswer(const QString&)>& saveAnswerer() {
-    static std::function<SaveAnswer(const QString&)> instance;
-    return instance;
-}
-
-std::function<ReplaceAnswer(const QString&)>& replaceAnswerer() {
-    static std::function<ReplaceAnswer(const QString&)> instance;
-    return instance;
-}
-
-std::function<PatchBase(const QString&)>& patchBaseAnswerer() {
-    static std::function<PatchBase(const QString&)> instance;
-    return instance;
-}
-
-std::function<StopAnswer(ToolJob, const QString&)>& stopAnswerer() {
-    static std::function<StopAnswer(ToolJob, const QString&)> instance;
-    return instance;
-}
+using MessageRecorder = std::function<void(const Message&)>;
+using SaveAnswerer = std::function<SaveAnswer(const QString&)>;
+using ReplaceAnswerer = std::function<ReplaceAnswer(const QString&)>;
+using PatchBaseAnswerer = std::function<PatchBase(const QString&)>;
+using StopAnswerer = std::function<StopAnswer(ToolJob, const QString&)>;
 
 // Widens `box` so that a title bar, with its icon and buttons beside the title in a bold face,
 // shows the whole title; a message box on its own is only as wide as its text and buttons.
@@ -75,8 +62,8 @@ bool askYesNo(QWidget* parent, const QString& text, const QString& yes, const QS
 } // namespace
 
 void showMessage(QWidget* parent, const Message& message) {
-    if (messageRecorder()) {
-        messageRecorder()(message);
+    if (seam<MessageRecorder>()) {
+        seam<MessageRecorder>()(message);
         return;
     }
     QMessageBox box(message.icon == MessageIcon::Information ? QMessageBox::Information
@@ -96,12 +83,12 @@ void showFailure(QWidget* parent, const QString& details) {
 }
 
 void setMessageRecorder(std::function<void(const Message&)> recorder) {
-    messageRecorder() = std::move(recorder);
+    seam<MessageRecorder>() = std::move(recorder);
 }
 
 SaveAnswer askSaveChanges(QWidget* parent, const QString& fileName) {
-    if (saveAnswerer())
-        return saveAnswerer()(fileName);
+    if (seam<SaveAnswerer>())
+        return seam<SaveAnswerer>()(fileName);
     QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
                     QStringLiteral("Zapisać zmiany w pliku %1?").arg(fileName),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
@@ -119,12 +106,12 @@ SaveAnswer askSaveChanges(QWidget* parent, const QString& fileName) {
 }
 
 void setSaveAnswerer(std::function<SaveAnswer(const QString& fileName)> answerer) {
-    saveAnswerer() = std::move(answerer);
+    seam<SaveAnswerer>() = std::move(answerer);
 }
 
 ReplaceAnswer askReplaceChanged(QWidget* parent, const QString& fileName) {
-    if (replaceAnswerer())
-        return replaceAnswerer()(fileName);
+    if (seam<ReplaceAnswerer>())
+        return seam<ReplaceAnswerer>()(fileName);
     const int answer =
         ask(parent,
             QStringLiteral("Plik %1 został zmieniony na dysku przez inny program. Zastąpić go?")
@@ -134,12 +121,12 @@ ReplaceAnswer askReplaceChanged(QWidget* parent, const QString& fileName) {
 }
 
 void setReplaceAnswerer(std::function<ReplaceAnswer(const QString& fileName)> answerer) {
-    replaceAnswerer() = std::move(answerer);
+    seam<ReplaceAnswerer>() = std::move(answerer);
 }
 
 PatchBase askPatchBase(QWidget* parent, const QString& fileName, const QString& backupName) {
-    if (patchBaseAnswerer())
-        return patchBaseAnswerer()(fileName);
+    if (seam<PatchBaseAnswerer>())
+        return seam<PatchBaseAnswerer>()(fileName);
     const int answer =
         ask(parent,
             QStringLiteral("Które zmiany pliku %1 zapisać?\n\nOd oryginału gry: wszystkie zmiany "
@@ -153,12 +140,12 @@ PatchBase askPatchBase(QWidget* parent, const QString& fileName, const QString& 
 }
 
 void setPatchBaseAnswerer(std::function<PatchBase(const QString& fileName)> answerer) {
-    patchBaseAnswerer() = std::move(answerer);
+    seam<PatchBaseAnswerer>() = std::move(answerer);
 }
 
 StopAnswer askStopTool(QWidget* parent, ToolJob job, const QString& fileName) {
-    if (stopAnswerer())
-        return stopAnswerer()(job, fileName);
+    if (seam<StopAnswerer>())
+        return seam<StopAnswerer>()(job, fileName);
     const QString text =
         job == ToolJob::Pack
             ? QStringLiteral("Trwa zapisywanie pliku %1.\n\nZatrzymać je? Plik %1 zostanie taki, "
@@ -173,7 +160,7 @@ StopAnswer askStopTool(QWidget* parent, ToolJob job, const QString& fileName) {
 }
 
 void setStopAnswerer(std::function<StopAnswer(ToolJob job, const QString& fileName)> answerer) {
-    stopAnswerer() = std::move(answerer);
+    seam<StopAnswerer>() = std::move(answerer);
 }
 
 } // namespace korvane
