@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <chrono>
+#include <memory>
 #include <utility>
 
 ToolRun::ToolRun(QWidget* window, QString program)
@@ -19,13 +20,20 @@ bool ToolRun::busy() const {
 
 void ToolRun::run(Qel_Process& tool, korvane::ToolJob job, const QString& name,
                   const QStringList& arguments) {
-    FrmProgress progress((job == korvane::ToolJob::Pack
-                              ? QStringLiteral("Pakowanie pliku %1…")
-                              : QStringLiteral("Rozpakowywanie pliku %1…"))
-                             .arg(name),
-                         window);
-    connect(&progress, &FrmProgress::stopRequested, &tool, &Qel_Process::stop);
-    QTimer::singleShot(std::chrono::milliseconds(500), &progress, &QWidget::show);
+    // The small window is made only once the tool has run for half a second.
+    std::unique_ptr<FrmProgress> progress;
+    QTimer later;
+    later.setSingleShot(true);
+    connect(&later, &QTimer::timeout, this, [&] {
+        progress = std::make_unique<FrmProgress>(
+            (job == korvane::ToolJob::Pack ? QStringLiteral("Pakowanie pliku %1…")
+                                           : QStringLiteral("Rozpakowywanie pliku %1…"))
+                .arg(name),
+            window);
+        connect(progress.get(), &FrmProgress::stopRequested, &tool, &Qel_Process::stop);
+        progress->show();
+    });
+    later.start(std::chrono::milliseconds(500));
     running = &tool;
     this->job = job;
     fileName = name;
@@ -33,8 +41,9 @@ void ToolRun::run(Qel_Process& tool, korvane::ToolJob job, const QString& name,
     window->setCursor(Qt::BusyCursor);
     emit busyChanged(true);
     tool.Run_Process(program, arguments, 0);
-    if (progress.isActiveWindow()) { // clicked, or activated by the platform when shown
-        progress.hide();
+    later.stop();
+    if (progress && progress->isActiveWindow()) { // clicked, or activated by the platform
+        progress->hide();
         window->activateWindow();
         // The keyboard is back in the window before the command goes on; it is still blocked.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
