@@ -83,9 +83,9 @@ FieldValue correctedNumber(std::string_view text, const FieldInfo& info) {
     }
     unsigned rounded = digitsValue(whole);
     if (!fraction.empty()) {
-        const bool aboveHalf = fraction[0] > '5' ||
-                               (fraction[0] == '5' && fraction.find_first_not_of('0', 1) !=
-                                                          std::string_view::npos);
+        const bool aboveHalf =
+            fraction[0] > '5' ||
+            (fraction[0] == '5' && fraction.find_first_not_of('0', 1) != std::string_view::npos);
         const bool half = fraction[0] == '5' && !aboveHalf;
         rounded += aboveHalf || (half && rounded % 2 == 1) ? 1 : 0;
     }
@@ -124,15 +124,15 @@ FieldValue nameValue(std::string_view text, ValueMode mode, const FieldInfo& inf
 
 const std::array<BootField, kBootFieldCount>& displayOrder() {
     static const std::array<BootField, kBootFieldCount> order = [] {
-        std::array<BootField, kBootFieldCount> fields{};
-        std::array<FieldInfo, kBootFieldCount> sorted = kFields;
         const auto rank = [](const FieldInfo& f) {
             return !f.editable ? 0 : f.field == BootField::Nazwa ? 1 : 2;
         };
-        std::stable_sort(sorted.begin(), sorted.end(),
-                         [&rank](const FieldInfo& a, const FieldInfo& b) { return rank(a) < rank(b); });
-        std::transform(sorted.begin(), sorted.end(), fields.begin(),
-                       [](const FieldInfo& f) { return f.field; });
+        std::array<BootField, kBootFieldCount> fields{};
+        std::size_t next = 0;
+        for (int shown = 0; shown <= 2; ++shown)
+            for (const FieldInfo& f : kFields)
+                if (rank(f) == shown)
+                    fields[next++] = f.field;
         return fields;
     }();
     return order;

@@ -75,11 +75,12 @@ void showMessage(QWidget* parent, const Message& message) {
     box.exec();
 }
 
-void showFailure(QWidget* parent, const QString& details) {
+void showFailure(QWidget* parent, const QString& details, const QString& more) {
     const QString failed = QStringLiteral("Wystąpił błąd");
     showMessage(parent, {details.isEmpty() ? failed : failed + QStringLiteral("\n\n") + details,
                          {},
-                         MessageIcon::None});
+                         MessageIcon::None,
+                         more});
 }
 
 void setMessageRecorder(std::function<void(const Message&)> recorder) {

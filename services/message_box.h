@@ -29,7 +29,9 @@ void showMessage(QWidget* parent, const Message& message);
 
 // Shows the program's message for a failed operation: "Wystąpił błąd", then, after a blank line,
 // `details` (what failed and why) when given.
-void showFailure(QWidget* parent, const QString& details = QString());
+// `more`, when given, goes into the box's details (what a tool wrote, say).
+void showFailure(QWidget* parent, const QString& details = QString(),
+                 const QString& more = QString());
 
 // Test seam: when set, showMessage hands each message to `recorder` instead of showing it.
 void setMessageRecorder(std::function<void(const Message&)> recorder);

@@ -25,6 +25,10 @@
 #include <QWindow>
 
 #include <cerrno>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 #include <utility>
 
 namespace {
@@ -70,13 +74,26 @@ const QString kChecking = QStringLiteral("Sprawdzanie spakowanego pliku");
 const QString kBackup = QStringLiteral("Tworzenie kopii zapasowej");
 const QString kReplacing = QStringLiteral("Zastępowanie pliku");
 
-// The details of a failure message: the file `name`, the `stage` that failed and why; after a
-// failed Save, that the user's file was not changed.
-QString failureText(const QString& name, const QString& stage, const QString& reason, bool saving) {
-    QString text = QStringLiteral("Plik: %1\n%2 nie powiodło się: %3").arg(name, stage, reason);
+// The details of a failure message: the user's file at `path` as the system writes it, the
+// `stage` that failed and why; after a failed Save, that the file was not changed.
+QString failureText(const QString& path, const QString& stage, const QString& reason, bool saving) {
+    QString text = QStringLiteral("Plik: %1\n%2 nie powiodło się: %3")
+                       .arg(QDir::toNativeSeparators(path), stage, reason);
     if (saving)
-        text += QStringLiteral("\nPlik %1 nie został zmieniony.").arg(name);
+        text += QStringLiteral("\nPlik %1 nie został zmieniony.").arg(QFileInfo(path).fileName());
     return text;
+}
+
+// Why a file could not be read or replaced: the system's reason, and on Windows, where a file
+// another program holds open cannot be replaced, what to do about it.
+QString accessReason(int error) {
+    QString reason = systemReason(error);
+#ifdef Q_OS_WIN
+    if (error == EACCES)
+        reason += QStringLiteral(" Inny program (na przykład gra) może mieć ten plik otwarty: "
+                                 "zamknij go i spróbuj ponownie.");
+#endif
+    return reason;
 }
 
 // A system's error text as a sentence of a message.
@@ -123,19 +140,40 @@ QString loadFailure(const QString& path) {
     return QStringLiteral("plik nie zawiera tabeli butów.");
 }
 
-// Why the compression tool did not do its work: it did not start, crashed or ended with an exit
-// code other than 0, with the last line it wrote to its standard error.
-QString toolFailure(const Qel_Process& tool) {
-    if (!tool.startError().isEmpty())
+// The exit code of zlibtool for an input that is no zlib stream.
+constexpr int kToolBadInput = 3;
+
+// Why the compression tool `program`, run through `tool`, did not do its work, in the user's
+// words: it is missing, it did not start, crashed, found the file damaged or failed otherwise.
+QString toolFailure(const Qel_Process& tool, const QString& program, const QString& appFolder) {
+    if (!tool.startError().isEmpty()) {
+        if (!QFileInfo::exists(program))
+            return QStringLiteral("w folderze programu %1 brak narzędzia %2: folder programu jest "
+                                  "niekompletny (rozpakuj program jeszcze raz).")
+                .arg(QDir::toNativeSeparators(appFolder),
+                     QDir::toNativeSeparators(QDir(appFolder).relativeFilePath(program)));
+#ifdef Q_OS_WIN
+        if (program.size() >= MAX_PATH)
+            return QStringLiteral("ścieżka narzędzia %1 ma %2 znaków, a Windows uruchamia programy "
+                                  "ze ścieżek do %3 znaków: przenieś folder programu wyżej.")
+                .arg(QDir::toNativeSeparators(program), QString::number(program.size()),
+                     QString::number(MAX_PATH - 1));
+#endif
         return QStringLiteral("nie można uruchomić narzędzia zlibtool (%1).")
             .arg(tool.startError());
-    QString text = tool.crashed()
-                       ? QStringLiteral("narzędzie zlibtool przerwało pracę awaryjnie.")
-                       : QStringLiteral("narzędzie zlibtool zakończyło pracę z kodem %1.")
-                             .arg(tool.exitCode());
-    if (!tool.errorLine().isEmpty())
-        text += QStringLiteral("\nKomunikat narzędzia: ") + tool.errorLine();
-    return text;
+    }
+    if (tool.crashed())
+        return QStringLiteral("narzędzie zlibtool przerwało pracę awaryjnie.");
+    if (tool.exitCode() == kToolBadInput)
+        return QStringLiteral("plik nie jest poprawnie spakowaną tabelą butów (uszkodzony lub "
+                              "obcięty).");
+    return QStringLiteral("narzędzie zlibtool zakończyło pracę z kodem %1.").arg(tool.exitCode());
+}
+
+// What the tool wrote, for a message's details; empty when it wrote nothing.
+QString toolLine(const Qel_Process& tool) {
+    return tool.errorLine().isEmpty() ? QString()
+                                      : QStringLiteral("Komunikat narzędzia: ") + tool.errorLine();
 }
 
 } // namespace
@@ -249,25 +287,29 @@ void FrmMain::openFile(const QString& path) {
     }
     if (!settleChanges())
         return;
-    const auto fail = [this, &name](const QString& stage, const QString& reason) {
+    const auto fail = [this, &path](const QString& stage, const QString& reason,
+                                    const QString& more = QString()) {
         Clear_Temp();
-        korvane::showFailure(this, failureText(name, stage, reason, false));
+        korvane::showFailure(this, failureText(path, stage, reason, false), more);
     };
 
     // A file inside the working folder would be deleted by the next save or close.
     const QString tempDir = workFolder();
     if (liesInside(path, tempDir)) {
         korvane::showFailure(
-            this, failureText(name, kCopying,
+            this, failureText(path, kCopying,
                               QStringLiteral("plik leży w folderze roboczym programu."), false));
         return;
     }
     const QString copy = tempDir + name;
     const QString unpacked = copy + QStringLiteral(".unzlib");
     if (!work->ensure())
-        return fail(kCopying, QStringLiteral("nie można utworzyć folderu %1.").arg(tempDir));
+        return fail(kCopying, QStringLiteral("nie można utworzyć folderu roboczego %1.")
+                                  .arg(QDir::toNativeSeparators(tempDir)));
     if (!removeStale(unpacked))
-        return fail(kCopying, QStringLiteral("nie można usunąć pliku %1.").arg(unpacked));
+        return fail(
+            kCopying,
+            QStringLiteral("nie można usunąć pliku %1.").arg(QDir::toNativeSeparators(unpacked)));
     if (const QString why = notPacked(path); !why.isEmpty())
         return fail(kUnpacking, why);
     const FileStamp stamp = FileStamp::of(path);
@@ -276,14 +318,15 @@ void FrmMain::openFile(const QString& path) {
                               fileops::Durability::Scratch);
         !copied.ok())
         return fail(kCopying, copied.step == fileops::ReplaceStep::Read
-                                  ? systemReason(copied.error)
+                                  ? accessReason(copied.error)
                                   : replaceReason(copied, tempDir));
     Qel_Process unpacker;
     tool->run(unpacker, korvane::ToolJob::Unpack, name, {copy, QStringLiteral("-d")});
     if (unpacker.stopped())
         return Clear_Temp();
     if (!unpacker.succeeded())
-        return fail(kUnpacking, toolFailure(unpacker));
+        return fail(kUnpacking, toolFailure(unpacker, tool->program(), appFolder),
+                    toolLine(unpacker));
 
     // The earlier file stays open, boots and all, unless the new one loads.
     auto loaded = std::make_unique<Qel_Baza>();
@@ -322,12 +365,14 @@ void FrmMain::Cmd_Zapisz_Click() {
         return;
     }
     const QString name = QFileInfo(Chosen_File).fileName();
-    const auto fail = [this, &name](const QString& stage, const QString& reason) {
+    const auto fail = [this](const QString& stage, const QString& reason,
+                             const QString& more = QString()) {
         Clear_Temp();
-        korvane::showFailure(this, failureText(name, stage, reason, true));
+        korvane::showFailure(this, failureText(Chosen_File, stage, reason, true), more);
     };
     if (!work->ensure())
-        return fail(kWriting, QStringLiteral("nie można utworzyć folderu %1.").arg(workFolder()));
+        return fail(kWriting, QStringLiteral("nie można utworzyć folderu roboczego %1.")
+                                  .arg(QDir::toNativeSeparators(workFolder())));
     errno = 0;
     if (!table().Zapisz()) {
         const int error = errno;
@@ -337,13 +382,15 @@ void FrmMain::Cmd_Zapisz_Click() {
     const QString unpacked = QString::fromStdString(table().Path());
     const QString packed = unpacked + QStringLiteral(".zlib");
     if (!removeStale(packed))
-        return fail(kPacking, QStringLiteral("nie można usunąć pliku %1.").arg(packed));
+        return fail(
+            kPacking,
+            QStringLiteral("nie można usunąć pliku %1.").arg(QDir::toNativeSeparators(packed)));
     Qel_Process packer;
     tool->run(packer, korvane::ToolJob::Pack, name, {unpacked});
     if (packer.stopped())
         return Clear_Temp();
     if (!packer.succeeded())
-        return fail(kPacking, toolFailure(packer));
+        return fail(kPacking, toolFailure(packer, tool->program(), appFolder), toolLine(packer));
     // Only a packed file that gives back exactly the table just written may replace the user's.
     if (!unpacksTo(packed, unpacked))
         return fail(kChecking,
@@ -368,7 +415,9 @@ void FrmMain::Cmd_Zapisz_Click() {
             packed.toStdString(), Chosen_File.toStdString(), fileops::Backup::KeepFirst);
         !replaced.ok()) {
         return fail(replaced.step == fileops::ReplaceStep::Backup ? kBackup : kReplacing,
-                    replaceReason(replaced, QFileInfo(Chosen_File).absolutePath()));
+                    replaced.step == fileops::ReplaceStep::Create
+                        ? replaceReason(replaced, QFileInfo(Chosen_File).absolutePath())
+                        : accessReason(replaced.error));
     }
     chosenStamp = FileStamp::of(Chosen_File);
     Clear_Temp();

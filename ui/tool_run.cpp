@@ -12,7 +12,7 @@
 #include <utility>
 
 ToolRun::ToolRun(QWidget* window, QString program)
-    : QObject(window), window(window), program(std::move(program)) {}
+    : QObject(window), window(window), programPath(std::move(program)) {}
 
 bool ToolRun::busy() const {
     return !running.isNull();
@@ -25,11 +25,11 @@ void ToolRun::run(Qel_Process& tool, korvane::ToolJob job, const QString& name,
     QTimer later;
     later.setSingleShot(true);
     connect(&later, &QTimer::timeout, this, [&] {
-        progress = std::make_unique<FrmProgress>(
-            (job == korvane::ToolJob::Pack ? QStringLiteral("Pakowanie pliku %1…")
-                                           : QStringLiteral("Rozpakowywanie pliku %1…"))
-                .arg(name),
-            window);
+        progress = std::make_unique<FrmProgress>((job == korvane::ToolJob::Pack
+                                                      ? QStringLiteral("Pakowanie pliku %1…")
+                                                      : QStringLiteral("Rozpakowywanie pliku %1…"))
+                                                     .arg(name),
+                                                 window);
         connect(progress.get(), &FrmProgress::stopRequested, &tool, &Qel_Process::stop);
         progress->show();
     });
@@ -40,7 +40,7 @@ void ToolRun::run(Qel_Process& tool, korvane::ToolJob job, const QString& name,
     focusBefore = window->focusWidget();
     window->setCursor(Qt::BusyCursor);
     emit busyChanged(true);
-    tool.Run_Process(program, arguments, 0);
+    tool.Run_Process(programPath, arguments, 0);
     later.stop();
     if (progress && progress->isActiveWindow()) { // clicked, or activated by the platform
         progress->hide();

@@ -25,6 +25,8 @@ public:
 
     // True while the tool runs.
     bool busy() const;
+    // The tool's program file.
+    const QString& program() const { return programPath; }
 
     // Runs the tool hidden with `arguments` through `tool` and returns when it has ended; `tool`
     // then tells how. Meanwhile busyChanged(true) and, after half a second, a small window says
@@ -61,7 +63,7 @@ private:
     void endCommand();
 
     QWidget* window;
-    QString program;
+    QString programPath;
     QPointer<Qel_Process> running; // the tool being waited for, if any
     korvane::ToolJob job = korvane::ToolJob::Unpack;
     QString fileName;              // the file the tool works on

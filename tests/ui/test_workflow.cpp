@@ -352,8 +352,13 @@ void TestWorkflow::failedOpenChangesNothing_data() {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("stage"); // empty: the file does not exist
     QTest::addColumn<QString>("says");  // what the message says of the file, if anything
-    QTest::newRow("missing tool") << QStringLiteral("missing tool") << kUnpacking << QString();
-    QTest::newRow("corrupt file") << QStringLiteral("corrupt") << kUnpacking << QString();
+    QTest::newRow("missing tool") << QStringLiteral("missing tool") << kUnpacking
+                                  << QStringLiteral(" brak narzędzia ") +
+                                         QDir::toNativeSeparators(QStringLiteral("zlib/zlibtool"));
+    QTest::newRow("corrupt file")
+        << QStringLiteral("corrupt") << kUnpacking
+        << QStringLiteral(
+               "plik nie jest poprawnie spakowaną tabelą butów (uszkodzony lub obcięty).");
     QTest::newRow("not a boots table") << QStringLiteral("not a table") << kLoading << QString();
     QTest::newRow("empty file") << QStringLiteral("empty") << kUnpacking
                                 << QStringLiteral("plik jest pusty (0 bajtów).");
@@ -426,8 +431,16 @@ void TestWorkflow::failedOpenChangesNothing() {
     } else {
         QVERIFY2(failureSays(hooks->messages[0], stage, false),
                  qPrintable(hooks->messages[0].text));
-        QVERIFY(hooks->messages[0].text.contains(QFileInfo(bad).fileName()));
-        QVERIFY(hooks->messages[0].text.contains(says));
+        // The user's file as the system writes it, never the working copy; what the tool wrote
+        // only under the details.
+        QVERIFY(hooks->messages[0].text.contains(QStringLiteral("Plik: ") +
+                                                 QDir::toNativeSeparators(bad)));
+        QVERIFY(!hooks->messages[0].text.contains(QDir::toNativeSeparators(app->tempDir())) ||
+                inWorkingFolder);
+        QVERIFY(!hooks->messages[0].text.contains(QStringLiteral("Komunikat narzędzia")));
+        QVERIFY2(hooks->messages[0].text.contains(says), qPrintable(hooks->messages[0].text));
+        if (fault == QLatin1String("corrupt"))
+            QVERIFY(hooks->messages[0].details.startsWith(QStringLiteral("Komunikat narzędzia: ")));
         // Emptied, unless the open stopped before it wrote there.
         if (!inWorkingFolder)
             QCOMPARE(app->tempFiles(), QStringList());
@@ -465,7 +478,7 @@ void TestWorkflow::saveFailuresLeaveTheUsersFile_data() {
     QTest::addColumn<QString>("stage");
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing tool") << QStringLiteral("missing tool") << kPacking
-                                  << QStringLiteral("nie można uruchomić narzędzia zlibtool");
+                                  << QStringLiteral("folder programu jest niekompletny");
     QTest::newRow("tool leaves no output")
         << QStringLiteral("silent tool") << kChecking
         << QStringLiteral("narzędzie zlibtool nie utworzyło spakowanego pliku.");

@@ -2,8 +2,10 @@
 //   zlibtool PATH      writes PATH.zlib
 //   zlibtool PATH -d   writes PATH.unzlib
 //   zlibtool --help    (or -h, or /?) the usage line on standard output
-// Silent on success (exit 0). On failure it reports on stderr and exits 1, leaving no output
-// file and any earlier file of the output's name untouched; wrong arguments exit 2.
+// Silent on success (exit 0). On failure it reports on stderr and exits 1 (a file cannot be read or
+// written) or 3 (the input to unpack is no zlib stream: corrupt, truncated or followed by more),
+// leaving no output file and any earlier file of the output's name untouched; wrong arguments
+// exit 2.
 #include "fileops/file_ops.h"
 #include "zstream/zstream.h"
 
@@ -18,15 +20,16 @@ namespace {
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitBadInput = 3;
 constexpr const char* kUsage = "usage: zlibtool PATH [-d]  (pack PATH into PATH.zlib, or with -d "
                                "unpack it into PATH.unzlib)\n";
 
-int report(const std::string& path, const char* what, int error = 0) {
+int report(const std::string& path, const char* what, int error = 0, int code = kExitFailure) {
     std::string text = "zlibtool: " + path + ": " + what;
     if (error != 0)
         text += std::string(": ") + std::strerror(error);
     fileops::writeText(stderr, text + "\n");
-    return kExitFailure;
+    return code;
 }
 
 int run(const std::string& inPath, bool unpack) {
@@ -47,8 +50,9 @@ int run(const std::string& inPath, bool unpack) {
         return report(outPath, "cannot create", replaced.error);
     if (result != ZSTREAM_OK) {
         const bool io = result == ZSTREAM_READ_ERROR || result == ZSTREAM_WRITE_ERROR;
+        const bool badInput = !io && result != ZSTREAM_NO_MEMORY;
         return report(result == ZSTREAM_WRITE_ERROR ? outPath : inPath, zstream_message(result),
-                      io ? replaced.error : 0);
+                      io ? replaced.error : 0, badInput ? kExitBadInput : kExitFailure);
     }
     if (!replaced.ok())
         return report(outPath, zstream_message(ZSTREAM_WRITE_ERROR), replaced.error);
