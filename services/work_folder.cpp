@@ -5,6 +5,7 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -36,11 +37,25 @@ void removeStaleFolders(const QString& cache) {
     }
 }
 
+// True when a file can be made in `folder`: its mode alone may not say (a folder of Windows
+// marked read-only, a disk that refuses writes).
+bool canWriteIn(const QString& folder) {
+    QTemporaryFile probe(folder + QStringLiteral("probe-XXXXXX"));
+    return probe.open();
+}
+
+// Removes the files a copy that no longer runs left in `folder`, whose lock this one now holds.
+void removeLeftFiles(const QString& folder) {
+    QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
+        dir.remove(name);
+}
+
 } // namespace
 
 WorkFolder::WorkFolder(const QString& beside) : folder(withSlash(beside)) {
     const QFileInfo besideInfo(folder);
-    isPortable = besideInfo.isDir() && besideInfo.isWritable();
+    isPortable = besideInfo.isDir() && canWriteIn(folder);
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (!cache.isEmpty())
         removeStaleFolders(cache);
@@ -48,6 +63,7 @@ WorkFolder::WorkFolder(const QString& beside) : folder(withSlash(beside)) {
         return;
     // Held by another running Korvane, or its lock cannot be made: a folder of this one's own,
     // locked so that a later start can tell whether it is left over.
+    another = true;
     if (cache.isEmpty() || !QDir().mkpath(cache))
         return;
     own = std::make_unique<QTemporaryDir>(cache + QStringLiteral("/temp-XXXXXX"));
@@ -69,6 +85,7 @@ bool WorkFolder::claim(const QString& candidate) {
         return false;
     lock = std::move(held);
     folder = candidate;
+    removeLeftFiles(folder);
     return true;
 }
 

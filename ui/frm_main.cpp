@@ -11,6 +11,7 @@
 #include "ui/twips.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,9 +21,10 @@
 
 namespace {
 
-// [*] shows whether the table holds unsaved changes, the desktop's usual way.
 const QString Caption =
-    QStringLiteral("Korvane version " KORVANE_VERSION "  by     \"Vantrel\" & \"Ostrevan\"[*]");
+    QStringLiteral("Korvane version " KORVANE_VERSION "  by     \"Vantrel\" & \"Ostrevan\"");
+// Shows whether the table holds unsaved changes, the desktop's usual way.
+const QString UnsavedMark = QStringLiteral("[*]");
 
 } // namespace
 
@@ -30,7 +32,7 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
     : QMainWindow(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FrmMain"));
-    setWindowTitle(Caption);
+    setWindowTitle(Caption + UnsavedMark);
     history = new QUndoStack(this);
     model = new BootsModel(history, this);
 
@@ -39,7 +41,6 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
     applyWindowLook(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    move(screen()->availableGeometry().center() - rect().center());
 
     connect(history, &QUndoStack::canUndoChanged, this, &FrmMain::updateCommands);
     connect(history, &QUndoStack::canRedoChanged, this, &FrmMain::updateCommands);
@@ -53,6 +54,9 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
 
     Cmd_Zapisz->setFocus();
     Form_Load(appFolder);
+    // Centred; a second copy a little lower and to the right, so that both show.
+    const int offset = work->anotherCopyRuns() ? 2 * fontMetrics().height() : 0;
+    move(screen()->availableGeometry().center() - rect().center() + QPoint(offset, offset));
     connect(tool, &ToolRun::busyChanged, this, &FrmMain::showBusy);
     connect(tool, &ToolRun::pending, this, &FrmMain::runPending);
     updateCommands();
@@ -66,6 +70,12 @@ FrmMain::~FrmMain() {
 
 const Qel_Baza& FrmMain::table() const {
     return model->table();
+}
+
+void FrmMain::showFileName() {
+    setWindowTitle(Chosen_File.isEmpty() ? Caption + UnsavedMark
+                                         : QFileInfo(Chosen_File).fileName() + UnsavedMark +
+                                               QStringLiteral(" – ") + Caption);
 }
 
 FrmHelp* FrmMain::helpWindow() const {

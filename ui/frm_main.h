@@ -77,6 +77,8 @@ private:
     void createControls();
     // Enables every command as the state allows: a file open, the history, the tool not running.
     void updateCommands();
+    // The caption: the open file's name, the unsaved mark, then the program's caption.
+    void showFileName();
     // Blocks the window's controls while the tool runs, or frees them again.
     void showBusy(bool busy);
 

@@ -173,7 +173,9 @@ void FrmMain::MnuImportCsv_Click() {
     Records records;
     const QString problem = readCsv(path, records);
     if (!problem.isEmpty()) {
-        korvane::showMessage(this, {QStringLiteral("Nie można wczytać pliku CSV:\n") + problem,
+        korvane::showMessage(this, {QStringLiteral("Nie można wczytać pliku CSV %1:\n")
+                                            .arg(QFileInfo(path).fileName()) +
+                                        problem,
                                     kImportTitle, korvane::MessageIcon::Information});
         return;
     }

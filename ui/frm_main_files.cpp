@@ -334,6 +334,7 @@ void FrmMain::openFile(const QString& path) {
         return fail(kLoading, loadFailure(unpacked));
     Chosen_File = path;
     chosenStamp = stamp;
+    showFileName();
     if (!work->portable())
         settings().setValue(kLastFolder, QFileInfo(path).absolutePath());
     updateCommands();

@@ -32,7 +32,7 @@ main=$(xdotool search --name "Korvane version" | head -1)
 for edits in none one; do
   if [ $edits = one ]; then # the first boot renamed: list, then the name box, three tabs on
     xdotool windowactivate --sync "$main" key Tab Down Tab Tab Tab Tab type x
-    waitfor "wmctrl -l | grep -q \"Korvane version.*[*]\"" || fail "the edit did not show"
+    waitfor "wmctrl -l | grep -q \"boots.bin[*] \"" || fail "the edit did not show"
   fi
   xdotool windowactivate --sync "$main" key ctrl+t
   waitfor "window \"Tabela butów\"" || fail "Ctrl+T did not open the table window"

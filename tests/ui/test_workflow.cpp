@@ -130,6 +130,7 @@ private slots:
     void secondWindowKeepsToItsOwnWorkingFolder();
     void leftoverWorkingFolderGoesAtStart_data();
     void leftoverWorkingFolderGoesAtStart();
+    void filesLeftInTheWorkingFolderGoAtStart();
     void withoutAFolderBesideTheProgramEachUserHasOne();
 
 private:
@@ -976,6 +977,8 @@ void TestWorkflow::secondWindowKeepsToItsOwnWorkingFolder() {
     const QString otherDir = other->workFolder();
     QVERIFY(otherDir != app->tempDir());
     QVERIFY(otherDir.startsWith(userCache));
+    // Placed below and to the right of the first, so that both show.
+    QVERIFY(other->pos().x() > window->pos().x() && other->pos().y() > window->pos().y());
     hooks->answers << second;
     other->findChild<QAction*>(QStringLiteral("MnuFileOpen"))->trigger();
     QVERIFY(QFileInfo::exists(otherDir + QStringLiteral("second.bin.unzlib")));
@@ -1018,6 +1021,15 @@ void TestWorkflow::leftoverWorkingFolderGoesAtStart() {
     QCOMPARE(QFileInfo::exists(folder), kept);
     QCOMPARE(QFileInfo::exists(lockPath), owner == QLatin1String("running"));
     QVERIFY(QDir(folder).removeRecursively());
+}
+
+void TestWorkflow::filesLeftInTheWorkingFolderGoAtStart() {
+    window.reset();
+    const QStringList left = {"boots.bin", "boots.bin.unzlib", ".korvane-Ab12Cd"};
+    for (const QString& name : left)
+        QVERIFY(writeFile(app->tempDir() + name, "left by a copy that was killed"));
+    window = std::make_unique<FrmMain>(app->path());
+    QCOMPARE(app->tempFiles(), QStringList());
 }
 
 void TestWorkflow::withoutAFolderBesideTheProgramEachUserHasOne() {
