@@ -36,6 +36,18 @@ void fitTitle(QMessageBox& box) {
                             QSizePolicy::Minimum, QSizePolicy::Fixed),
             grid->rowCount(), 0, 1, grid->columnCount());
 }
+// Shows `box` modally, widened to show its whole title, and then gives the keyboard back to the
+// window it was shown over: Windows (under Wine, at least) leaves the tool window that owns a box
+// inactive once the box has closed, and keys would go nowhere until the user clicks it.
+void showModal(QMessageBox& box) {
+    fitTitle(box);
+    box.exec();
+    if (QWidget* owner = box.parentWidget()) {
+        owner->window()->raise();
+        owner->window()->activateWindow();
+    }
+}
+
 // Asks `text` modally over `parent` with one button for each of `buttons`, left to right, and
 // returns the index of the one pressed. The last is the answer to Escape or closing the box;
 // `preferred` is the default.
@@ -48,8 +60,7 @@ int ask(QWidget* parent, const QString& text, const QStringList& buttons, int pr
                                                                    : QMessageBox::RejectRole);
     box.setDefaultButton(pushed[preferred]);
     box.setEscapeButton(pushed.back());
-    fitTitle(box);
-    box.exec();
+    showModal(box);
     const qsizetype answer = pushed.indexOf(static_cast<QPushButton*>(box.clickedButton()));
     return answer < 0 ? int(buttons.size() - 1) : int(answer);
 }
@@ -71,8 +82,7 @@ void showMessage(QWidget* parent, const Message& message) {
                     message.title.isEmpty() ? QCoreApplication::applicationName() : message.title,
                     message.text, QMessageBox::Ok, parent);
     box.setDetailedText(message.details);
-    fitTitle(box);
-    box.exec();
+    showModal(box);
 }
 
 void showFailure(QWidget* parent, const QString& details, const QString& more) {
@@ -94,8 +104,7 @@ SaveAnswer askSaveChanges(QWidget* parent, const QString& fileName) {
                     QStringLiteral("Zapisać zmiany w pliku %1?").arg(fileName),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Save);
-    fitTitle(box);
-    box.exec();
+    showModal(box);
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Save:
         return SaveAnswer::Save;

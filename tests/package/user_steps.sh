@@ -16,6 +16,11 @@ rename_and_save() {
   waitfor "wmctrl -l | grep -v \"Korvane version\" | grep -q Korvane" || fail "no message after save"
   xdotool key --delay 150 Return
   waitfor "[ -z \"\$(ls -A \"$1\")\" ]" || fail "the working folder was not emptied by the save"
+  # The keyboard is the main window's again once the message is answered: Ctrl+T works at once.
+  xdotool key --delay 150 ctrl+t
+  waitfor "wmctrl -l | grep -q \"Tabela butów\"" || fail "keys went nowhere after the message"
+  wmctrl -c "Tabela butów"
+  waitfor "! wmctrl -l | grep -q \"Tabela butów\"" || fail "the table window did not close"
 }
 
 # Closes the main window; the program, process $1, must end and leave its working folder $2
