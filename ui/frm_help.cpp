@@ -7,6 +7,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -77,7 +80,15 @@ FrmHelp::FrmHelp(QWidget* parent)
     setObjectName(QStringLiteral("FrmHelp"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Help"));
-    setGeometry(toPixels({7590, 4515, 8400, 5730}));
+    // Its fixed place, moved in as far as it must to show whole on a screen too small for it
+    // there (a high DPI setting makes the screen small in pixels).
+    QRect place = toPixels({7590, 4515, 8400, 5730});
+    const QRect screenArea = screen()->availableGeometry();
+    place.moveLeft(std::max(screenArea.left(),
+                            std::min(place.left(), screenArea.right() - place.width() + 1)));
+    place.moveTop(std::max(screenArea.top(),
+                           std::min(place.top(), screenArea.bottom() - place.height() + 1)));
+    setGeometry(place);
     setFixedSize(size());
 
     // The page reaches past the window's right and bottom edges, keeping its border there unseen.
