@@ -148,6 +148,13 @@ $top/zlib/zlibtool.exe"
     fi
   done
   cmp examples/boots.bin "$unpacked/$top/boots.bin"
+  # README.txt: UTF-8 with a byte-order mark, every line ended by CRLF.
+  local readme=$unpacked/$top/README.txt
+  if [ "$(head -c 3 "$readme" | od -An -tx1 | tr -d ' ')" != efbbbf ] ||
+    [ "$(grep -c $'\r$' "$readme")" != "$(wc -l < "$readme")" ]; then
+    echo "README.txt in $zip is not UTF-8 with a byte-order mark and CRLF line ends" >&2
+    return 1
+  fi
   echo "Portable zip: $zip ($(du -k "$zip" | cut -f1) KiB)"
 }
 
