@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Draws the program's pictures with ImageMagick: the help window's photograph of a pair of
+# Draws the program's pictures with ImageMagick (and icoutils for the icon group): the help window's photograph of a pair of
 # football boots (boots.jpg) and the program icon (korvane.ico, icons/korvane-N.png).
 # Run from anywhere; writes beside this script.
 set -eu
@@ -49,7 +49,13 @@ convert -size 256x256 xc:none -draw "$kick" -strip -depth 8 icons/korvane-256.pn
 for size in 128 64 48 32 16; do
   convert icons/korvane-256.png -resize ${size}x${size} -strip -depth 8 icons/korvane-$size.png
 done
-# 32 x 32 in 2 and in 16 colours, 16 x 16 in 16 colours.
-convert \( icons/korvane-32.png -background white -alpha remove -alpha off +dither -colors 2 \) \
-        \( icons/korvane-32.png +dither -colors 16 \) \
-        \( icons/korvane-16.png +dither -colors 16 \) korvane.ico
+# The icon group: 32 x 32 in 2 and in 16 colours and 16 x 16 in 16 colours for old screens, then
+# 48, 64, 128 and 256 in true colour (the largest stored as PNG), with icoutils' icotool.
+low=$(mktemp -d)
+trap 'rm -rf "$low"' EXIT
+convert icons/korvane-32.png -background white -alpha remove -alpha off +dither -colors 2 "$low/32x1.png"
+convert icons/korvane-32.png +dither -colors 16 "$low/32x4.png"
+convert icons/korvane-16.png +dither -colors 16 "$low/16x4.png"
+icotool -c -o korvane.ico -b 1 "$low/32x1.png" -b 4 "$low/32x4.png" -b 4 "$low/16x4.png" \
+  -b 32 icons/korvane-48.png -b 32 icons/korvane-64.png -b 32 icons/korvane-128.png \
+  -r icons/korvane-256.png

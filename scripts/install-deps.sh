@@ -8,7 +8,7 @@ packages=(
   libcli11-dev
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth openbox wmctrl xdotool
-  dpkg-dev file appstream lintian help2man
+  dpkg-dev file appstream lintian help2man icoutils
   g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest wine64 ninja-build
   fonts-dejavu-core fonts-liberation2 fonts-comic-neue fonts-urw-base35
 )

@@ -4,7 +4,8 @@
 # korvane.exe there opens a copy of the sample as "Łódź mody\boots.bin" named on the command
 # line; the second boot is renamed with real key events, Ctrl+S saves, the window is closed. Then
 # the saved bytes, the backup and the emptied working folder are checked. `korvane.exe --version`
-# answers in a message box.
+# answers in a message box. Before that, korvane.exe is checked to carry its manifest and every
+# size of its icon.
 # Usage: windows_user_run.sh BUILD SAMPLE
 set -u
 export LANG=C.UTF-8 # how Wine reads the Polish letters of the command line
@@ -14,7 +15,7 @@ here=$(dirname "$(realpath "$0")")
 wine_run=$here/../../cmake/wine-run.sh
 steps=$here/user_steps.sh
 . "$steps"
-for tool in xvfb-run openbox wmctrl xdotool cmp; do
+for tool in xvfb-run openbox wmctrl xdotool cmp wrestool icotool; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool missing"; exit 77; }
 done
 
@@ -32,6 +33,19 @@ dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 cmake --install "$build" --prefix "$dir/Korvane" >/dev/null ||
   { echo "FAIL: cannot install"; exit 1; }
+# The program file's manifest (resource type 24) and icon group (14), as Explorer reads them.
+exe=$dir/Korvane/korvane.exe
+manifest=$(wrestool -x -t 24 "$exe")
+for want in 'level="asInvoker"' PerMonitorV2 '<longPathAware' '8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a'; do
+  grep -qF -- "$want" <<<"$manifest" || { echo "FAIL: korvane.exe's manifest lacks $want"; exit 1; }
+done
+wrestool -x -t 14 "$exe" > "$dir/icon.ico"
+for size in 16 32 48 64 128 256; do
+  icotool -l "$dir/icon.ico" | grep -q -- "--width=$size --height=$size" ||
+    { echo "FAIL: korvane.exe's icon has no $size x $size image"; exit 1; }
+done
+echo "korvane.exe carries its manifest and icons of 16 to 256 pixels"
+
 games="$dir/Łódź mody"
 mkdir "$games"
 cp "$sample" "$games/boots.bin"
