@@ -36,16 +36,10 @@ void fitTitle(QMessageBox& box) {
                             QSizePolicy::Minimum, QSizePolicy::Fixed),
             grid->rowCount(), 0, 1, grid->columnCount());
 }
-// Shows `box` modally, widened to show its whole title, and then gives the keyboard back to the
-// window it was shown over: Windows (under Wine, at least) leaves the tool window that owns a box
-// inactive once the box has closed, and keys would go nowhere until the user clicks it.
+// Shows `box` modally, widened to show its whole title.
 void showModal(QMessageBox& box) {
     fitTitle(box);
     box.exec();
-    if (QWidget* owner = box.parentWidget()) {
-        owner->window()->raise();
-        owner->window()->activateWindow();
-    }
 }
 
 // Asks `text` modally over `parent` with one button for each of `buttons`, left to right, and

@@ -37,6 +37,7 @@ waitfor "[ -s $work/boots.bin.unzlib ]" || fail "the file named on the command l
 echo "the file named on the command line opened, its working files in $work"
 
 rename_and_save "$work"
+keys_after_message
 close_and_end $app "$work"
 '
 runuser -u nobody -- env -i HOME="$home" XDG_RUNTIME_DIR="$home/runtime" PATH="$PATH" \

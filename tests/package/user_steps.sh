@@ -16,7 +16,11 @@ rename_and_save() {
   waitfor "wmctrl -l | grep -v \"Korvane version\" | grep -q Korvane" || fail "no message after save"
   xdotool key --delay 150 Return
   waitfor "[ -z \"\$(ls -A \"$1\")\" ]" || fail "the working folder was not emptied by the save"
-  # The keyboard is the main window's again once the message is answered: Ctrl+T works at once.
+}
+
+# Once a message is answered the keyboard is the main window's again: Ctrl+T opens the table
+# window at once; it is closed again.
+keys_after_message() {
   xdotool key --delay 150 ctrl+t
   waitfor "wmctrl -l | grep -q \"Tabela butów\"" || fail "keys went nowhere after the message"
   wmctrl -c "Tabela butów"
