@@ -88,6 +88,20 @@ ReplaceResult replaceFile(const std::string& target, const std::function<bool(st
     return result;
 }
 
+std::string consoleText(std::string_view text) {
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    if (text.substr(0, kBom.size()) == kBom)
+        text.remove_prefix(kBom.size());
+    std::string shown;
+    shown.reserve(text.size() + text.size() / 32);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+            shown += '\r';
+        shown += text[i];
+    }
+    return shown;
+}
+
 ReplaceResult copyOver(const std::string& source, const std::string& target, Backup backup,
                        Durability durability) {
     const FilePtr in(openFile(source, "rb"));

@@ -58,17 +58,23 @@ ReplaceResult replaceFile(const std::string& target, const std::function<bool(st
 
 // replaceFile with a copy of the file `source`, checked by reading the copy back against it.
 ReplaceResult copyOver(const std::string& source, const std::string& target,
-                       Backup backup = Backup::None,
-                       Durability durability = Durability::Durable);
+                       Backup backup = Backup::None, Durability durability = Durability::Durable);
 
 // True when `path` is a file that the user may not write: its read-only attribute on Windows;
 // elsewhere no write permission, or no write bit at all (which root would ignore).
 bool isReadOnly(const std::string& path);
 
 // Writes the UTF-8 `text` to `stream` (standard output or error). On a Windows console it goes
-// through the console's wide-character call, so that every letter shows; everywhere else, and when
-// redirected, as bytes. False when the write fails.
+// through the console's wide-character call as consoleText gives it, so that every letter shows;
+// everywhere else, and when redirected, as the bytes given. False when the write fails.
 bool writeText(std::FILE* stream, std::string_view text);
+
+// True when `stream` is a Windows console; never elsewhere.
+bool isConsole(std::FILE* stream);
+
+// `text` as a console shows it: without a byte-order mark at its start (a file's mark, not text),
+// every line ended by CRLF.
+std::string consoleText(std::string_view text);
 
 // True when a file or folder exists at `path`.
 bool exists(const std::string& path);
@@ -77,8 +83,8 @@ bool exists(const std::string& path);
 // the folder, letter case where the file system ignores it).
 bool sameFile(const std::string& a, const std::string& b);
 
-// Puts standard input and output in binary mode, so that Windows translates no line end; nothing
-// elsewhere.
+// Puts the standard streams in binary mode, so that Windows translates no line end of what is read
+// or redirected; nothing elsewhere.
 void binaryStdio();
 
 // The program's arguments after its name, as UTF-8. On Windows they are taken from the wide

@@ -85,6 +85,10 @@ bool sameFile(const std::string& a, const std::string& b) {
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
+bool isConsole(std::FILE*) {
+    return false;
+}
+
 void binaryStdio() {}
 
 std::vector<std::string> arguments(int argc, char** argv) {

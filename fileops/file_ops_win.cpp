@@ -143,13 +143,18 @@ bool isFile(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool writeText(std::FILE* stream, std::string_view text) {
+bool isConsole(std::FILE* stream) {
     const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
     DWORD mode = 0;
-    if (handle == INVALID_HANDLE_VALUE || !GetConsoleMode(handle, &mode))
+    return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode);
+}
+
+bool writeText(std::FILE* stream, std::string_view text) {
+    if (!isConsole(stream))
         return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
-    std::fflush(stream);                      // what went before, in order
-    const std::wstring wide = widen(text, 0); // a malformed sequence shows as U+FFFD
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    std::fflush(stream);                                   // what went before, in order
+    const std::wstring wide = widen(consoleText(text), 0); // a malformed sequence shows as U+FFFD
     DWORD written = 0;
     return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) &&
            written == wide.size();
@@ -192,6 +197,7 @@ bool sameFile(const std::string& a, const std::string& b) {
 void binaryStdio() {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 }
 
 std::vector<std::string> arguments(int, char**) {

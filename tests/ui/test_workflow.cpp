@@ -375,6 +375,11 @@ void TestWorkflow::failedOpenChangesNothing_data() {
     QTest::newRow("link to a file in the working folder")
         << QStringLiteral("link") << kCopying << QString();
 #endif
+#ifdef Q_OS_WIN
+    QTest::newRow("held open by another program")
+        << QStringLiteral("held open") << kCopying
+        << QStringLiteral("Inny program (na przykład gra) może mieć ten plik otwarty");
+#endif
     QTest::newRow("missing file") << QStringLiteral("missing") << QString() << QString();
 }
 
@@ -404,6 +409,8 @@ void TestWorkflow::failedOpenChangesNothing() {
         QVERIFY(writeFile(bad, QByteArray()));
     if (fault == QLatin1String("unpacked"))
         QVERIFY(writeFile(bad, encoded(good)));
+    if (fault == QLatin1String("held open"))
+        QVERIFY(writePacked(bad, encoded(table(2))));
     if (fault == QLatin1String("cut short"))
         QVERIFY(writeFile(bad, packedTable.left(packedTable.size() / 2)));
     if (fault == QLatin1String("folder")) {
@@ -423,7 +430,11 @@ void TestWorkflow::failedOpenChangesNothing() {
 
     const bool inWorkingFolder =
         fault == QLatin1String("in working folder") || fault == QLatin1String("link");
-    open(bad);
+    if (fault == QLatin1String("held open")) { // by the game, say: Windows lets nobody read it
+        QCOMPARE(saveWhileWritesFail(bad, 0, false, [&] { return open(bad), true; }), 0);
+    } else {
+        open(bad);
+    }
     QCOMPARE(hooks->messages.size(), 1);
     if (stage.isEmpty()) {
         QCOMPARE(hooks->messages[0].text, kNotFound + QStringLiteral("bad.bin"));

@@ -138,10 +138,16 @@ int writeEncoded(const std::string& path, const tablefile::TextEncoder& encode) 
         const std::string failure = tablefile::writeTextFile(path, encode);
         return failure.empty() ? 0 : report(path, failure);
     }
-    const bool written = encode([](std::string_view piece) {
-        return std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+    // A console gets the text whole, as it shows text; a file or a pipe the bytes as they come.
+    std::string whole;
+    const bool console = fileops::isConsole(stdout);
+    const bool written = encode([console, &whole](std::string_view piece) {
+        if (!console)
+            return std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+        whole += piece;
+        return true;
     });
-    if (!written || std::fflush(stdout) != 0)
+    if (!written || (console && !fileops::writeText(stdout, whole)) || std::fflush(stdout) != 0)
         return report("standard output", errnoText("write error"));
     return 0;
 }

@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
     // A write past the file-size limit then fails like any other write, and is cleaned up.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    fileops::binaryStdio();
     const std::vector<std::string> args = fileops::arguments(argc, argv);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h" || args[0] == "/?"))
         return fileops::writeText(stdout, kUsage) && std::fflush(stdout) == 0 ? 0 : kExitFailure;
