@@ -38,6 +38,11 @@ struct TableChanges {
     bool empty() const { return changed.empty() && added.empty() && removed.empty(); }
 };
 
+// Adds to `changes` every field that differs between `before` and `after`, the boots at
+// `position`; counts the boot among the changed ones when any does.
+void compareBoots(std::size_t position, const BootRecord& before, const BootRecord& after,
+                  TableChanges& changes);
+
 // Compares `before` with `after` position by position: every field that differs at a position
 // both hold, then the boots at the positions only one of them holds. Equal tables give empty
 // changes.
