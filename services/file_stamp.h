@@ -15,6 +15,11 @@ public:
     // now. A file that is missing or cannot be read gives a stamp equal to no other file's.
     static FileStamp of(const QString& path);
 
+    // The parts: the size in bytes (-1 for no file), the modification time, the SHA-256 hash.
+    qint64 bytes() const { return size; }
+    const QDateTime& time() const { return modified; }
+    const QByteArray& sha256() const { return hash; }
+
     // True when both stamps show the same size, modification time and contents.
     bool operator==(const FileStamp& other) const;
     bool operator!=(const FileStamp& other) const { return !(*this == other); }

@@ -22,6 +22,8 @@ using SaveAnswerer = std::function<SaveAnswer(const QString&)>;
 using ReplaceAnswerer = std::function<ReplaceAnswer(const QString&)>;
 using PatchBaseAnswerer = std::function<PatchBase(const QString&)>;
 using StopAnswerer = std::function<StopAnswer(ToolJob, const QString&)>;
+using RestoreAnswerer = std::function<RestoreAnswer(const QString&)>;
+using KeepPatchAnswerer = std::function<bool(const QString&)>;
 
 // Widens `box` so that a title bar, with its icon and buttons beside the title in a bold face,
 // shows the whole title; a message box on its own is only as wide as its text and buttons.
@@ -44,10 +46,12 @@ void showModal(QMessageBox& box) {
 
 // Asks `text` modally over `parent` with one button for each of `buttons`, left to right, and
 // returns the index of the one pressed. The last is the answer to Escape or closing the box;
-// `preferred` is the default.
-int ask(QWidget* parent, const QString& text, const QStringList& buttons, int preferred) {
+// `preferred` is the default. `details`, when given, go under the box's details.
+int ask(QWidget* parent, const QString& text, const QStringList& buttons, int preferred,
+        const QString& details = QString()) {
     QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), text,
                     QMessageBox::NoButton, parent);
+    box.setDetailedText(details);
     QList<QPushButton*> pushed;
     for (qsizetype i = 0; i < buttons.size(); ++i)
         pushed << box.addButton(buttons[i], i + 1 < buttons.size() ? QMessageBox::AcceptRole
@@ -145,6 +149,35 @@ PatchBase askPatchBase(QWidget* parent, const QString& fileName, const QString& 
 
 void setPatchBaseAnswerer(std::function<PatchBase(const QString& fileName)> answerer) {
     seam<PatchBaseAnswerer>() = std::move(answerer);
+}
+
+RestoreAnswer askRestore(QWidget* parent, const QString& fileName, int boots, const QString& when) {
+    if (seam<RestoreAnswerer>())
+        return seam<RestoreAnswerer>()(fileName);
+    const int answer =
+        ask(parent,
+            QStringLiteral("Korvane został zamknięty bez zapisania zmian w pliku %1 "
+                           "(zmienione buty: %2, ostatnia zmiana: %3). Przywrócić "
+                           "te zmiany?")
+                .arg(fileName, QString::number(boots), when),
+            {QStringLiteral("Przywróć"), QStringLiteral("Odrzuć"), QStringLiteral("Później")}, 0);
+    return static_cast<RestoreAnswer>(answer);
+}
+
+void setRestoreAnswerer(std::function<RestoreAnswer(const QString& fileName)> answerer) {
+    seam<RestoreAnswerer>() = std::move(answerer);
+}
+
+bool askKeepPatch(QWidget* parent, const QString& text, const QString& details) {
+    if (seam<KeepPatchAnswerer>())
+        return seam<KeepPatchAnswerer>()(text);
+    return ask(parent, text,
+               {QStringLiteral("Zapisz jako plik zmian…"), QStringLiteral("Nie zapisuj")}, 1,
+               details) == 0;
+}
+
+void setKeepPatchAnswerer(std::function<bool(const QString& text)> answerer) {
+    seam<KeepPatchAnswerer>() = std::move(answerer);
 }
 
 StopAnswer askStopTool(QWidget* parent, ToolJob job, const QString& fileName) {

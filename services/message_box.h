@@ -66,6 +66,24 @@ PatchBase askPatchBase(QWidget* parent, const QString& fileName, const QString& 
 // Test seam: when set, askPatchBase returns what `answerer` gives for the file name.
 void setPatchBaseAnswerer(std::function<PatchBase(const QString& fileName)> answerer);
 
+enum class RestoreAnswer { Restore, Discard, Later };
+
+// Asks modally over `parent` "Korvane został zamknięty bez zapisania zmian w pliku FILENAME
+// (zmienione buty: BOOTS, ostatnia zmiana: WHEN). Przywrócić te zmiany?" with Przywróć (the
+// default), Odrzuć and Później; Escape or closing the box is Później.
+RestoreAnswer askRestore(QWidget* parent, const QString& fileName, int boots, const QString& when);
+
+// Test seam: when set, askRestore returns what `answerer` gives for the file name.
+void setRestoreAnswerer(std::function<RestoreAnswer(const QString& fileName)> answerer);
+
+// Asks modally over `parent` `text` (why the edits could not be restored), with the clashes under
+// the details, and whether to keep the edits as a patch file: true for "Zapisz jako plik zmian…",
+// false for "Nie zapisuj" (the default; Escape, closing the box).
+bool askKeepPatch(QWidget* parent, const QString& text, const QString& details);
+
+// Test seam: when set, askKeepPatch returns what `answerer` gives for the text.
+void setKeepPatchAnswerer(std::function<bool(const QString& text)> answerer);
+
 // What the compression tool is doing with the user's file.
 enum class ToolJob { Unpack, Pack };
 enum class StopAnswer { Stop, Wait };

@@ -406,6 +406,24 @@ void BootsModel::markSaved() {
     marksChanged();
 }
 
+boots::TableChanges BootsModel::unsavedChanges() const {
+    std::vector<int> rows;
+    for (const auto& changed : saved)
+        rows.push_back(changed.first);
+    std::sort(rows.begin(), rows.end());
+    boots::TableChanges changes;
+    for (const int row : rows) {
+        const auto position = std::size_t(row);
+        if (row < rowCount() && row < savedCount)
+            boots::compareBoots(position, saved.at(row), boot(row), changes);
+        else if (row < savedCount) // taken away since
+            changes.removed.push_back({position, saved.at(row)});
+    }
+    for (int row = savedCount; row < rowCount(); ++row)
+        changes.added.push_back({std::size_t(row), boot(row)});
+    return changes;
+}
+
 void BootsModel::compareWith(std::vector<BootRecord> other, const QString& name) {
     compared = std::move(other);
     comparedFile = name;

@@ -4,6 +4,7 @@
 
 #include "boots/boot_fields.h"
 #include "boots/boots_format.h"
+#include "boots/table_diff.h"
 
 #include <QAbstractTableModel>
 #include <cstdint>
@@ -121,6 +122,9 @@ public:
     int differingFields() const;
     // The table as it is now is the one saved: no cell differs.
     void markSaved();
+    // What differs from the table as last opened or saved, as a patch from that to this table;
+    // found from the boots changed since, without walking the rest.
+    boots::TableChanges unsavedChanges() const;
 
     // Until endComparison, cells differ where they differ from `other`, a table read from the
     // file named `name`, rather than from the table as last opened or saved.

@@ -4,14 +4,23 @@
 
 #include "services/file_stamp.h"
 #include "services/message_box.h"
+#include "services/recovery_journal.h"
 #include "tablefile/table_file.h"
 #include "ui/tool_run.h"
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
+
+namespace boots {
+struct RecoveryFile;
+}
 
 class BootEditor;
 class BootsModel;
@@ -120,6 +129,25 @@ private:
     // marked, or says why that file cannot be read.
     void compareWith(const QString& path);
 
+    // Recovery of unsaved edits (frm_main_recovery.cpp). Where the recovery files are: beside the
+    // working folder when Korvane runs portably, else in the user's state folder.
+    QString recoveryFolder() const;
+    // Keeps the unsaved edits in this window's recovery file, written after each change.
+    void startJournal();
+    // The text of the recovery file now; none when nothing is unsaved.
+    std::optional<std::string> recoveryText() const;
+    // Offers back every recovery file that a Korvane no longer running left, newest first (only
+    // those of `file`, when given), one question each.
+    void offerRecovery(const QString& file);
+    // Opens the file of `recovery` and applies its edits to it, as one step; or says why not.
+    void restoreFrom(const RecoveryJournal::Left& left, const boots::RecoveryFile& recovery,
+                     const QByteArray& text);
+    // Says `why` the edits of `left` were not restored, with `clashes` under the details, and
+    // offers to keep them as the patch file `patch`, in a file the user picks (from `folder`);
+    // `left` goes once that file is written.
+    void keepAsPatch(const RecoveryJournal::Left& left, const QString& why, const QString& clashes,
+                     std::string_view patch, const QString& folder);
+
     // Edit and Help (frm_main.cpp).
     void MnuUndo_Click();
     void MnuRedo_Click();
@@ -155,6 +183,10 @@ private:
     QString Chosen_File;
     FileStamp chosenStamp;     // Chosen_File as last opened or saved
     bool skipQuestion = false; // the next unsaved-changes question is answered Discard
+    std::unique_ptr<RecoveryJournal> journal;
+    QDateTime lastChange;   // of the table, for the recovery file
+    bool restoring = false; // an Open that restores edits: it offers nothing itself
+    bool shownOnce = false;
     QPointer<FrmHelp> helpForm;
     QPointer<FrmTable> tableForm;
 };

@@ -95,24 +95,6 @@ std::optional<Records> readTable(const QString& path, QString& why) {
     return std::nullopt;
 }
 
-// A clash in Polish: "pozycja P (ID I), kolumna C: zmiany zakładają B, a plik ma X".
-QString clashText(const boots::PatchClash& clash) {
-    const auto value = [&clash](const std::optional<std::string>& text) {
-        if (!text)
-            return QStringLiteral("brak buta");
-        const QString shown = QString::fromStdString(*text);
-        if (!clash.field)
-            return QStringLiteral("butów: %1").arg(shown);
-        return *clash.field == boots::BootField::Nazwa ? QStringLiteral("„%1”").arg(shown) : shown;
-    };
-    return QStringLiteral("pozycja %1 (ID %2), kolumna %3: zmiany zakładają %4, a plik ma %5")
-        .arg(clash.position)
-        .arg(clash.id)
-        .arg(clash.field ? QString::fromLatin1(boots::fieldName(*clash.field))
-                         : QStringLiteral("*"),
-             value(clash.expected), value(clash.found));
-}
-
 } // namespace
 
 QString FrmMain::chooseExchangeFile(const QString& title, const QString& filter,
@@ -173,10 +155,11 @@ void FrmMain::MnuImportCsv_Click() {
     Records records;
     const QString problem = readCsv(path, records);
     if (!problem.isEmpty()) {
-        korvane::showMessage(this, {QStringLiteral("Nie można wczytać pliku CSV %1:\n")
-                                            .arg(QFileInfo(path).fileName()) +
-                                        problem,
-                                    kImportTitle, korvane::MessageIcon::Information});
+        korvane::showMessage(
+            this,
+            {QStringLiteral("Nie można wczytać pliku CSV %1:\n").arg(QFileInfo(path).fileName()) +
+                 problem,
+             kImportTitle, korvane::MessageIcon::Information});
         return;
     }
     TableChangesModel changes(boots::compareTables(table().allBoots(), records));

@@ -190,6 +190,7 @@ void FrmMain::Form_Load(const QString& folder) {
 #else
     tool = new ToolRun(this, appFolder + QStringLiteral("zlib/zlibtool"));
 #endif
+    startJournal();
 }
 
 const QString& FrmMain::workFolder() const {
@@ -221,6 +222,10 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 void FrmMain::showEvent(QShowEvent* event) {
     windowHandle()->installEventFilter(this); // once: a filter installed again only moves up
     QMainWindow::showEvent(event);
+    // Edits a copy that was killed did not save are offered back once the window shows.
+    if (!std::exchange(shownOnce, true))
+        QMetaObject::invokeMethod(
+            this, [this] { offerRecovery(QString()); }, Qt::QueuedConnection);
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -354,6 +359,9 @@ void FrmMain::openFile(const QString& path) {
     if (!notes.isEmpty())
         korvane::showMessage(
             this, {notes.join(QStringLiteral("\n\n")), {}, korvane::MessageIcon::Information});
+    if (!restoring && shownOnce) // edits of this file that a copy that was killed kept
+        QMetaObject::invokeMethod(
+            this, [this, path] { offerRecovery(path); }, Qt::QueuedConnection);
 }
 
 void FrmMain::Cmd_Zapisz_Click() {
@@ -446,13 +454,19 @@ void FrmMain::Clear_Temp() {
 }
 
 bool FrmMain::settleChanges() {
-    if (std::exchange(skipQuestion, false) || history->isClean())
+    const bool skip = std::exchange(skipQuestion, false);
+    if (history->isClean())
         return true;
+    if (skip) { // the tool was stopped for it: dropped
+        journal->discard();
+        return true;
+    }
     switch (korvane::askSaveChanges(this, QFileInfo(Chosen_File).fileName())) {
     case korvane::SaveAnswer::Save:
         Cmd_Zapisz_Click();
         return history->isClean();
     case korvane::SaveAnswer::Discard:
+        journal->discard();
         return true;
     case korvane::SaveAnswer::Cancel:
         break;

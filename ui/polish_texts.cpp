@@ -2,6 +2,7 @@
 #include "ui/polish_texts.h"
 
 #include "boots/boots_csv.h"
+#include "boots/table_patch.h"
 #include "fileops/file_ops.h"
 
 #include <QDir>
@@ -155,4 +156,21 @@ QString replaceReason(const fileops::ReplaceResult& result, const QString& folde
     default:
         return systemReason(result.error);
     }
+}
+
+QString clashText(const boots::PatchClash& clash) {
+    const auto value = [&clash](const std::optional<std::string>& text) {
+        if (!text)
+            return QStringLiteral("brak buta");
+        const QString shown = QString::fromStdString(*text);
+        if (!clash.field)
+            return QStringLiteral("butów: %1").arg(shown);
+        return *clash.field == boots::BootField::Nazwa ? QStringLiteral("„%1”").arg(shown) : shown;
+    };
+    return QStringLiteral("pozycja %1 (ID %2), kolumna %3: zmiany zakładają %4, a plik ma %5")
+        .arg(clash.position)
+        .arg(clash.id)
+        .arg(clash.field ? QString::fromLatin1(boots::fieldName(*clash.field))
+                         : QStringLiteral("*"),
+             value(clash.expected), value(clash.found));
 }

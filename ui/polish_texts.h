@@ -7,7 +7,8 @@
 
 namespace boots {
 struct CsvError;
-}
+struct PatchClash;
+} // namespace boots
 namespace fileops {
 struct ReplaceResult;
 }
@@ -26,3 +27,6 @@ QString replaceReason(const fileops::ReplaceResult& result, const QString& folde
 
 // A system error number's text as a sentence of a message.
 QString systemReason(int error);
+
+// A clash in Polish: "pozycja P (ID I), kolumna C: zmiany zakładają B, a plik ma X".
+QString clashText(const boots::PatchClash& clash);

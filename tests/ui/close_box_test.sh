@@ -10,9 +10,12 @@ for tool in xvfb-run openbox wmctrl xdotool; do
 done
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# The program's recovery files: none before, and the one its kill leaves is removed after.
+recovery=$(dirname "$korvane")/zlib/recovery
+rm -rf "$recovery"
+trap 'rm -rf "$work" "$recovery"' EXIT
 cp "$(dirname "$korvane")/boots.bin" "$work/boots.bin"
-export KORVANE=$korvane BOOTS=$work/boots.bin
+export KORVANE=$korvane BOOTS=$work/boots.bin RECOVERY=$recovery
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
 set -u
 fail() { echo "FAIL: $*"; kill $app 2>/dev/null; exit 1; }
@@ -43,6 +46,8 @@ for edits in none one; do
   [ "$(wmctrl -l | grep -c "Korvane")" = 1 ] || fail "closing the table window asked something"
 done
 kill $app
+wait $app 2>/dev/null
+rm -rf "$RECOVERY" # the edits it kept, which the next start would offer back
 echo "closing the table window leaves the program running and asks nothing"
 
 start

@@ -181,6 +181,14 @@ Hooks::Hooks() {
         patchBaseAsked << name;
         return patchBase;
     });
+    korvane::setRestoreAnswerer([this](const QString& name) {
+        restoreAsked << name;
+        return restore;
+    });
+    korvane::setKeepPatchAnswerer([this](const QString& text) {
+        keepPatchAsked << text;
+        return keepPatch;
+    });
     korvane::setStopAnswerer([this](korvane::ToolJob, const QString& name) {
         stopAsked << name;
         return stop;
@@ -210,6 +218,8 @@ Hooks::~Hooks() {
     korvane::setSaveAnswerer({});
     korvane::setReplaceAnswerer({});
     korvane::setPatchBaseAnswerer({});
+    korvane::setRestoreAnswerer({});
+    korvane::setKeepPatchAnswerer({});
     korvane::setStopAnswerer({});
     korvane::setImportAnswerer({});
     Qel_Common_Dialog::setAnswerer({});

@@ -108,7 +108,12 @@ public:
     QStringList replaceAsked; // the file names that question named
     // To the question which changes a patch holds, asked when the open file has a backup.
     korvane::PatchBase patchBase = korvane::PatchBase::Saved;
-    QStringList patchBaseAsked;                           // the file names that question named
+    QStringList patchBaseAsked; // the file names that question named
+    // To the question whether to restore what a copy that was killed kept.
+    korvane::RestoreAnswer restore = korvane::RestoreAnswer::Later;
+    QStringList restoreAsked; // the file names that question named
+    bool keepPatch = false;   // to the question whether to keep edits that cannot be restored
+    QStringList keepPatchAsked;
     korvane::StopAnswer stop = korvane::StopAnswer::Stop; // to the question while the tool runs
     QStringList stopAsked;                                // the file names that question named
     bool importAnswer = true; // to the import preview: true for "Importuj"

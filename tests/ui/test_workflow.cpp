@@ -163,6 +163,7 @@ void TestWorkflow::initTestCase() {
 #else
     qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_STATE_HOME", home.filePath(QStringLiteral("state")).toLocal8Bit());
 #endif
     userCache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QLatin1Char('/');
 }
