@@ -26,7 +26,7 @@ QString lockPath(const QString& recovery) {
 } // namespace
 
 RecoveryJournal::RecoveryJournal(const QString& folder,
-                                 std::function<std::optional<std::string>()> content,
+                                 std::function<std::optional<boots::RecoveryFile>()> content,
                                  QObject* parent)
     : QObject(parent), folderPath(QDir(folder).absolutePath() + QLatin1Char('/')),
       content(std::move(content)), timer(new QTimer(this)) {
@@ -77,10 +77,10 @@ void RecoveryJournal::settle() {
     wake.wait(guard, [this] { return !next && !busy; });
 }
 
-void RecoveryJournal::schedule(std::optional<std::string> text) {
+void RecoveryJournal::schedule(std::optional<boots::RecoveryFile> recovery) {
     {
         const std::lock_guard<std::mutex> guard(mutex);
-        next = std::move(text); // a later state replaces one not yet written
+        next = std::move(recovery); // a later state replaces one not yet written
     }
     wake.notify_all();
 }
@@ -91,16 +91,17 @@ void RecoveryJournal::work() {
         wake.wait(guard, [this] { return next || stopping; });
         if (!next)
             return; // stopping, nothing left to do
-        const std::optional<std::string> text = std::move(*next);
+        const std::optional<boots::RecoveryFile> recovery = std::move(*next);
         next.reset();
         busy = true;
         const std::string file = target;
         guard.unlock();
 
         QString why;
-        if (text) {
+        if (recovery) {
+            const std::string text = boots::encodeRecovery(*recovery);
             const auto write = [&text](std::FILE* out) {
-                return std::fwrite(text->data(), 1, text->size(), out) == text->size();
+                return std::fwrite(text.data(), 1, text.size(), out) == text.size();
             };
             const fileops::ReplaceResult result = fileops::replaceFile(file, write);
             if (!result.ok())

@@ -4,6 +4,8 @@
 // behind, found at the next start.
 #pragma once
 
+#include "boots/recovery_file.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QString>
@@ -24,8 +26,10 @@ class RecoveryJournal : public QObject {
     Q_OBJECT
 public:
     // The journal of this running copy in `folder` (made when missing), locked as this copy's own.
-    // `content` gives, when asked, the text to keep, or nullopt when nothing is unsaved.
-    RecoveryJournal(const QString& folder, std::function<std::optional<std::string>()> content,
+    // `content` gives, when asked, what to keep, or nullopt when nothing is unsaved; its text is
+    // made on the journal's thread.
+    RecoveryJournal(const QString& folder,
+                    std::function<std::optional<boots::RecoveryFile>()> content,
                     QObject* parent = nullptr);
     // Finishes the write under way; leaves the file as it is (a crash leaves it so too).
     ~RecoveryJournal() override;
@@ -63,22 +67,23 @@ signals:
     void failed(const QString& why);
 
 private:
-    // Hands the worker what to do next: write `text`, or remove the file (nullopt).
-    void schedule(std::optional<std::string> text);
+    // Hands the worker what to do next: write `recovery`, or remove the file (nullopt).
+    void schedule(std::optional<boots::RecoveryFile> recovery);
     void work();
 
     QString folderPath;
     QString id; // this copy's: its file is ID.recovery, its lock ID.lock
     std::unique_ptr<QLockFile> lock;
     std::shared_ptr<QLockFile> adopted; // the lock of a file taken over from a copy gone
-    std::function<std::optional<std::string>()> content;
+    std::function<std::optional<boots::RecoveryFile>()> content;
     QTimer* timer;
     bool saidFailure = false;
 
     // The worker and what it has to do.
     std::mutex mutex;
     std::condition_variable wake;
-    std::optional<std::optional<std::string>> next; // set: a task; its value: text, or removal
+    // Set: a task; its value: what to write, or none for a removal.
+    std::optional<std::optional<boots::RecoveryFile>> next;
     bool busy = false;
     bool stopping = false;
     std::string target; // the file the worker writes

@@ -18,10 +18,6 @@
 #include <string_view>
 #include <vector>
 
-namespace boots {
-struct RecoveryFile;
-}
-
 class BootEditor;
 class BootsModel;
 class FrmHelp;
@@ -134,8 +130,8 @@ private:
     QString recoveryFolder() const;
     // Keeps the unsaved edits in this window's recovery file, written after each change.
     void startJournal();
-    // The text of the recovery file now; none when nothing is unsaved.
-    std::optional<std::string> recoveryText() const;
+    // What the recovery file holds now; none when nothing is unsaved.
+    std::optional<boots::RecoveryFile> recoveryContent() const;
     // Offers back every recovery file that a Korvane no longer running left, newest first (only
     // those of `file`, when given), one question each.
     void offerRecovery(const QString& file);

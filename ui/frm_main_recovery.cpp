@@ -45,7 +45,7 @@ QString FrmMain::recoveryFolder() const {
 
 void FrmMain::startJournal() {
     journal =
-        std::make_unique<RecoveryJournal>(recoveryFolder(), [this] { return recoveryText(); });
+        std::make_unique<RecoveryJournal>(recoveryFolder(), [this] { return recoveryContent(); });
     connect(journal.get(), &RecoveryJournal::failed, this, [this](const QString& why) {
         korvane::showMessage(
             this, {QStringLiteral("Niezapisane zmiany nie będą odtworzone po awarii: %1. Można "
@@ -63,7 +63,7 @@ void FrmMain::startJournal() {
     });
 }
 
-std::optional<std::string> FrmMain::recoveryText() const {
+std::optional<boots::RecoveryFile> FrmMain::recoveryContent() const {
     if (Chosen_File.isEmpty() || history->isClean())
         return std::nullopt;
     boots::RecoveryFile recovery;
@@ -73,7 +73,7 @@ std::optional<std::string> FrmMain::recoveryText() const {
     recovery.sha256 = chosenStamp.sha256().toHex().toStdString();
     recovery.lastChange = lastChange.toMSecsSinceEpoch();
     recovery.changes = model->unsavedChanges();
-    return boots::encodeRecovery(recovery);
+    return recovery;
 }
 
 void FrmMain::offerRecovery(const QString& file) {
