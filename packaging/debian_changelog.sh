@@ -3,7 +3,8 @@
 # Debian's changelog format into OUT, compressed as Debian's policy asks (gzip -9n). Each dated
 # version ("## [1.1.0] - 2026-12-08") becomes an entry; its "### Added" (Changed, Fixed) lists
 # become starred groups of items, rewrapped to fit Debian's 80 columns. Undated sections
-# ("## [Unreleased]") are left out.
+# ("## [Unreleased]") are left out. Entries carry noon of their day less a minute for each newer
+# entry, so that releases of one day still come one after another, as Debian asks.
 set -eu
 awk -v package="$2" -v maintainer="$3" '
 function wrap(text,   words, n, i, line) {
@@ -19,7 +20,7 @@ function end_item() { if (item != "") wrap(item); item = "" }
 function end_entry(   stamp, command) {
   end_item()
   if (version == "") return
-  command = "date -u -R -d " date
+  command = "date -u -R -d \"" date " 12:00 UTC " (entries - 1) " minutes ago\""
   if ((command | getline stamp) <= 0) { print "bad date: " date > "/dev/stderr"; exit 1 }
   close(command)
   printf "\n -- %s  %s\n", maintainer, stamp
