@@ -1,12 +1,10 @@
 #include "ui/frm_main.h"
 #include "ui/last_window.h"
-#include "ui/qt_translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLocale>
 #include <QTimer>
 #include <csignal>
 #include <memory>
@@ -39,7 +37,6 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<QCoreApplication> instance(
         asksForText(argc, argv) ? new QCoreApplication(argc, argv) : new QApplication(argc, argv));
     QCoreApplication& app = *instance;
-    installQtTranslations(QLocale::system());
     QApplication::setApplicationName(QStringLiteral("Korvane"));
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
 
@@ -62,6 +59,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(icon);
     endWithLastWindow();
     FrmMain window;
+    window.followLanguage();
     window.show();
     if (!file.isEmpty())
         QTimer::singleShot(0, &window, [&window, &file] { window.openFile(file); });

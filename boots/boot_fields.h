@@ -12,6 +12,9 @@
 #include <string>
 #include <string_view>
 
+// Marks a text shown on screen for the windows' translations, in `context`; it stays as written.
+#define KORVANE_TEXT(context, text) text
+
 namespace boots {
 
 // The fields, in the order of their CSV columns and of the editor's boxes.
@@ -21,8 +24,8 @@ inline constexpr std::size_t kBootFieldCount = 8;
 struct FieldInfo {
     BootField field;
     std::uint8_t BootRecord::*number; // the member that holds it; null for the name
-    std::string_view column;  // its column in CSV and patches
-    std::string_view caption; // its caption on screen
+    std::string_view column;          // its column in CSV and patches
+    std::string_view caption; // its caption on screen, as written (the windows translate it)
     bool editable;            // false: shown, never changed by an edit (the identifier)
     int lowest;               // an edit stores lowest to highest; for the name, highest is the
     int highest;              // most characters it keeps
@@ -31,14 +34,14 @@ struct FieldInfo {
 
 // clang-format off
 inline constexpr std::array<FieldInfo, kBootFieldCount> kFields = {{
-    {BootField::ID,             &BootRecord::ID,             "id",            "ID",            false, 0, 255, 3},
-    {BootField::Grupa,          &BootRecord::Grupa,          "group",         "Group",         true,  1, 255, 3},
-    {BootField::Nazwa,          nullptr,                     "name",          "Name",          true,  0, 60,  60},
-    {BootField::Sila,           &BootRecord::Sila,           "shot_power",    "Shot power",    true,  1, 5,   1},
-    {BootField::Precyzja,       &BootRecord::Precyzja,       "shot_accuracy", "Shot accuracy", true,  1, 5,   1},
-    {BootField::Przyspieszenie, &BootRecord::Przyspieszenie, "acceleration",  "Acceleration",  true,  1, 5,   1},
-    {BootField::Szybkosc,       &BootRecord::Szybkosc,       "top_speed",     "Top speed",     true,  1, 5,   1},
-    {BootField::Podkrecanie,    &BootRecord::Podkrecanie,    "swerve",        "Swerve",        true,  1, 5,   1},
+    {BootField::ID,             &BootRecord::ID,             "id",            KORVANE_TEXT("BootField", "ID"),            false, 0, 255, 3},
+    {BootField::Grupa,          &BootRecord::Grupa,          "group",         KORVANE_TEXT("BootField", "Group"),         true,  1, 255, 3},
+    {BootField::Nazwa,          nullptr,                     "name",          KORVANE_TEXT("BootField", "Name"),          true,  0, 60,  60},
+    {BootField::Sila,           &BootRecord::Sila,           "shot_power",    KORVANE_TEXT("BootField", "Shot power"),    true,  1, 5,   1},
+    {BootField::Precyzja,       &BootRecord::Precyzja,       "shot_accuracy", KORVANE_TEXT("BootField", "Shot accuracy"), true,  1, 5,   1},
+    {BootField::Przyspieszenie, &BootRecord::Przyspieszenie, "acceleration",  KORVANE_TEXT("BootField", "Acceleration"),  true,  1, 5,   1},
+    {BootField::Szybkosc,       &BootRecord::Szybkosc,       "top_speed",     KORVANE_TEXT("BootField", "Top speed"),     true,  1, 5,   1},
+    {BootField::Podkrecanie,    &BootRecord::Podkrecanie,    "swerve",        KORVANE_TEXT("BootField", "Swerve"),        true,  1, 5,   1},
 }};
 // clang-format on
 
@@ -96,10 +99,10 @@ enum class ValueProblem {
 // What a text stands for: a number, or a name, or why neither.
 struct FieldValue {
     ValueProblem problem = ValueProblem::None;
-    std::uint8_t number = 0; // a number field's value; for Corrected and NotANumber, its lowest
-    std::string name;        // the name's text
-    std::size_t length = 0;  // TooLong: the name's length in characters; OutsideCodePage: the
-                             // place of the character, from 1
+    std::uint8_t number = 0;     // a number field's value; for Corrected and NotANumber, its lowest
+    std::string name;            // the name's text
+    std::size_t length = 0;      // TooLong: the name's length in characters; OutsideCodePage: the
+                                 // place of the character, from 1
     std::uint32_t codePoint = 0; // OutsideCodePage: the character
 
     bool ok() const { return problem == ValueProblem::None; }

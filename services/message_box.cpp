@@ -8,6 +8,13 @@
 #include <QStringList>
 #include <utility>
 
+namespace {
+// The context of the boxes' texts.
+struct MessageBoxes {
+    Q_DECLARE_TR_FUNCTIONS(MessageBoxes)
+};
+} // namespace
+
 namespace korvane {
 
 namespace {
@@ -84,7 +91,7 @@ void showMessage(QWidget* parent, const Message& message) {
 }
 
 void showFailure(QWidget* parent, const QString& details, const QString& more) {
-    const QString failed = QStringLiteral("Wystąpił błąd");
+    const QString failed = MessageBoxes::tr("Wystąpił błąd");
     showMessage(parent, {details.isEmpty() ? failed : failed + QStringLiteral("\n\n") + details,
                          {},
                          MessageIcon::None,
@@ -99,7 +106,7 @@ SaveAnswer askSaveChanges(QWidget* parent, const QString& fileName) {
     if (seam<SaveAnswerer>())
         return seam<SaveAnswerer>()(fileName);
     QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
-                    QStringLiteral("Zapisać zmiany w pliku %1?").arg(fileName),
+                    MessageBoxes::tr("Zapisać zmiany w pliku %1?").arg(fileName),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Save);
     showModal(box);
@@ -120,11 +127,11 @@ void setSaveAnswerer(std::function<SaveAnswer(const QString& fileName)> answerer
 ReplaceAnswer askReplaceChanged(QWidget* parent, const QString& fileName) {
     if (seam<ReplaceAnswerer>())
         return seam<ReplaceAnswerer>()(fileName);
-    const int answer =
-        ask(parent,
-            QStringLiteral("Plik %1 został zmieniony na dysku przez inny program. Zastąpić go?")
-                .arg(fileName),
-            {QStringLiteral("Zastąp"), QStringLiteral("Porównaj"), QStringLiteral("Anuluj")}, 2);
+    const int answer = ask(
+        parent,
+        MessageBoxes::tr("Plik %1 został zmieniony na dysku przez inny program. Zastąpić go?")
+            .arg(fileName),
+        {MessageBoxes::tr("Zastąp"), MessageBoxes::tr("Porównaj"), MessageBoxes::tr("Anuluj")}, 2);
     return static_cast<ReplaceAnswer>(answer);
 }
 
@@ -137,12 +144,12 @@ PatchBase askPatchBase(QWidget* parent, const QString& fileName, const QString& 
         return seam<PatchBaseAnswerer>()(fileName);
     const int answer =
         ask(parent,
-            QStringLiteral("Które zmiany pliku %1 zapisać?\n\nOd oryginału gry: wszystkie zmiany "
-                           "względem kopii %2, którą Korvane zrobił przed pierwszym zapisem.\nOd "
-                           "ostatniego zapisu: tylko zmiany względem pliku %1 na dysku.")
+            MessageBoxes::tr("Które zmiany pliku %1 zapisać?\n\nOd oryginału gry: wszystkie zmiany "
+                             "względem kopii %2, którą Korvane zrobił przed pierwszym zapisem.\nOd "
+                             "ostatniego zapisu: tylko zmiany względem pliku %1 na dysku.")
                 .arg(fileName, backupName),
-            {QStringLiteral("Od oryginału"), QStringLiteral("Od ostatniego zapisu"),
-             QStringLiteral("Anuluj")},
+            {MessageBoxes::tr("Od oryginału"), MessageBoxes::tr("Od ostatniego zapisu"),
+             MessageBoxes::tr("Anuluj")},
             0);
     return static_cast<PatchBase>(answer);
 }
@@ -154,13 +161,13 @@ void setPatchBaseAnswerer(std::function<PatchBase(const QString& fileName)> answ
 RestoreAnswer askRestore(QWidget* parent, const QString& fileName, int boots, const QString& when) {
     if (seam<RestoreAnswerer>())
         return seam<RestoreAnswerer>()(fileName);
-    const int answer =
-        ask(parent,
-            QStringLiteral("Korvane został zamknięty bez zapisania zmian w pliku %1 "
-                           "(zmienione buty: %2, ostatnia zmiana: %3). Przywrócić "
-                           "te zmiany?")
-                .arg(fileName, QString::number(boots), when),
-            {QStringLiteral("Przywróć"), QStringLiteral("Odrzuć"), QStringLiteral("Później")}, 0);
+    const int answer = ask(
+        parent,
+        MessageBoxes::tr("Korvane został zamknięty bez zapisania zmian w pliku %1 "
+                         "(zmienione buty: %2, ostatnia zmiana: %3). Przywrócić "
+                         "te zmiany?")
+            .arg(fileName, QString::number(boots), when),
+        {MessageBoxes::tr("Przywróć"), MessageBoxes::tr("Odrzuć"), MessageBoxes::tr("Później")}, 0);
     return static_cast<RestoreAnswer>(answer);
 }
 
@@ -172,7 +179,7 @@ bool askKeepPatch(QWidget* parent, const QString& text, const QString& details) 
     if (seam<KeepPatchAnswerer>())
         return seam<KeepPatchAnswerer>()(text);
     return ask(parent, text,
-               {QStringLiteral("Zapisz jako plik zmian…"), QStringLiteral("Nie zapisuj")}, 1,
+               {MessageBoxes::tr("Zapisz jako plik zmian…"), MessageBoxes::tr("Nie zapisuj")}, 1,
                details) == 0;
 }
 
@@ -185,13 +192,13 @@ StopAnswer askStopTool(QWidget* parent, ToolJob job, const QString& fileName) {
         return seam<StopAnswerer>()(job, fileName);
     const QString text =
         job == ToolJob::Pack
-            ? QStringLiteral("Trwa zapisywanie pliku %1.\n\nZatrzymać je? Plik %1 zostanie taki, "
-                             "jaki był, a niezapisane zmiany zostaną utracone.\nMożna też "
-                             "zaczekać, aż zapisywanie się skończy.")
-            : QStringLiteral("Trwa otwieranie pliku %1.\n\nZatrzymać je? Plik %1 nie zostanie "
-                             "otwarty.\nMożna też zaczekać, aż otwieranie się skończy.");
-    return askYesNo(parent, text.arg(fileName), QStringLiteral("Zatrzymaj"),
-                    QStringLiteral("Zaczekaj"))
+            ? MessageBoxes::tr("Trwa zapisywanie pliku %1.\n\nZatrzymać je? Plik %1 zostanie taki, "
+                               "jaki był, a niezapisane zmiany zostaną utracone.\nMożna też "
+                               "zaczekać, aż zapisywanie się skończy.")
+            : MessageBoxes::tr("Trwa otwieranie pliku %1.\n\nZatrzymać je? Plik %1 nie zostanie "
+                               "otwarty.\nMożna też zaczekać, aż otwieranie się skończy.");
+    return askYesNo(parent, text.arg(fileName), MessageBoxes::tr("Zatrzymaj"),
+                    MessageBoxes::tr("Zaczekaj"))
                ? StopAnswer::Stop
                : StopAnswer::Wait;
 }

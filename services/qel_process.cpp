@@ -78,7 +78,7 @@ void Qel_Process::Run_Process(const QString& Path, int WindowStyle) {
     QStringList arguments = QProcess::splitCommand(Path);
     if (arguments.isEmpty()) {
         forgetLastRun();
-        whyNotStarted = QStringLiteral("pusty wiersz polecenia");
+        whyNotStarted = tr("pusty wiersz polecenia");
         return;
     }
     const QString program = arguments.takeFirst();

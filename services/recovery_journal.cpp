@@ -105,14 +105,14 @@ void RecoveryJournal::work() {
             };
             const fileops::ReplaceResult result = fileops::replaceFile(file, write);
             if (!result.ok())
-                why = QStringLiteral("nie można zapisać pliku %1 (%2)")
+                why = RecoveryJournal::tr("nie można zapisać pliku %1 (%2)")
                           .arg(QDir::toNativeSeparators(QString::fromStdString(file)),
                                QString::fromLocal8Bit(std::strerror(result.error)));
         } else {
             std::error_code error;
             std::filesystem::remove(std::filesystem::u8path(file), error);
             if (error)
-                why = QStringLiteral("nie można usunąć pliku %1 (%2)")
+                why = RecoveryJournal::tr("nie można usunąć pliku %1 (%2)")
                           .arg(QDir::toNativeSeparators(QString::fromStdString(file)),
                                QString::fromStdString(error.message()));
         }

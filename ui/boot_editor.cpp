@@ -6,6 +6,7 @@
 #include "ui/boots_model.h"
 #include "ui/look.h"
 #include "ui/name_validator.h"
+#include "ui/texts.h"
 #include "ui/twips.h"
 
 #include <QGroupBox>
@@ -106,34 +107,28 @@ QWidget* BootEditor::lastControl() const {
 }
 
 void BootEditor::createControls(QWidget* client) {
-    Cmd_Dodaj = makeButton(client, QStringLiteral("Cmd_Dodaj"), QStringLiteral("Add BootS"),
-                           {120, 6120, 2175, 495});
-    Frame1 =
-        makeFrame(client, QStringLiteral("Frame1"), QStringLiteral("Buty"), {120, 120, 5295, 5895});
+    Cmd_Dodaj = makeButton(client, QStringLiteral("Cmd_Dodaj"), QString(), {120, 6120, 2175, 495});
+    Frame1 = makeFrame(client, QStringLiteral("Frame1"), QString(), {120, 120, 5295, 5895});
     List1 = new QListWidget(Frame1);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     place(List1, {120, 240, 5055, 5520});
 
-    Frame2 = makeFrame(client, QStringLiteral("Frame2"), QStringLiteral("Stats"),
-                       {5520, 120, 6135, 5895});
+    Frame2 = makeFrame(client, QStringLiteral("Frame2"), QString(), {5520, 120, 6135, 5895});
     Picture1 = new QFrame(Frame2);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(2);
     Picture1->setFocusPolicy(Qt::StrongFocus);
     place(Picture1, {120, 240, 5895, 5535});
-    Frame4 = makeFrame(Picture1, QStringLiteral("Frame4"), QStringLiteral("Stats"),
-                       {120, 1560, 5655, 3855});
+    Frame4 = makeFrame(Picture1, QStringLiteral("Frame4"), QString(), {120, 1560, 5655, 3855});
 
     const QFont captionFont = makeFont(QStringLiteral("MS Sans Serif"), 8.25, QFont::Bold);
     for (int i = 0; i < static_cast<int>(std::size(Boxes)); ++i) {
         const BoxRow& row = Boxes[i];
         const boots::FieldInfo& field = boots::fieldInfo(boxField(i));
-        Frame3[i] = makeFrame(
-            row.inStats ? static_cast<QWidget*>(Frame4) : Picture1,
-            QStringLiteral("Frame3_%1").arg(i),
-            QString::fromLatin1(field.caption.data(), qsizetype(field.caption.size())), row.frame);
+        Frame3[i] = makeFrame(row.inStats ? static_cast<QWidget*>(Frame4) : Picture1,
+                              QStringLiteral("Frame3_%1").arg(i), QString(), row.frame);
         Frame3[i]->setFont(captionFont);
         Txt[i] = new TxtBox(field.boxLength, Frame3[i]);
         Txt[i]->setObjectName(QStringLiteral("Txt_%1").arg(i));
@@ -143,6 +138,7 @@ void BootEditor::createControls(QWidget* client) {
     }
     Txt[0]->setReadOnly(true);
     new NameValidator(Txt[nameBox]);
+    retranslate();
     resetEditor(); // the boxes' initial texts, the stats frame hidden
 
     // A file dropped on a box opens in the window instead of putting its name into the box.
@@ -153,6 +149,15 @@ void BootEditor::createControls(QWidget* client) {
                            Txt[4], Txt[5],   Txt[6], Txt[7], Cmd_Dodaj};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void BootEditor::retranslate() {
+    Cmd_Dodaj->setText(tr("Add BootS"));
+    Frame1->setTitle(tr("Buty"));
+    Frame2->setTitle(tr("Stats"));
+    Frame4->setTitle(tr("Stats"));
+    for (int i = 0; i < static_cast<int>(Frame3.size()); ++i)
+        Frame3[i]->setTitle(fieldCaption(boxField(i)));
 }
 
 void BootEditor::List1_Click() {
@@ -218,16 +223,15 @@ void BootEditor::Cmd_Dodaj_Click() {
     Frame2->show();
     const Qel_Baza::AddRefusal refusal = model->table().addRefusal();
     if (model->addBoot(bootShown ? Current_Index : -1) == 0) {
-        QString why = QStringLiteral("Nie otwarto żadnego pliku butów.");
+        QString why = tr("Nie otwarto żadnego pliku butów.");
         if (refusal == Qel_Baza::AddRefusal::LastId)
-            why = QStringLiteral("Ostatni but ma identyfikator %1, największy możliwy.")
-                      .arg(Qel_Baza::highestId);
+            why =
+                tr("Ostatni but ma identyfikator %1, największy możliwy.").arg(Qel_Baza::highestId);
         else if (refusal == Qel_Baza::AddRefusal::Full)
-            why = QStringLiteral("Tabela ma już %1 butów lub więcej.").arg(Qel_Baza::maxBoots);
+            why = tr("Tabela ma już %1 butów lub więcej.").arg(Qel_Baza::maxBoots);
         korvane::showMessage(List1->window(),
-                             {QStringLiteral("Nie Można dodać nowych butów\n") + why,
-                              QStringLiteral("Dodawanie butów"),
-                              korvane::MessageIcon::Information});
+                             {tr("Nie Można dodać nowych butów") + QLatin1Char('\n') + why,
+                              tr("Dodawanie butów"), korvane::MessageIcon::Information});
         return;
     }
     selectRow(List1->count() - 1);

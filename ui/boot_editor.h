@@ -37,6 +37,9 @@ public:
     // left, or the table is about to be saved).
     void showStored();
 
+    // Sets the captions of the button and the frames in the language in use.
+    void retranslate();
+
     // The first and last control in the tab order.
     QWidget* firstControl() const;
     QWidget* lastControl() const;

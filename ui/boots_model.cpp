@@ -3,6 +3,7 @@
 
 #include "boots/cp1250.h"
 #include "boots/qel_baza.h"
+#include "ui/texts.h"
 
 #include <QColor>
 #include <QRegularExpression>
@@ -20,28 +21,28 @@ using boots::FieldValue;
 using boots::ValueMode;
 using boots::ValueProblem;
 
-// Why a cell does not take `text` as it is, in Polish.
+// Why a cell does not take `text` as it is.
 QString cellRefusal(const FieldValue& value, const QString& text, BootField field) {
     const boots::FieldInfo& info = boots::fieldInfo(field);
     switch (value.problem) {
     case ValueProblem::ReadOnly:
-        return QStringLiteral("tej kolumny nie można zmieniać");
+        return BootsModel::tr("tej kolumny nie można zmieniać");
     case ValueProblem::OutsideCodePage:
     case ValueProblem::InvalidUtf8:
     case ValueProblem::HoldsNul:
-        return QStringLiteral("znaku „%1” nie można zapisać w pliku butów")
+        return BootsModel::tr("znaku „%1” nie można zapisać w pliku butów")
             .arg(BootsModel::unstorable(text));
     case ValueProblem::TooLong:
-        return QStringLiteral("nazwa ma więcej niż %1 znaków").arg(info.highest);
+        return BootsModel::tr("nazwa ma więcej niż %1 znaków").arg(info.highest);
     case ValueProblem::OutOfRange:
-        return QStringLiteral("„%1” jest poza zakresem %2–%3")
+        return BootsModel::tr("„%1” jest poza zakresem %2–%3")
             .arg(text, QString::number(info.lowest), QString::number(info.highest));
     case ValueProblem::Empty:
     case ValueProblem::NotANumber:
     case ValueProblem::None:
         break;
     }
-    return QStringLiteral("„%1” nie jest liczbą całkowitą").arg(text);
+    return BootsModel::tr("„%1” nie jest liczbą całkowitą").arg(text);
 }
 
 // Puts what `text` stands for into `field` of `boot`, corrected as the editor corrects it. False
@@ -67,7 +68,7 @@ bool putCorrected(BootRecord& boot, BootField field, const QString& text,
 QString putExact(BootRecord& boot, int column, const QString& text) {
     const std::optional<BootField> field = BootsModel::fieldAt(column);
     if (!field)
-        return QStringLiteral("tej kolumny nie można zmieniać");
+        return BootsModel::tr("tej kolumny nie można zmieniać");
     const FieldValue value = boots::setField(boot, *field, text.toStdString(), ValueMode::Cell);
     return value.ok() ? QString() : cellRefusal(value, text, *field);
 }
@@ -242,9 +243,7 @@ QVariant BootsModel::headerData(int section, Qt::Orientation orientation, int ro
     if (section == positionColumn)
         return QStringLiteral("#");
     const std::optional<BootField> field = fieldAt(section);
-    return field ? QString::fromUtf8(boots::fieldInfo(*field).caption.data(),
-                                     qsizetype(boots::fieldInfo(*field).caption.size()))
-                 : QVariant();
+    return field ? fieldCaption(*field) : QVariant();
 }
 
 Qt::ItemFlags BootsModel::flags(const QModelIndex& index) const {
@@ -344,7 +343,7 @@ QString BootsModel::putCells(const std::vector<std::pair<Cell, QString>>& values
 
 QString BootsModel::cellProblem(const Cell& cell, const BootRecord& boot,
                                 const QString& why) const {
-    return QStringLiteral("wiersz %1 (ID %2), kolumna „%3”: %4")
+    return tr("wiersz %1 (ID %2), kolumna „%3”: %4")
         .arg(QString::number(cell.row), QString::number(boot.ID),
              headerData(cell.column, Qt::Horizontal).toString(), why);
 }

@@ -3,6 +3,7 @@
 #include "ui/look.h"
 #include "ui/twips.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -31,7 +33,7 @@ struct LabelRow {
     bool border;
     const char* style; // null: plain text; else rich text in a paragraph of this style
     int lineHeight;    // in percent of the font's line spacing, for rich text
-    const char* text;
+    const char* text;  // as written; `%1` stands for the version
 };
 
 // clang-format off
@@ -43,15 +45,15 @@ const LabelRow Labels[] = {
     {"Label4", {120, 4680, 3450, 435}, Sans, 17.25, qRgb(0, 255, 0), Centred, false, nullptr, 0,
      "bootmods.example"},
     {"Label3", {3285, 3960, 2265, 360}, Sans, 13.5, Default, Centred, false, nullptr, 0,
-     "I Invite for visiting! "},
+     QT_TRANSLATE_NOOP("FrmHelp", "I Invite for visiting! ")},
     {"Label2", {120, 3120, 8130, 600}, "Arial", 12, Default, LeftMiddle, true, nullptr, 0,
-     "To correctly work of all boots,we must do some work with groups\n"
-     "I think everyone can handle without a problem"},
+     QT_TRANSLATE_NOOP("FrmHelp", "To correctly work of all boots,we must do some work with groups\n"
+                                  "I think everyone can handle without a problem")},
     // Six lines, in the wider and taller face that stands in for TrashHand.
     {"Label1", {360, 360, 4845, 2580}, "TrashHand", 20.25, qRgb(255, 0, 0), LeftMiddle, true,
      "white-space:pre; letter-spacing:-1px", 80,
-     " Wersja " KORVANE_VERSION "\n-Change name boots\n-Change stats\n-Add boots\n\n"
-     "\"Thanks to Brenik and Lumira \"Zlib\""},
+     QT_TRANSLATE_NOOP("FrmHelp", " Wersja %1\n-Change name boots\n-Change stats\n-Add boots\n\n"
+                                  "\"Thanks to Brenik and Lumira \"Zlib\"")},
 };
 // clang-format on
 
@@ -79,7 +81,6 @@ FrmHelp::FrmHelp(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FrmHelp"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Help"));
     // Its fixed place, moved in as far as it must to show whole on a screen too small for it
     // there (a high DPI setting makes the screen small in pixels).
     QRect place = toPixels({7590, 4515, 8400, 5730});
@@ -92,7 +93,7 @@ FrmHelp::FrmHelp(QWidget* parent)
     setFixedSize(size());
 
     // The page reaches past the window's right and bottom edges, keeping its border there unseen.
-    auto* page = new QGroupBox(QStringLiteral("Help"), this);
+    page = new QGroupBox(this);
     page->setObjectName(QStringLiteral("Frame1"));
     page->setGeometry(toPixels({0, 0, 8415, 5775}));
 
@@ -102,12 +103,10 @@ FrmHelp::FrmHelp(QWidget* parent)
     picture->setGeometry(toPixels({5760, 4440, 1995, 1065}));
 
     for (const LabelRow& row : Labels) {
-        const QString text = QString::fromUtf8(row.text);
         auto* label = new QLabel(page);
         label->setObjectName(QString::fromLatin1(row.name));
         if (!row.style) {
             label->setTextFormat(Qt::PlainText);
-            label->setText(text);
             label->setWordWrap(true);
         }
         label->setTextInteractionFlags(Qt::NoTextInteraction);
@@ -121,8 +120,7 @@ FrmHelp::FrmHelp(QWidget* parent)
         if (row.border)
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setGeometry(toPixels(row.twips));
-        if (row.style)
-            setFittedText(label, row, text);
+        labels.push_back(label);
     }
 
     auto* line = new QFrame(page);
@@ -131,4 +129,26 @@ FrmHelp::FrmHelp(QWidget* parent)
     line->setGeometry(toPixels({0, 3000, 8400, 15}));
 
     applyWindowLook(this);
+    retranslate();
+}
+
+void FrmHelp::retranslate() {
+    setWindowTitle(tr("Help"));
+    page->setTitle(tr("Help"));
+    for (std::size_t i = 0; i < std::size(Labels); ++i) {
+        const LabelRow& row = Labels[i];
+        QString text = tr(row.text);
+        if (text.contains(QLatin1String("%1")))
+            text = text.arg(QStringLiteral(KORVANE_VERSION));
+        if (row.style)
+            setFittedText(labels[i], row, text);
+        else
+            labels[i]->setText(text);
+    }
+}
+
+void FrmHelp::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }

@@ -2,6 +2,10 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
+
+class QGroupBox;
+class QLabel;
 
 class FrmHelp : public QWidget {
     Q_OBJECT
@@ -9,4 +13,14 @@ public:
     // Builds the help window at its fixed place on the screen, hidden; it deletes itself when
     // closed.
     explicit FrmHelp(QWidget* parent = nullptr);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Sets every text of the window in the language in use.
+    void retranslate();
+
+    QGroupBox* page = nullptr;
+    std::vector<QLabel*> labels; // in the order of their rows
 };

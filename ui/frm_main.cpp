@@ -11,18 +11,18 @@
 #include "ui/twips.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QUndoStack>
 
 namespace {
 
-const QString Caption =
-    QStringLiteral("Korvane version " KORVANE_VERSION "  by     \"Vantrel\" & \"Ostrevan\"");
 // Shows whether the table holds unsaved changes, the desktop's usual way.
 const QString UnsavedMark = QStringLiteral("[*]");
 
@@ -32,12 +32,13 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
     : QMainWindow(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FrmMain"));
-    setWindowTitle(Caption + UnsavedMark);
     history = new QUndoStack(this);
     model = new BootsModel(history, this);
 
+    Form_Load(appFolder);
     createActions();
     createControls();
+    retranslate();
     applyWindowLook(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -53,7 +54,6 @@ FrmMain::FrmMain(const QString& appFolder, QWidget* parent)
     setAcceptDrops(true);
 
     Cmd_Zapisz->setFocus();
-    Form_Load(appFolder);
     // Centred; a second copy a little lower and to the right, so that both show.
     const int offset = work->anotherCopyRuns() ? 2 * fontMetrics().height() : 0;
     move(screen()->availableGeometry().center() - rect().center() + QPoint(offset, offset));
@@ -73,9 +73,30 @@ const Qel_Baza& FrmMain::table() const {
 }
 
 void FrmMain::showFileName() {
-    setWindowTitle(Chosen_File.isEmpty() ? Caption + UnsavedMark
+    const QString caption =
+        tr("Korvane version %1  by     \"Vantrel\" & \"Ostrevan\"").arg(KORVANE_VERSION);
+    setWindowTitle(Chosen_File.isEmpty() ? caption + UnsavedMark
                                          : QFileInfo(Chosen_File).fileName() + UnsavedMark +
-                                               QStringLiteral(" – ") + Caption);
+                                               QStringLiteral(" – ") + caption);
+}
+
+void FrmMain::retranslate() {
+    showFileName();
+    MnuFile->setTitle(tr("File"));
+    MnuEdit->setTitle(tr("Edit"));
+    MnuRecent->setTitle(tr("Ostatnio otwierane"));
+    for (const Command& command : commands)
+        if (command.caption)
+            command.action->setText(tr(command.caption));
+    Cmd_Zapisz->setText(tr("save"));
+    editor->retranslate();
+    showRecentFiles();
+}
+
+void FrmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && editor)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 FrmHelp* FrmMain::helpWindow() const {
@@ -100,7 +121,7 @@ void FrmMain::createActions() {
         {Place::File,
          &FrmMain::MnuFileOpen,
          "MnuFileOpen",
-         "&Open",
+         QT_TR_NOOP("&Open"),
          {Qt::CTRL | Qt::Key_O},
          Needs::Nothing,
          true,
@@ -109,7 +130,7 @@ void FrmMain::createActions() {
         {Place::File,
          &FrmMain::MnuSaveFile,
          "MnuSaveFile",
-         "&Save",
+         QT_TR_NOOP("&Save"),
          {Qt::CTRL | Qt::Key_S},
          Needs::OpenFile,
          false,
@@ -117,7 +138,7 @@ void FrmMain::createActions() {
         {Place::File,
          &FrmMain::MnuExportCsv,
          "MnuExportCsv",
-         "Export CSV…",
+         QT_TR_NOOP("Export CSV…"),
          {},
          Needs::OpenFile,
          false,
@@ -125,7 +146,7 @@ void FrmMain::createActions() {
         {Place::File,
          &FrmMain::MnuImportCsv,
          "MnuImportCsv",
-         "Import CSV…",
+         QT_TR_NOOP("Import CSV…"),
          {},
          Needs::OpenFile,
          false,
@@ -133,7 +154,7 @@ void FrmMain::createActions() {
         {Place::File,
          &FrmMain::MnuExportPatch,
          "MnuExportPatch",
-         "Eksport zmian…",
+         QT_TR_NOOP("Eksport zmian…"),
          {},
          Needs::OpenFile,
          false,
@@ -141,7 +162,7 @@ void FrmMain::createActions() {
         {Place::File,
          &FrmMain::MnuApplyPatch,
          "MnuApplyPatch",
-         "Zastosuj zmiany…",
+         QT_TR_NOOP("Zastosuj zmiany…"),
          {},
          Needs::OpenFile,
          false,
@@ -149,7 +170,7 @@ void FrmMain::createActions() {
         {Place::File,
          &FrmMain::MnuCompare,
          "MnuCompare",
-         "Porównaj z plikiem…",
+         QT_TR_NOOP("Porównaj z plikiem…"),
          {},
          Needs::OpenFile,
          false,
@@ -158,7 +179,7 @@ void FrmMain::createActions() {
         {Place::File,
          &FrmMain::mnuQuit,
          "mnuQuit",
-         "&Exit",
+         QT_TR_NOOP("&Exit"),
          {Qt::CTRL | Qt::Key_Q},
          Needs::Nothing,
          true,
@@ -166,7 +187,7 @@ void FrmMain::createActions() {
         {Place::Edit,
          &FrmMain::MnuUndo,
          "MnuUndo",
-         "&Undo",
+         QT_TR_NOOP("&Undo"),
          {Qt::CTRL | Qt::Key_Z},
          Needs::Undo,
          false,
@@ -174,7 +195,7 @@ void FrmMain::createActions() {
         {Place::Edit,
          &FrmMain::MnuRedo,
          "MnuRedo",
-         "&Redo",
+         QT_TR_NOOP("&Redo"),
          {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
          Needs::Redo,
          false,
@@ -183,7 +204,7 @@ void FrmMain::createActions() {
         {Place::Edit,
          &FrmMain::MnuTable,
          "MnuTable",
-         "Tabela butów",
+         QT_TR_NOOP("Tabela butów"),
          {Qt::CTRL | Qt::Key_T},
          Needs::OpenFile,
          false,
@@ -191,26 +212,25 @@ void FrmMain::createActions() {
         {Place::Bar,
          &FrmMain::Help,
          "Help",
-         "Help",
+         QT_TR_NOOP("Help"),
          {},
          Needs::Nothing,
          true,
          &FrmMain::Help_Click},
     };
-    MnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    MnuFile = menuBar()->addMenu(QString());
     MnuFile->setObjectName(QStringLiteral("MnuFile"));
-    MnuEdit = menuBar()->addMenu(QStringLiteral("Edit"));
+    MnuEdit = menuBar()->addMenu(QString());
     MnuEdit->setObjectName(QStringLiteral("MnuEdit"));
     // The Edit menu as a whole waits while the tool runs.
-    commands.push_back({MnuEdit->menuAction(), Needs::Nothing, false});
+    commands.push_back({MnuEdit->menuAction(), Needs::Nothing, false, nullptr});
     for (const Row& row : rows) {
         QAction* action = nullptr;
         if (row.place == Place::Bar) {
-            action = menuBar()->addAction(QString::fromUtf8(row.caption));
+            action = menuBar()->addAction(QString());
         } else {
             QMenu* menu = row.place == Place::File ? MnuFile : MnuEdit;
-            action = row.caption ? menu->addAction(QString::fromUtf8(row.caption))
-                                 : menu->addSeparator();
+            action = row.caption ? menu->addAction(QString()) : menu->addSeparator();
         }
         action->setObjectName(QLatin1String(row.name));
         if (!row.member)
@@ -218,7 +238,11 @@ void FrmMain::createActions() {
         action->setShortcuts(row.keys);
         connect(action, &QAction::triggered, this, row.handler);
         this->*row.member = action;
-        commands.push_back({action, row.needs, row.runsWithTool});
+        commands.push_back({action, row.needs, row.runsWithTool, row.caption});
+        if (row.member == &FrmMain::MnuFileOpen)
+            createRecentMenu();
+        else if (row.member == &FrmMain::MnuTable)
+            createLanguageMenu();
     }
 }
 
@@ -256,8 +280,8 @@ void FrmMain::createControls() {
     client->setFixedSize(toPixels({0, 0, 11715, 6750}).size());
     setCentralWidget(client);
 
-    Cmd_Zapisz = makeButton(client, QStringLiteral("Cmd_Zapisz"), QStringLiteral("save"),
-                            {9480, 6120, 2175, 495});
+    Cmd_Zapisz =
+        makeButton(client, QStringLiteral("Cmd_Zapisz"), QString(), {9480, 6120, 2175, 495});
     editor = new BootEditor(model, client);
     QWidget::setTabOrder(Cmd_Zapisz, editor->firstControl());
 }

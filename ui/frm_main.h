@@ -25,6 +25,7 @@ class FrmTable;
 class QAction;
 class QMenu;
 class QPushButton;
+class QSettings;
 class QUndoStack;
 class Qel_Baza;
 class WorkFolder;
@@ -57,8 +58,13 @@ public:
     // opened, and the user told that the list shows its first 256.
     void openFile(const QString& path);
 
+    // Shows the program in the language the user chose in Edit > "Język / Language", else in the
+    // system's.
+    void followLanguage();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // The close box while the tool runs asks as closeEvent does; Qt would otherwise take a close
     // that comes during closeEvent (while its Save runs) as done, and hide the window at once.
@@ -74,7 +80,8 @@ private:
     struct Command {
         QAction* action;
         Needs needs;
-        bool runsWithTool; // enabled while the tool runs (it asks whether to stop it first)
+        bool runsWithTool;   // enabled while the tool runs (it asks whether to stop it first)
+        const char* caption; // as written; null for one that has no caption of its own
     };
 
     // Construction (frm_main.cpp).
@@ -86,6 +93,22 @@ private:
     void showFileName();
     // Blocks the window's controls while the tool runs, or frees them again.
     void showBusy(bool busy);
+    // Sets every text of the window in the language in use.
+    void retranslate();
+
+    // The user's settings: the language and the files opened last (frm_main_settings.cpp).
+    // File > "Ostatnio otwierane", after Open, and Edit > "Język / Language".
+    void createRecentMenu();
+    void createLanguageMenu();
+    // Lists the files opened last in their menu, newest first.
+    void showRecentFiles();
+    // Puts the file at `path` first among the files opened last.
+    void rememberFile(const QString& path);
+    // Opens a file of the list as File, Open does; one that is gone leaves the list.
+    void openRecent(const QString& path);
+    // Shows the program in `code` ("pl", "en"; empty for the system's language) and keeps the
+    // choice.
+    void chooseLanguage(const QString& code);
 
     // Start, open, save, exit, close (frm_main_files.cpp).
     void Form_Load(const QString& appFolder);
@@ -166,6 +189,8 @@ private:
     QAction* MnuUndo = nullptr;
     QAction* MnuRedo = nullptr;
     QAction* MnuTable = nullptr;
+    QMenu* MnuRecent = nullptr;
+    QMenu* MnuLanguage = nullptr;
     QAction* Help = nullptr;
     std::vector<Command> commands; // every command above, as createActions made it
 
@@ -175,6 +200,7 @@ private:
     BootEditor* editor = nullptr;
     QString appFolder; // ends with a separator
     std::unique_ptr<WorkFolder> work;
+    std::unique_ptr<QSettings> settings; // in the program's folder when it runs portably
     ToolRun* tool = nullptr;
     QString Chosen_File;
     FileStamp chosenStamp;     // Chosen_File as last opened or saved

@@ -13,8 +13,8 @@
 #include "ui/boots_model.h"
 #include "ui/frm_main.h"
 #include "ui/import_preview.h"
-#include "ui/polish_texts.h"
 #include "ui/table_changes_model.h"
+#include "ui/texts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -26,17 +26,15 @@ namespace {
 using Records = std::vector<boots::BootRecord>;
 
 const QString kCsvFilter = QStringLiteral("CSV (*.csv)|*.csv");
-const QString kPatchFilter = QStringLiteral("Zmiany CSV (*.csv)|*.csv|Wszystkie pliki (*.*)|*.*");
-const QString kExportTitle = QStringLiteral("Eksport CSV");
-const QString kImportTitle = QStringLiteral("Import CSV");
-const QString kExportPatchTitle = QStringLiteral("Eksport zmian");
-const QString kApplyTitle = QStringLiteral("Zastosuj zmiany");
-const QString kCompareTitle = QStringLiteral("Porównaj z plikiem");
+// The exchange commands' dialog and message titles.
+const char* const kExportTitle = QT_TRANSLATE_NOOP("FrmMain", "Eksport CSV");
+const char* const kImportTitle = QT_TRANSLATE_NOOP("FrmMain", "Import CSV");
+const char* const kExportPatchTitle = QT_TRANSLATE_NOOP("FrmMain", "Eksport zmian");
+const char* const kApplyTitle = QT_TRANSLATE_NOOP("FrmMain", "Zastosuj zmiany");
+const char* const kCompareTitle = QT_TRANSLATE_NOOP("FrmMain", "Porównaj z plikiem");
+const char* const kPatchFilter =
+    QT_TRANSLATE_NOOP("FrmMain", "Zmiany CSV (*.csv)|*.csv|Wszystkie pliki (*.*)|*.*");
 constexpr int kClashesShown = 20; // a message's text lists no more clashes; its details all
-
-QString bootsCount(std::size_t count) {
-    return countOf(count, QStringLiteral("but"), QStringLiteral("buty"), QStringLiteral("butów"));
-}
 
 // The fields that `changes` holds, every field of a boot added or removed included.
 std::size_t fieldsChanged(const boots::TableChanges& changes) {
@@ -67,29 +65,29 @@ QString readCsv(const QString& path, Records& records) {
     return QString();
 }
 
-// The table in the packed or unpacked file at `path`, or, in `why`, the reason in Polish.
+// The table in the packed or unpacked file at `path`, or, in `why`, the reason.
 std::optional<Records> readTable(const QString& path, QString& why) {
     tablefile::TableRead read = tablefile::readTableFile(path.toStdString());
     switch (read.problem) {
     case tablefile::TableProblem::None:
         return std::move(read.records);
     case tablefile::TableProblem::CannotOpen:
-        why = QStringLiteral("nie można go otworzyć (%1)").arg(qt_error_string(read.systemError));
+        why = FrmMain::tr("nie można go otworzyć (%1)").arg(qt_error_string(read.systemError));
         break;
     case tablefile::TableProblem::ReadError:
-        why = QStringLiteral("błąd odczytu (%1)").arg(qt_error_string(read.systemError));
+        why = FrmMain::tr("błąd odczytu (%1)").arg(qt_error_string(read.systemError));
         break;
     case tablefile::TableProblem::Empty:
-        why = QStringLiteral("plik jest pusty");
+        why = FrmMain::tr("plik jest pusty");
         break;
     case tablefile::TableProblem::NotATable:
-        why = QStringLiteral("to nie jest plik tabeli butów");
+        why = FrmMain::tr("to nie jest plik tabeli butów");
         break;
     case tablefile::TableProblem::Truncated:
-        why = QStringLiteral("tabela urywa się przed ostatnim butem");
+        why = FrmMain::tr("tabela urywa się przed ostatnim butem");
         break;
     case tablefile::TableProblem::Damaged:
-        why = QStringLiteral("spakowany plik jest uszkodzony");
+        why = FrmMain::tr("spakowany plik jest uszkodzony");
         break;
     }
     return std::nullopt;
@@ -116,17 +114,17 @@ bool FrmMain::writeExport(const QString& path, const QString& title,
     const std::string target = path.toStdString();
     QString why;
     if (fileops::sameFile(target, Chosen_File.toStdString()))
-        why = QStringLiteral("to otwarty plik butów, który eksport by zniszczył.");
+        why = tr("to otwarty plik butów, który eksport by zniszczył.");
     else if (fileops::sameFile(target, (Chosen_File + QStringLiteral(".bak")).toStdString()))
-        why = QStringLiteral("to kopia zapasowa otwartego pliku butów.");
+        why = tr("to kopia zapasowa otwartego pliku butów.");
     else if (fileops::isReadOnly(target))
-        why = QStringLiteral("plik jest tylko do odczytu.");
+        why = tr("plik jest tylko do odczytu.");
     else if (const fileops::ReplaceResult written = tablefile::replaceWithText(target, encode);
              !written.ok())
         why = replaceReason(written, QFileInfo(path).absolutePath());
     if (why.isEmpty())
         return true;
-    korvane::showMessage(this, {QStringLiteral("Nie zapisano pliku %1: %2").arg(name, why), title,
+    korvane::showMessage(this, {tr("Nie zapisano pliku %1: %2").arg(name, why), title,
                                 korvane::MessageIcon::Information});
     return false;
 }
@@ -134,43 +132,43 @@ bool FrmMain::writeExport(const QString& path, const QString& title,
 void FrmMain::MnuExportCsv_Click() {
     if (tool->busy())
         return;
-    const QString path = chooseExchangeFile(kExportTitle, kCsvFilter, QStringLiteral(".csv"));
+    const QString path = chooseExchangeFile(tr(kExportTitle), kCsvFilter, QStringLiteral(".csv"));
     if (path.isEmpty())
         return;
     const Records& records = table().allBoots();
-    if (!writeExport(path, kExportTitle,
+    if (!writeExport(path, tr(kExportTitle),
                      [&records](const auto& write) { return boots::encodeCsv(records, write); }))
         return;
-    korvane::showMessage(this, {QStringLiteral("Wyeksportowano %1 do pliku %2.")
+    korvane::showMessage(this, {tr("Wyeksportowano %1 do pliku %2.")
                                     .arg(bootsCount(records.size()), QFileInfo(path).fileName()),
-                                kExportTitle, korvane::MessageIcon::Information});
+                                tr(kExportTitle), korvane::MessageIcon::Information});
 }
 
 void FrmMain::MnuImportCsv_Click() {
     if (tool->busy())
         return;
-    const QString path = chooseExchangeFile(kImportTitle, kCsvFilter);
+    const QString path = chooseExchangeFile(tr(kImportTitle), kCsvFilter);
     if (path.isEmpty())
         return;
     Records records;
     const QString problem = readCsv(path, records);
     if (!problem.isEmpty()) {
         korvane::showMessage(
-            this,
-            {QStringLiteral("Nie można wczytać pliku CSV %1:\n").arg(QFileInfo(path).fileName()) +
-                 problem,
-             kImportTitle, korvane::MessageIcon::Information});
+            this, {tr("Nie można wczytać pliku CSV %1:").arg(QFileInfo(path).fileName()) +
+                       QLatin1Char('\n') + problem,
+                   tr(kImportTitle), korvane::MessageIcon::Information});
         return;
     }
     TableChangesModel changes(boots::compareTables(table().allBoots(), records));
     const boots::TableChanges& found = changes.changes();
     if (found.empty()) {
-        korvane::showMessage(this, {QStringLiteral("Plik %1 nie zmienia niczego w tabeli butów.")
-                                        .arg(QFileInfo(path).fileName()),
-                                    kImportTitle, korvane::MessageIcon::Information});
+        korvane::showMessage(
+            this,
+            {tr("Plik %1 nie zmienia niczego w tabeli butów.").arg(QFileInfo(path).fileName()),
+             tr(kImportTitle), korvane::MessageIcon::Information});
         return;
     }
-    const QString summary = QStringLiteral("Import zmieni %1, doda %2 i usunie %3.")
+    const QString summary = tr("Import zmieni %1, doda %2 i usunie %3.")
                                 .arg(bootsCount(found.changedBoots), bootsCount(found.added.size()),
                                      bootsCount(found.removed.size()));
     if (!korvane::confirmImport(this, summary, changes) || tool->busy())
@@ -182,9 +180,10 @@ void FrmMain::MnuImportCsv_Click() {
         korvane::showFailure(this);
         return;
     }
-    korvane::showMessage(this, {QStringLiteral("Zaimportowano %1 z pliku %2.")
-                                    .arg(bootsCount(count), QFileInfo(path).fileName()),
-                                kImportTitle, korvane::MessageIcon::Information});
+    korvane::showMessage(
+        this,
+        {tr("Zaimportowano %1 z pliku %2.").arg(bootsCount(count), QFileInfo(path).fileName()),
+         tr(kImportTitle), korvane::MessageIcon::Information});
 }
 
 void FrmMain::MnuExportPatch_Click() {
@@ -209,44 +208,44 @@ void FrmMain::MnuExportPatch_Click() {
     QString why;
     const auto before = readTable(base, why);
     if (!before) {
-        korvane::showMessage(this,
-                             {QStringLiteral("Nie można odczytać pliku %1: %2.").arg(baseName, why),
-                              kExportPatchTitle, korvane::MessageIcon::Information});
+        korvane::showMessage(this, {tr("Nie można odczytać pliku %1: %2.").arg(baseName, why),
+                                    tr(kExportPatchTitle), korvane::MessageIcon::Information});
         return;
     }
     const QString path =
-        chooseExchangeFile(kExportPatchTitle, kPatchFilter, QStringLiteral("-zmiany.csv"));
+        chooseExchangeFile(tr(kExportPatchTitle), tr(kPatchFilter), tr("-zmiany.csv"));
     if (path.isEmpty())
         return;
     const boots::TableChanges changes = boots::compareTables(*before, table().allBoots());
-    if (!writeExport(path, kExportPatchTitle,
+    if (!writeExport(path, tr(kExportPatchTitle),
                      [&changes](const auto& write) { return boots::encodePatch(changes, write); }))
         return;
-    korvane::showMessage(this, {QStringLiteral("Zapisano zmiany względem pliku %1 w pliku %2 "
-                                               "(zmienione pola: %3).")
+    korvane::showMessage(this, {tr("Zapisano zmiany względem pliku %1 w pliku %2 "
+                                   "(zmienione pola: %3).")
                                     .arg(baseName, QFileInfo(path).fileName(),
                                          QString::number(fieldsChanged(changes))),
-                                kExportPatchTitle, korvane::MessageIcon::None});
+                                tr(kExportPatchTitle), korvane::MessageIcon::None});
 }
 
 void FrmMain::MnuApplyPatch_Click() {
     if (tool->busy())
         return;
-    const QString path = chooseExchangeFile(kApplyTitle, kPatchFilter);
+    const QString path = chooseExchangeFile(tr(kApplyTitle), tr(kPatchFilter));
     if (path.isEmpty())
         return;
     const QString name = QFileInfo(path).fileName();
     const auto tell = [this](const QString& text, const QString& details = QString()) {
-        korvane::showMessage(this, {text, kApplyTitle, korvane::MessageIcon::Information, details});
+        korvane::showMessage(this,
+                             {text, tr(kApplyTitle), korvane::MessageIcon::Information, details});
     };
     QByteArray bytes;
     if (const QString why = readBytes(path, bytes); !why.isEmpty())
-        return tell(QStringLiteral("Nie można otworzyć pliku %1: %2.").arg(name, why));
+        return tell(tr("Nie można otworzyć pliku %1: %2.").arg(name, why));
     const boots::CsvPatch patch =
         boots::decodePatch(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (patch.error)
-        return tell(QStringLiteral("Plik %1 nie jest plikiem zmian:\n%2")
-                        .arg(name, csvFaultText(*patch.error)));
+        return tell(
+            tr("Plik %1 nie jest plikiem zmian:\n%2").arg(name, csvFaultText(*patch.error)));
     boots::PatchResult result = boots::applyPatch(table().allBoots(), patch.changes);
     if (!result.clashes.empty()) {
         QStringList lines;
@@ -254,20 +253,20 @@ void FrmMain::MnuApplyPatch_Click() {
             lines << clashText(clash);
         QStringList shown = lines.mid(0, kClashesShown);
         if (lines.size() > kClashesShown)
-            shown << QStringLiteral("… i dalsze: %1 (wszystkie w szczegółach)")
-                         .arg(lines.size() - kClashesShown);
+            shown
+                << tr("… i dalsze: %1 (wszystkie w szczegółach)").arg(lines.size() - kClashesShown);
         return tell(
-            QStringLiteral("Zmian z pliku %1 nie zastosowano, bo nie pasują do tabeli "
-                           "(niezgodności: %2). Tabela się nie zmieniła.\n\n%3")
+            tr("Zmian z pliku %1 nie zastosowano, bo nie pasują do tabeli "
+               "(niezgodności: %2). Tabela się nie zmieniła.\n\n%3")
                 .arg(name, QString::number(result.clashes.size()), shown.join(QLatin1Char('\n'))),
             lines.join(QLatin1Char('\n')));
     }
     const boots::TableChanges applied = boots::compareTables(table().allBoots(), result.records);
     if (applied.empty())
-        return tell(QStringLiteral("Tabela zawiera już wszystkie zmiany z pliku %1.").arg(name));
+        return tell(tr("Tabela zawiera już wszystkie zmiany z pliku %1.").arg(name));
     if (!model->replaceAll(std::move(result.records)))
         return korvane::showFailure(this);
-    tell(QStringLiteral("Zastosowano zmiany z pliku %1: zmienione buty: %2, zmienione pola: %3.")
+    tell(tr("Zastosowano zmiany z pliku %1: zmienione buty: %2, zmienione pola: %3.")
              .arg(name,
                   QString::number(applied.changedBoots + applied.added.size() +
                                   applied.removed.size()),
@@ -278,7 +277,7 @@ void FrmMain::MnuCompare_Click() {
     if (tool->busy())
         return;
     const QString path = chooseExchangeFile(
-        kCompareTitle, QStringLiteral("Pliki buttów (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*"));
+        tr(kCompareTitle), tr("Pliki buttów (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*"));
     if (!path.isEmpty())
         compareWith(path);
 }
@@ -287,9 +286,9 @@ void FrmMain::compareWith(const QString& path) {
     QString why;
     auto other = readTable(path, why);
     if (!other) {
-        korvane::showMessage(this, {QStringLiteral("Nie można odczytać pliku %1: %2.")
-                                        .arg(QFileInfo(path).fileName(), why),
-                                    kCompareTitle, korvane::MessageIcon::Information});
+        korvane::showMessage(
+            this, {tr("Nie można odczytać pliku %1: %2.").arg(QFileInfo(path).fileName(), why),
+                   tr(kCompareTitle), korvane::MessageIcon::Information});
         return;
     }
     model->compareWith(std::move(*other), QFileInfo(path).fileName());

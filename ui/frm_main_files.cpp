@@ -10,7 +10,7 @@
 #include "ui/frm_help.h"
 #include "ui/frm_main.h"
 #include "ui/frm_table.h"
-#include "ui/polish_texts.h"
+#include "ui/texts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,12 +33,8 @@
 
 namespace {
 
+// The folder of the file opened last, kept for a Korvane installed for every user.
 const QString kLastFolder = QStringLiteral("LastFolder");
-
-// Where the folder of the file opened last is kept, for a Korvane installed for every user.
-QSettings settings() {
-    return QSettings(QStringLiteral("Korvane"), QStringLiteral("Korvane"));
-}
 
 // The one local file that `data` names, else empty.
 QString droppedFile(const QMimeData* data) {
@@ -65,22 +61,23 @@ bool liesInside(const QString& path, const QString& folder) {
 }
 
 // What failed, as the stages of Open and Save name it in a message.
-const QString kCopying = QStringLiteral("Kopiowanie pliku do folderu roboczego");
-const QString kUnpacking = QStringLiteral("Rozpakowywanie pliku");
-const QString kLoading = QStringLiteral("Wczytywanie tabeli butów");
-const QString kWriting = QStringLiteral("Zapisywanie tabeli butów");
-const QString kPacking = QStringLiteral("Pakowanie tabeli butów");
-const QString kChecking = QStringLiteral("Sprawdzanie spakowanego pliku");
-const QString kBackup = QStringLiteral("Tworzenie kopii zapasowej");
-const QString kReplacing = QStringLiteral("Zastępowanie pliku");
+const char* const kCopying = QT_TRANSLATE_NOOP("FrmMain", "Kopiowanie pliku do folderu roboczego");
+const char* const kUnpacking = QT_TRANSLATE_NOOP("FrmMain", "Rozpakowywanie pliku");
+const char* const kLoading = QT_TRANSLATE_NOOP("FrmMain", "Wczytywanie tabeli butów");
+const char* const kWriting = QT_TRANSLATE_NOOP("FrmMain", "Zapisywanie tabeli butów");
+const char* const kPacking = QT_TRANSLATE_NOOP("FrmMain", "Pakowanie tabeli butów");
+const char* const kChecking = QT_TRANSLATE_NOOP("FrmMain", "Sprawdzanie spakowanego pliku");
+const char* const kBackup = QT_TRANSLATE_NOOP("FrmMain", "Tworzenie kopii zapasowej");
+const char* const kReplacing = QT_TRANSLATE_NOOP("FrmMain", "Zastępowanie pliku");
 
 // The details of a failure message: the user's file at `path` as the system writes it, the
 // `stage` that failed and why; after a failed Save, that the file was not changed.
-QString failureText(const QString& path, const QString& stage, const QString& reason, bool saving) {
-    QString text = QStringLiteral("Plik: %1\n%2 nie powiodło się: %3")
-                       .arg(QDir::toNativeSeparators(path), stage, reason);
+QString failureText(const QString& path, const char* stage, const QString& reason, bool saving) {
+    QString text = FrmMain::tr("Plik: %1\n%2 nie powiodło się: %3")
+                       .arg(QDir::toNativeSeparators(path), FrmMain::tr(stage), reason);
     if (saving)
-        text += QStringLiteral("\nPlik %1 nie został zmieniony.").arg(QFileInfo(path).fileName());
+        text += QLatin1Char('\n') +
+                FrmMain::tr("Plik %1 nie został zmieniony.").arg(QFileInfo(path).fileName());
     return text;
 }
 
@@ -90,8 +87,9 @@ QString accessReason(int error) {
     QString reason = systemReason(error);
 #ifdef Q_OS_WIN
     if (error == EACCES)
-        reason += QStringLiteral(" Inny program (na przykład gra) może mieć ten plik otwarty: "
-                                 "zamknij go i spróbuj ponownie.");
+        reason += QLatin1Char(' ') +
+                  FrmMain::tr("Inny program (na przykład gra) może mieć ten plik otwarty: "
+                              "zamknij go i spróbuj ponownie.");
 #endif
     return reason;
 }
@@ -120,12 +118,12 @@ QString notPacked(const QString& path) {
         return QString();
     const QByteArray first = file.read(qint64(boots::kHeaderSize));
     if (first.isEmpty() && file.atEnd())
-        return QStringLiteral("plik jest pusty (0 bajtów).");
+        return FrmMain::tr("plik jest pusty (0 bajtów).");
     if (first.size() == qsizetype(boots::kHeaderSize) &&
         boots::recordCount(
             boots::readHeader(reinterpret_cast<const unsigned char*>(first.constData()))))
-        return QStringLiteral("plik to rozpakowana tabela butów, a nie spakowany plik gry; "
-                              "Korvane otwiera pliki spakowane tak, jak trzyma je gra.");
+        return FrmMain::tr("plik to rozpakowana tabela butów, a nie spakowany plik gry; "
+                           "Korvane otwiera pliki spakowane tak, jak trzyma je gra.");
     return QString();
 }
 
@@ -134,10 +132,10 @@ QString notPacked(const QString& path) {
 QString loadFailure(const QString& path) {
     QFile file(path);
     if (!file.exists())
-        return QStringLiteral("narzędzie zlibtool nie utworzyło rozpakowanego pliku.");
+        return FrmMain::tr("narzędzie zlibtool nie utworzyło rozpakowanego pliku.");
     if (!file.open(QIODevice::ReadOnly))
         return sentence(file.errorString());
-    return QStringLiteral("plik nie zawiera tabeli butów.");
+    return FrmMain::tr("plik nie zawiera tabeli butów.");
 }
 
 // The exit code of zlibtool for an input that is no zlib stream.
@@ -148,32 +146,32 @@ constexpr int kToolBadInput = 3;
 QString toolFailure(const Qel_Process& tool, const QString& program, const QString& appFolder) {
     if (!tool.startError().isEmpty()) {
         if (!QFileInfo::exists(program))
-            return QStringLiteral("w folderze programu %1 brak narzędzia %2: folder programu jest "
-                                  "niekompletny (rozpakuj program jeszcze raz).")
+            return FrmMain::tr("w folderze programu %1 brak narzędzia %2: folder programu jest "
+                               "niekompletny (rozpakuj program jeszcze raz).")
                 .arg(QDir::toNativeSeparators(appFolder),
                      QDir::toNativeSeparators(QDir(appFolder).relativeFilePath(program)));
 #ifdef Q_OS_WIN
         if (program.size() >= MAX_PATH)
-            return QStringLiteral("ścieżka narzędzia %1 ma %2 znaków, a Windows uruchamia programy "
-                                  "ze ścieżek do %3 znaków: przenieś folder programu wyżej.")
+            return FrmMain::tr("ścieżka narzędzia %1 ma %2 znaków, a Windows uruchamia programy "
+                               "ze ścieżek do %3 znaków: przenieś folder programu wyżej.")
                 .arg(QDir::toNativeSeparators(program), QString::number(program.size()),
                      QString::number(MAX_PATH - 1));
 #endif
-        return QStringLiteral("nie można uruchomić narzędzia zlibtool (%1).")
-            .arg(tool.startError());
+        return FrmMain::tr("nie można uruchomić narzędzia zlibtool (%1).").arg(tool.startError());
     }
     if (tool.crashed())
-        return QStringLiteral("narzędzie zlibtool przerwało pracę awaryjnie.");
+        return FrmMain::tr("narzędzie zlibtool przerwało pracę awaryjnie.");
     if (tool.exitCode() == kToolBadInput)
-        return QStringLiteral("plik nie jest poprawnie spakowaną tabelą butów (uszkodzony lub "
-                              "obcięty).");
-    return QStringLiteral("narzędzie zlibtool zakończyło pracę z kodem %1.").arg(tool.exitCode());
+        return FrmMain::tr("plik nie jest poprawnie spakowaną tabelą butów (uszkodzony lub "
+                           "obcięty).");
+    return FrmMain::tr("narzędzie zlibtool zakończyło pracę z kodem %1.").arg(tool.exitCode());
 }
 
 // What the tool wrote, for a message's details; empty when it wrote nothing.
 QString toolLine(const Qel_Process& tool) {
-    return tool.errorLine().isEmpty() ? QString()
-                                      : QStringLiteral("Komunikat narzędzia: ") + tool.errorLine();
+    return tool.errorLine().isEmpty()
+               ? QString()
+               : FrmMain::tr("Komunikat narzędzia: %1").arg(tool.errorLine());
 }
 
 } // namespace
@@ -185,6 +183,11 @@ void FrmMain::Form_Load(const QString& folder) {
         appFolder += QLatin1Char('/');
     QDir::setCurrent(appFolder);
     work = std::make_unique<WorkFolder>(appFolder + QStringLiteral("zlib/temp/"));
+    settings =
+        work->portable()
+            ? std::make_unique<QSettings>(appFolder + QStringLiteral("korvane.ini"),
+                                          QSettings::IniFormat)
+            : std::make_unique<QSettings>(QStringLiteral("Korvane"), QStringLiteral("Korvane"));
 #ifdef Q_OS_WIN
     tool = new ToolRun(this, appFolder + QStringLiteral("zlib/zlibtool.exe"));
 #else
@@ -200,7 +203,7 @@ const QString& FrmMain::workFolder() const {
 QString FrmMain::openFolder() const {
     if (work->portable())
         return appFolder;
-    const QString last = settings().value(kLastFolder).toString();
+    const QString last = settings->value(kLastFolder).toString();
     return !last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::homePath();
 }
 
@@ -272,8 +275,8 @@ void FrmMain::MnuFileOpen_Click() {
         return;
     Qel_Common_Dialog dialog;
     const QString path =
-        dialog.OpenFileName(this, QStringLiteral("Otwórz plik buttów"), openFolder(),
-                            QStringLiteral("Pliki buttów (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*"));
+        dialog.OpenFileName(this, tr("Otwórz plik buttów"), openFolder(),
+                            tr("Pliki buttów (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*"));
     if (path == QLatin1String("-1"))
         return;
     openFile(path);
@@ -285,14 +288,14 @@ void FrmMain::openFile(const QString& path) {
     const ToolRun::Command command(*tool);
     const QString name = QFileInfo(path).fileName();
     if (!Qel_Baza::File_Exists(path.toStdString())) {
-        korvane::showMessage(this, {QStringLiteral("Nie znaleziono pliku %1").arg(name),
-                                    QStringLiteral("Błąd wczytywania pliku"),
-                                    korvane::MessageIcon::Information});
+        korvane::showMessage(this,
+                             {tr("Nie znaleziono pliku %1").arg(name), tr("Błąd wczytywania pliku"),
+                              korvane::MessageIcon::Information});
         return;
     }
     if (!settleChanges())
         return;
-    const auto fail = [this, &path](const QString& stage, const QString& reason,
+    const auto fail = [this, &path](const char* stage, const QString& reason,
                                     const QString& more = QString()) {
         Clear_Temp();
         korvane::showFailure(this, failureText(path, stage, reason, false), more);
@@ -302,19 +305,19 @@ void FrmMain::openFile(const QString& path) {
     const QString tempDir = workFolder();
     if (liesInside(path, tempDir)) {
         korvane::showFailure(
-            this, failureText(path, kCopying,
-                              QStringLiteral("plik leży w folderze roboczym programu."), false));
+            this,
+            failureText(path, kCopying, tr("plik leży w folderze roboczym programu."), false));
         return;
     }
     const QString copy = tempDir + name;
     const QString unpacked = copy + QStringLiteral(".unzlib");
     if (!work->ensure())
-        return fail(kCopying, QStringLiteral("nie można utworzyć folderu roboczego %1.")
-                                  .arg(QDir::toNativeSeparators(tempDir)));
-    if (!removeStale(unpacked))
         return fail(
             kCopying,
-            QStringLiteral("nie można usunąć pliku %1.").arg(QDir::toNativeSeparators(unpacked)));
+            tr("nie można utworzyć folderu roboczego %1.").arg(QDir::toNativeSeparators(tempDir)));
+    if (!removeStale(unpacked))
+        return fail(kCopying,
+                    tr("nie można usunąć pliku %1.").arg(QDir::toNativeSeparators(unpacked)));
     if (const QString why = notPacked(path); !why.isEmpty())
         return fail(kUnpacking, why);
     const FileStamp stamp = FileStamp::of(path);
@@ -341,21 +344,21 @@ void FrmMain::openFile(const QString& path) {
     chosenStamp = stamp;
     showFileName();
     if (!work->portable())
-        settings().setValue(kLastFolder, QFileInfo(path).absolutePath());
+        settings->setValue(kLastFolder, QFileInfo(path).absolutePath());
+    rememberFile(path);
     updateCommands();
     model->setTable(std::move(loaded));
     history->clear();
     QStringList notes;
     if (table().Count() > Qel_Baza::maxBoots)
-        notes << QStringLiteral("Liczba butów w pliku %1: %2.\nLista pokazuje pierwsze %3 butów; "
-                                "okno „Tabela butów” (Ctrl+T) pokazuje i zmienia wszystkie.")
+        notes << tr("Liczba butów w pliku %1: %2.\nLista pokazuje pierwsze %3 butów; "
+                    "okno „Tabela butów” (Ctrl+T) pokazuje i zmienia wszystkie.")
                      .arg(name, QString::number(table().Count()),
                           QString::number(Qel_Baza::maxBoots));
     if (const std::size_t after = table().rest().trailer.size())
-        notes << QStringLiteral("Po butach plik %1 zawiera jeszcze %2; zostaną zachowane bez "
-                                "zmian.")
-                     .arg(name, countOf(after, QStringLiteral("bajt"), QStringLiteral("bajty"),
-                                        QStringLiteral("bajtów")));
+        notes << tr("Po butach plik %1 zawiera jeszcze %2; zostaną zachowane bez "
+                    "zmian.")
+                     .arg(name, bytesCount(after));
     if (!notes.isEmpty())
         korvane::showMessage(
             this, {notes.join(QStringLiteral("\n\n")), {}, korvane::MessageIcon::Information});
@@ -370,30 +373,28 @@ void FrmMain::Cmd_Zapisz_Click() {
     const ToolRun::Command command(*tool);
     editor->showStored();
     if (Chosen_File.isEmpty()) {
-        korvane::showFailure(this, QStringLiteral("Nie otwarto żadnego pliku."));
+        korvane::showFailure(this, tr("Nie otwarto żadnego pliku."));
         return;
     }
     const QString name = QFileInfo(Chosen_File).fileName();
-    const auto fail = [this](const QString& stage, const QString& reason,
+    const auto fail = [this](const char* stage, const QString& reason,
                              const QString& more = QString()) {
         Clear_Temp();
         korvane::showFailure(this, failureText(Chosen_File, stage, reason, true), more);
     };
     if (!work->ensure())
-        return fail(kWriting, QStringLiteral("nie można utworzyć folderu roboczego %1.")
+        return fail(kWriting, tr("nie można utworzyć folderu roboczego %1.")
                                   .arg(QDir::toNativeSeparators(workFolder())));
     errno = 0;
     if (!table().Zapisz()) {
         const int error = errno;
-        return fail(kWriting,
-                    error != 0 ? systemReason(error) : QStringLiteral("nie można zapisać pliku."));
+        return fail(kWriting, error != 0 ? systemReason(error) : tr("nie można zapisać pliku."));
     }
     const QString unpacked = QString::fromStdString(table().Path());
     const QString packed = unpacked + QStringLiteral(".zlib");
     if (!removeStale(packed))
-        return fail(
-            kPacking,
-            QStringLiteral("nie można usunąć pliku %1.").arg(QDir::toNativeSeparators(packed)));
+        return fail(kPacking,
+                    tr("nie można usunąć pliku %1.").arg(QDir::toNativeSeparators(packed)));
     Qel_Process packer;
     tool->run(packer, korvane::ToolJob::Pack, name, {unpacked});
     if (packer.stopped())
@@ -402,12 +403,11 @@ void FrmMain::Cmd_Zapisz_Click() {
         return fail(kPacking, toolFailure(packer, tool->program(), appFolder), toolLine(packer));
     // Only a packed file that gives back exactly the table just written may replace the user's.
     if (!unpacksTo(packed, unpacked))
-        return fail(kChecking,
-                    QFileInfo::exists(packed)
-                        ? QStringLiteral("spakowany plik nie odpowiada zapisanej tabeli.")
-                        : QStringLiteral("narzędzie zlibtool nie utworzyło spakowanego pliku."));
+        return fail(kChecking, QFileInfo::exists(packed)
+                                   ? tr("spakowany plik nie odpowiada zapisanej tabeli.")
+                                   : tr("narzędzie zlibtool nie utworzyło spakowanego pliku."));
     if (fileops::isReadOnly(Chosen_File.toStdString()))
-        return fail(kReplacing, QStringLiteral("plik jest tylko do odczytu."));
+        return fail(kReplacing, tr("plik jest tylko do odczytu."));
     if (FileStamp::of(Chosen_File) != chosenStamp) {
         switch (korvane::askReplaceChanged(this, name)) {
         case korvane::ReplaceAnswer::Replace:
@@ -429,10 +429,11 @@ void FrmMain::Cmd_Zapisz_Click() {
                         : accessReason(replaced.error));
     }
     chosenStamp = FileStamp::of(Chosen_File);
+    rememberFile(Chosen_File);
     Clear_Temp();
     history->setClean();
     model->markSaved();
-    korvane::showMessage(this, {QStringLiteral("Zapisano plik"), {}, korvane::MessageIcon::None});
+    korvane::showMessage(this, {tr("Zapisano plik"), {}, korvane::MessageIcon::None});
 }
 
 void FrmMain::MnuSaveFile_Click() {

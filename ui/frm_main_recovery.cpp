@@ -11,7 +11,7 @@
 #include "tablefile/table_file.h"
 #include "ui/boots_model.h"
 #include "ui/frm_main.h"
-#include "ui/polish_texts.h"
+#include "ui/texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +21,7 @@
 
 namespace {
 
-const QString kRestoreTitle = QStringLiteral("Przywracanie zmian");
+const char* const kRestoreTitle = QT_TRANSLATE_NOOP("FrmMain", "Przywracanie zmian");
 
 // The number of boots that `changes` touch.
 int bootsTouched(const boots::TableChanges& changes) {
@@ -47,11 +47,11 @@ void FrmMain::startJournal() {
     journal =
         std::make_unique<RecoveryJournal>(recoveryFolder(), [this] { return recoveryContent(); });
     connect(journal.get(), &RecoveryJournal::failed, this, [this](const QString& why) {
-        korvane::showMessage(
-            this, {QStringLiteral("Niezapisane zmiany nie będą odtworzone po awarii: %1. Można "
-                                  "pracować dalej.")
-                       .arg(why),
-                   kRestoreTitle, korvane::MessageIcon::Information});
+        korvane::showMessage(this,
+                             {tr("Niezapisane zmiany nie będą odtworzone po awarii: %1. Można "
+                                 "pracować dalej.")
+                                  .arg(why),
+                              tr(kRestoreTitle), korvane::MessageIcon::Information});
     });
     connect(history, &QUndoStack::indexChanged, this, [this] {
         lastChange = QDateTime::currentDateTimeUtc();
@@ -85,12 +85,12 @@ void FrmMain::offerRecovery(const QString& file) {
         if (!recovery) {
             RecoveryJournal::moveAside(left);
             korvane::showMessage(
-                this, {QStringLiteral("Pliku odzyskiwania %1 nie można odczytać (jest uszkodzony "
-                                      "albo pochodzi z nowszej wersji Korvane). Nic z niego nie "
-                                      "przywrócono; przeniesiono go jako %2.")
+                this, {tr("Pliku odzyskiwania %1 nie można odczytać (jest uszkodzony "
+                          "albo pochodzi z nowszej wersji Korvane). Nic z niego nie "
+                          "przywrócono; przeniesiono go jako %2.")
                            .arg(QDir::toNativeSeparators(left.path),
                                 QFileInfo(left.path).fileName() + QStringLiteral(".damaged")),
-                       kRestoreTitle, korvane::MessageIcon::Information});
+                       tr(kRestoreTitle), korvane::MessageIcon::Information});
             continue;
         }
         const QString path = QString::fromStdString(recovery->file);
@@ -121,8 +121,8 @@ void FrmMain::restoreFrom(const RecoveryJournal::Left& left, const boots::Recove
         boots::recoveryPatch(std::string_view(text.constData(), std::size_t(text.size())));
     if (!QFileInfo::exists(path))
         return keepAsPatch(left,
-                           QStringLiteral("Pliku %1 już nie ma, więc niezapisanych zmian "
-                                          "w nim nie można przywrócić.")
+                           tr("Pliku %1 już nie ma, więc niezapisanych zmian "
+                              "w nim nie można przywrócić.")
                                .arg(path),
                            QString(), patch, QFileInfo(path).absolutePath());
     // The file as it is now, opened as File, Open opens it.
@@ -138,13 +138,12 @@ void FrmMain::restoreFrom(const RecoveryJournal::Left& left, const boots::Recove
         QStringList lines;
         for (const boots::PatchClash& clash : result.clashes)
             lines << clashText(clash);
-        return keepAsPatch(
-            left,
-            QStringLiteral("Niezapisanych zmian nie przywrócono: plik %1 zmienił się "
-                           "od tamtej pory i nie pasują do niego (niezgodności: %2). "
-                           "Tabela się nie zmieniła.")
-                .arg(name, QString::number(result.clashes.size())),
-            lines.join(QLatin1Char('\n')), patch, QFileInfo(path).absolutePath());
+        return keepAsPatch(left,
+                           tr("Niezapisanych zmian nie przywrócono: plik %1 zmienił się "
+                              "od tamtej pory i nie pasują do niego (niezgodności: %2). "
+                              "Tabela się nie zmieniła.")
+                               .arg(name, QString::number(result.clashes.size())),
+                           lines.join(QLatin1Char('\n')), patch, QFileInfo(path).absolutePath());
     }
     if (boots::compareTables(table().allBoots(), result.records).empty())
         return RecoveryJournal::remove(left); // the file holds them already
@@ -155,29 +154,29 @@ void FrmMain::restoreFrom(const RecoveryJournal::Left& left, const boots::Recove
 void FrmMain::keepAsPatch(const RecoveryJournal::Left& left, const QString& why,
                           const QString& clashes, std::string_view patch, const QString& folder) {
     if (!korvane::askKeepPatch(
-            this, why + QStringLiteral("\n\nZachować te zmiany jako plik zmian?"), clashes))
+            this, why + QStringLiteral("\n\n") + tr("Zachować te zmiany jako plik zmian?"),
+            clashes))
         return;
     Qel_Common_Dialog dialog;
     const QString path = dialog.saveFileName(
-        this, QStringLiteral("Zachowaj zmiany"), folder + QStringLiteral("/zmiany.csv"),
-        QStringLiteral("Zmiany CSV (*.csv)|*.csv|Wszystkie pliki (*.*)|*.*"),
-        QStringLiteral("csv"));
+        this, tr("Zachowaj zmiany"), folder + QLatin1Char('/') + tr("zmiany.csv"),
+        tr("Zmiany CSV (*.csv)|*.csv|Wszystkie pliki (*.*)|*.*"), QStringLiteral("csv"));
     if (path == QLatin1String("-1"))
         return;
     const fileops::ReplaceResult written = tablefile::replaceWithText(
         path.toStdString(), [patch](const auto& write) { return write(patch); });
     if (!written.ok()) {
         korvane::showMessage(this,
-                             {QStringLiteral("Nie zapisano pliku %1: %2")
+                             {tr("Nie zapisano pliku %1: %2")
                                   .arg(QFileInfo(path).fileName(),
                                        replaceReason(written, QFileInfo(path).absolutePath())),
-                              kRestoreTitle, korvane::MessageIcon::Information});
+                              tr(kRestoreTitle), korvane::MessageIcon::Information});
         return;
     }
     RecoveryJournal::remove(left);
-    korvane::showMessage(this, {QStringLiteral("Zapisano niezapisane zmiany w pliku %1; "
-                                               "korvane-table apply albo Zastosuj zmiany… "
-                                               "przenoszą je do tabeli.")
+    korvane::showMessage(this, {tr("Zapisano niezapisane zmiany w pliku %1; "
+                                   "korvane-table apply albo Zastosuj zmiany… "
+                                   "przenoszą je do tabeli.")
                                     .arg(QFileInfo(path).fileName()),
-                                kRestoreTitle, korvane::MessageIcon::Information});
+                                tr(kRestoreTitle), korvane::MessageIcon::Information});
 }

@@ -22,7 +22,7 @@ FrmProgress::FrmProgress(const QString& task, QWidget* parent)
     bar->setObjectName(QStringLiteral("Pasek_Pracy"));
     bar->setRange(0, 0); // busy: the tool tells nothing of its progress
     bar->setTextVisible(false);
-    auto* stop = new QPushButton(QStringLiteral("Zatrzymaj"), this);
+    auto* stop = new QPushButton(tr("Zatrzymaj"), this);
     stop->setObjectName(QStringLiteral("Cmd_Zatrzymaj"));
     stop->setAutoDefault(false);
     connect(stop, &QPushButton::clicked, this, &FrmProgress::stopRequested);

@@ -7,12 +7,13 @@
 #include "ui/boots_model.h"
 #include "ui/boots_order.h"
 #include "ui/name_validator.h"
-#include "ui/polish_texts.h"
+#include "ui/texts.h"
 #include "ui/txt_box.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -55,22 +56,15 @@ private:
     mutable QPointer<TxtBox> editing;
 };
 
-QString cellsCount(int count) {
-    return countOf(std::size_t(count), QStringLiteral("komórka"), QStringLiteral("komórki"),
-                   QStringLiteral("komórek"));
-}
-
 } // namespace
 
 FrmTable::FrmTable(BootsModel* boots, QUndoStack* history, QWidget* parent)
     : QWidget(parent, Qt::Window), model(boots) {
     setObjectName(QStringLiteral("FrmTable"));
-    setWindowTitle(QStringLiteral("Tabela butów"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     Filter = new QLineEdit(this);
     Filter->setObjectName(QStringLiteral("Filter"));
-    Filter->setPlaceholderText(QStringLiteral("Szukaj w nazwach"));
     Filter->setClearButtonEnabled(true);
     viewOrder = new BootsOrder(model, this);
     connect(Filter, &QLineEdit::textChanged, viewOrder, &BootsOrder::setNameFilter);
@@ -87,17 +81,11 @@ FrmTable::FrmTable(BootsModel* boots, QUndoStack* history, QWidget* parent)
     Grid->verticalHeader()->setDefaultSectionSize(Grid->fontMetrics().height() + 6);
     Grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // the table's own order
     Grid->setSortingEnabled(true);
-    const int nameColumn = BootsModel::columnOf(boots::BootField::Nazwa);
-    for (int column = 0; column < BootsModel::allColumns; ++column)
-        Grid->setColumnWidth(column, column == nameColumn
-                                         ? 26 * Grid->fontMetrics().averageCharWidth()
-                                         : Grid->horizontalHeader()->sectionSizeHint(column));
-
     Status = new QLabel(this);
     Status->setObjectName(QStringLiteral("Status"));
 
     auto* filterRow = new QHBoxLayout;
-    auto* filterLabel = new QLabel(QStringLiteral("&Filtr nazw:"), this);
+    filterLabel = new QLabel(this);
     filterLabel->setBuddy(Filter);
     filterRow->addWidget(filterLabel);
     filterRow->addWidget(Filter);
@@ -105,9 +93,9 @@ FrmTable::FrmTable(BootsModel* boots, QUndoStack* history, QWidget* parent)
     layout->addLayout(filterRow);
     layout->addWidget(Grid);
     layout->addWidget(Status);
-    resize(Grid->horizontalHeader()->length() + 60, 560);
-
     createActions(history);
+    retranslate();
+    resize(Grid->horizontalHeader()->length() + 60, 560);
     const auto differences = [this] { showDifferences(); };
     connect(model, &BootsModel::dataChanged, this, differences);
     connect(model, &BootsModel::rowsInserted, this, differences);
@@ -118,14 +106,35 @@ FrmTable::FrmTable(BootsModel* boots, QUndoStack* history, QWidget* parent)
             Grid->scrollTo(viewOrder->mapFromSource(
                 model->index(row, BootsModel::columnOf(boots::BootField::Nazwa))));
     });
-    showDifferences();
     Grid->setFocus();
 }
 
+void FrmTable::retranslate() {
+    setWindowTitle(tr("Tabela butów"));
+    Filter->setPlaceholderText(tr("Szukaj w nazwach"));
+    filterLabel->setText(tr("&Filtr nazw:"));
+    for (const auto& [action, caption] : captions)
+        action->setText(tr(caption));
+    // The columns as wide as their captions in this language, the name's as 26 characters.
+    const int nameColumn = BootsModel::columnOf(boots::BootField::Nazwa);
+    for (int column = 0; column < BootsModel::allColumns; ++column)
+        Grid->setColumnWidth(column, column == nameColumn
+                                         ? 26 * Grid->fontMetrics().averageCharWidth()
+                                         : Grid->horizontalHeader()->sectionSizeHint(column));
+    showDifferences();
+}
+
+void FrmTable::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
 void FrmTable::createActions(QUndoStack* history) {
-    const auto add = [this](const QString& name, const QString& caption,
+    const auto add = [this](const QString& name, const char* caption,
                             const QList<QKeySequence>& keys, auto handler) {
-        auto* action = new QAction(caption, this);
+        auto* action = new QAction(this);
+        captions.emplace_back(action, caption);
         action->setObjectName(name);
         action->setShortcuts(keys);
         connect(action, &QAction::triggered, this, handler);
@@ -133,28 +142,27 @@ void FrmTable::createActions(QUndoStack* history) {
         Grid->addAction(action);
         return action;
     };
-    QAction* undo = add(QStringLiteral("TableUndo"), QStringLiteral("Cofnij"),
+    QAction* undo = add(QStringLiteral("TableUndo"), QT_TR_NOOP("Cofnij"),
                         {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [history] { history->undo(); });
     QAction* redo =
-        add(QStringLiteral("TableRedo"), QStringLiteral("Ponów"),
+        add(QStringLiteral("TableRedo"), QT_TR_NOOP("Ponów"),
             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
             [history] { history->redo(); });
     undo->setEnabled(history->canUndo());
     redo->setEnabled(history->canRedo());
     connect(history, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(history, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-    add(QStringLiteral("TableFill"), QStringLiteral("Wpisz we wszystkie zaznaczone"),
+    add(QStringLiteral("TableFill"), QT_TR_NOOP("Wpisz we wszystkie zaznaczone"),
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
         &FrmTable::fillSelection);
-    add(QStringLiteral("TableRaise"), QStringLiteral("Zwiększ o 1"),
+    add(QStringLiteral("TableRaise"), QT_TR_NOOP("Zwiększ o 1"),
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
         [this] { stepSelection(1); });
-    add(QStringLiteral("TableLower"), QStringLiteral("Zmniejsz o 1"),
+    add(QStringLiteral("TableLower"), QT_TR_NOOP("Zmniejsz o 1"),
         {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { stepSelection(-1); });
-    add(QStringLiteral("TableCopy"), QStringLiteral("Kopiuj"), {QKeySequence::Copy},
+    add(QStringLiteral("TableCopy"), QT_TR_NOOP("Kopiuj"), {QKeySequence::Copy},
         &FrmTable::copySelection);
-    add(QStringLiteral("TablePaste"), QStringLiteral("Wklej"), {QKeySequence::Paste},
-        &FrmTable::Paste);
+    add(QStringLiteral("TablePaste"), QT_TR_NOOP("Wklej"), {QKeySequence::Paste}, &FrmTable::Paste);
     Grid->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -178,10 +186,10 @@ void FrmTable::fillSelection() {
     const QString text = typed->text();
     emit editor->closeEditor(typed, QAbstractItemDelegate::RevertModelCache);
     const BootsModel::Filled filled = model->fillCells(selectedCells(Grid, viewOrder), text);
-    QString note = QStringLiteral("Wpisano „%1”: %2").arg(text, cellsCount(filled.set));
+    QString note = tr("Wpisano „%1”: %2").arg(text, cellsCount(std::size_t(filled.set)));
     if (filled.skipped > 0)
-        note += QStringLiteral(", pominięto %1 (pierwsza: %2)")
-                    .arg(cellsCount(filled.skipped), filled.firstSkipped);
+        note += tr(", pominięto %1 (pierwsza: %2)")
+                    .arg(cellsCount(std::size_t(filled.skipped)), filled.firstSkipped);
     showDifferences(note);
 }
 
@@ -232,7 +240,7 @@ void FrmTable::Paste() {
                 const QModelIndex at =
                     viewOrder->index(start.row() + int(r), start.column() + int(c));
                 if (!at.isValid()) {
-                    problem = QStringLiteral("blok wychodzi poza ostatni wiersz lub kolumnę");
+                    problem = tr("blok wychodzi poza ostatni wiersz lub kolumnę");
                     break;
                 }
                 const QModelIndex cell = viewOrder->mapToSource(at);
@@ -244,15 +252,14 @@ void FrmTable::Paste() {
     if (problem.isEmpty())
         problem = model->putCells(values);
     if (!problem.isEmpty())
-        korvane::showMessage(this,
-                             {QStringLiteral("Nic nie wklejono: ") + problem,
-                              QStringLiteral("Wklejanie"), korvane::MessageIcon::Information});
+        korvane::showMessage(this, {tr("Nic nie wklejono: %1").arg(problem), tr("Wklejanie"),
+                                    korvane::MessageIcon::Information});
 }
 
 void FrmTable::showDifferences(const QString& note) {
     QString text = model->comparedName().isEmpty()
-                       ? QStringLiteral("Buty różne od pliku: %1").arg(model->differingBoots())
-                       : QStringLiteral("Porównanie z plikiem %1: różne buty: %2, różne pola: %3")
+                       ? tr("Buty różne od pliku: %1").arg(model->differingBoots())
+                       : tr("Porównanie z plikiem %1: różne buty: %2, różne pola: %3")
                              .arg(model->comparedName(), QString::number(model->differingBoots()),
                                   QString::number(model->differingFields()));
     if (!note.isEmpty())

@@ -4,9 +4,12 @@
 #pragma once
 
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 class BootsModel;
 class BootsOrder;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QTableView;
@@ -32,9 +35,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createActions(QUndoStack* history);
+    // Sets every text of the window in the language in use.
+    void retranslate();
     // The status line: how the table differs from its file, then `note` when given.
     void showDifferences(const QString& note = QString());
 
@@ -43,4 +49,6 @@ private:
     QLineEdit* Filter = nullptr;
     QTableView* Grid = nullptr;
     QLabel* Status = nullptr;
+    QLabel* filterLabel = nullptr;
+    std::vector<std::pair<QAction*, const char*>> captions; // of the actions, as written
 };

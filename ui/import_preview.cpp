@@ -1,6 +1,7 @@
 // Functions, no class: the import preview is a plain dialog built and shown in one call.
 #include "ui/import_preview.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -20,6 +21,10 @@ ImportAnswerer& importAnswerer() {
     static ImportAnswerer instance;
     return instance;
 }
+// The context of the dialog's texts.
+struct ImportPreview {
+    Q_DECLARE_TR_FUNCTIONS(ImportPreview)
+};
 } // namespace
 
 bool confirmImport(QWidget* parent, const QString& summary, QAbstractItemModel& changes) {
@@ -27,7 +32,7 @@ bool confirmImport(QWidget* parent, const QString& summary, QAbstractItemModel& 
         return importAnswerer()(summary, changes);
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("DlgImport"));
-    dialog.setWindowTitle(QStringLiteral("Import CSV"));
+    dialog.setWindowTitle(ImportPreview::tr("Import CSV"));
     auto* label = new QLabel(summary, &dialog);
     label->setObjectName(QStringLiteral("LblSummary"));
     label->setWordWrap(true);
@@ -50,10 +55,10 @@ bool confirmImport(QWidget* parent, const QString& summary, QAbstractItemModel& 
 
     auto* buttons = new QDialogButtonBox(&dialog);
     QPushButton* import =
-        buttons->addButton(QStringLiteral("Importuj"), QDialogButtonBox::AcceptRole);
+        buttons->addButton(ImportPreview::tr("Importuj"), QDialogButtonBox::AcceptRole);
     import->setObjectName(QStringLiteral("Cmd_Importuj"));
     import->setDefault(true);
-    buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole)
+    buttons->addButton(ImportPreview::tr("Anuluj"), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("Cmd_Anuluj"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

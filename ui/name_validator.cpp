@@ -15,8 +15,7 @@ QValidator::State NameValidator::validate(QString& input, int&) const {
         return Acceptable;
     QToolTip::showText(
         box->mapToGlobal(QPoint(0, box->height())),
-        QStringLiteral("Znaku „%1” nie można zapisać w pliku butów (kodowanie Windows-1250).")
-            .arg(missing),
+        tr("Znaku „%1” nie można zapisać w pliku butów (kodowanie Windows-1250).").arg(missing),
         box);
     return Invalid;
 }

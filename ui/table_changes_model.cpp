@@ -8,7 +8,7 @@
 namespace {
 
 QString quotedName(const std::string& name) {
-    return QStringLiteral("„") + BootsModel::visibleName(name) + QStringLiteral("”");
+    return TableChangesModel::tr("„%1”").arg(BootsModel::visibleName(name));
 }
 
 } // namespace
@@ -50,7 +50,7 @@ QVariant TableChangesModel::data(const QModelIndex& index, int role) const {
             added ? tableChanges.added[row] : tableChanges.removed[row - tableChanges.added.size()];
         position = b.position;
         id = b.boot.ID;
-        field = added ? QStringLiteral("nowy but") : QStringLiteral("usunięty but");
+        field = added ? tr("nowy but") : tr("usunięty but");
         (added ? after : before) = quotedName(b.boot.Nazwa);
     }
     switch (index.column()) {
@@ -70,7 +70,7 @@ QVariant TableChangesModel::data(const QModelIndex& index, int role) const {
 QVariant TableChangesModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const captions[ColumnCount] = {"#", "ID", "Kolumna", "Było", "Będzie"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(captions[section])
-                                                 : QVariant();
+    static const char* const captions[ColumnCount] = {"#", "ID", QT_TR_NOOP("Kolumna"),
+                                                      QT_TR_NOOP("Było"), QT_TR_NOOP("Będzie")};
+    return section >= 0 && section < ColumnCount ? tr(captions[section]) : QVariant();
 }

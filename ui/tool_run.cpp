@@ -26,8 +26,8 @@ void ToolRun::run(Qel_Process& tool, korvane::ToolJob job, const QString& name,
     later.setSingleShot(true);
     connect(&later, &QTimer::timeout, this, [&] {
         progress = std::make_unique<FrmProgress>((job == korvane::ToolJob::Pack
-                                                      ? QStringLiteral("Pakowanie pliku %1…")
-                                                      : QStringLiteral("Rozpakowywanie pliku %1…"))
+                                                      ? tr("Pakowanie pliku %1…")
+                                                      : tr("Rozpakowywanie pliku %1…"))
                                                      .arg(name),
                                                  window);
         connect(progress.get(), &FrmProgress::stopRequested, &tool, &Qel_Process::stop);

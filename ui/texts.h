@@ -1,11 +1,13 @@
-// Functions, no class: Polish wording for what the windows tell the user: counts with the noun in
-// its right form, and the faults of a CSV file.
+// Functions, no class: wording that several windows share, in the language in use: counts with
+// the noun in its right form, the faults of a CSV file, why a file was not replaced, a patch's
+// clashes.
 #pragma once
 
 #include <QString>
 #include <cstddef>
 
 namespace boots {
+enum class BootField;
 struct CsvError;
 struct PatchClash;
 } // namespace boots
@@ -13,10 +15,14 @@ namespace fileops {
 struct ReplaceResult;
 }
 
-// `count` followed by the noun in the form Polish gives that count: `one` for 1 ("1 but"), `few`
-// for 2 to 4 past any tens other than the teens ("2 buty", "22 buty"), `many` otherwise
-// ("5 butów", "12 butów", "0 butów").
-QString countOf(std::size_t count, const QString& one, const QString& few, const QString& many);
+// A count with its noun in the form the language gives it: "1 but", "22 buty", "5 butów".
+QString bootsCount(std::size_t count);
+QString bytesCount(std::size_t count);
+QString cellsCount(std::size_t count);
+QString charactersCount(std::size_t count);
+
+// The caption of `field` on screen: "Group", "Name", "Shot power"...
+QString fieldCaption(boots::BootField field);
 
 // "Wiersz L, kolumna „NAME”: what is wrong.", or "Wiersz L: what is wrong." for a whole row.
 QString csvFaultText(const boots::CsvError& error);
@@ -28,5 +34,5 @@ QString replaceReason(const fileops::ReplaceResult& result, const QString& folde
 // A system error number's text as a sentence of a message.
 QString systemReason(int error);
 
-// A clash in Polish: "pozycja P (ID I), kolumna C: zmiany zakładają B, a plik ma X".
+// A clash: "pozycja P (ID I), kolumna C: zmiany zakładają B, a plik ma X".
 QString clashText(const boots::PatchClash& clash);
