@@ -78,8 +78,12 @@ std::optional<boots::RecoveryFile> FrmMain::recoveryContent() const {
 
 void FrmMain::offerRecovery(const QString& file) {
     for (const RecoveryJournal::Left& left : journal->leftBehind()) {
-        QFile in(left.path);
-        const QByteArray text = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+        QByteArray text;
+        { // closed before the file is moved or removed, which Windows refuses for an open file
+            QFile in(left.path);
+            if (in.open(QIODevice::ReadOnly))
+                text = in.readAll();
+        }
         const std::optional<boots::RecoveryFile> recovery =
             boots::decodeRecovery(std::string_view(text.constData(), std::size_t(text.size())));
         if (!recovery) {
@@ -115,7 +119,7 @@ void FrmMain::offerRecovery(const QString& file) {
 
 void FrmMain::restoreFrom(const RecoveryJournal::Left& left, const boots::RecoveryFile& recovery,
                           const QByteArray& text) {
-    const QString path = QDir::toNativeSeparators(QString::fromStdString(recovery.file));
+    const QString path = QString::fromStdString(recovery.file);
     const QString name = QFileInfo(path).fileName();
     const std::string_view patch =
         boots::recoveryPatch(std::string_view(text.constData(), std::size_t(text.size())));
@@ -123,7 +127,7 @@ void FrmMain::restoreFrom(const RecoveryJournal::Left& left, const boots::Recove
         return keepAsPatch(left,
                            tr("Pliku %1 już nie ma, więc niezapisanych zmian "
                               "w nim nie można przywrócić.")
-                               .arg(path),
+                               .arg(QDir::toNativeSeparators(path)),
                            QString(), patch, QFileInfo(path).absolutePath());
     // The file as it is now, opened as File, Open opens it.
     if (!fileops::sameFile(path.toStdString(), Chosen_File.toStdString()) || !history->isClean()) {

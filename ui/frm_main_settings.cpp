@@ -23,6 +23,7 @@ constexpr int kRecentCount = 8;
 void FrmMain::createRecentMenu() {
     MnuRecent = MnuFile->addMenu(QString());
     MnuRecent->setObjectName(QStringLiteral("MnuRecent"));
+    MnuRecent->menuAction()->setObjectName(QStringLiteral("MnuRecent"));
     MnuRecent->setToolTipsVisible(true);
     commands.push_back({MnuRecent->menuAction(), Needs::Nothing, false, nullptr});
 }

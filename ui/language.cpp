@@ -35,8 +35,11 @@ bool useLanguage(const QString& code) {
         if (!own->load(QStringLiteral(":/i18n/korvane_") + code))
             return false;
         qt = std::make_unique<QTranslator>(QCoreApplication::instance());
+        // Qt's folder, else the program's own copy (a program built with Qt inside)
         if (!qt->load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+            !qt->load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QStringLiteral(":/i18n")))
             qt.reset(); // Qt's texts then stay English
     }
     Installed& now = installed();
