@@ -55,6 +55,8 @@ bool useLanguage(const QString& code) {
         QEvent changed(QEvent::LanguageChange);
         QCoreApplication::sendEvent(QCoreApplication::instance(), &changed);
     }
+    // The windows get the change as posted events: they change before this returns.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     return true;
 }
 
