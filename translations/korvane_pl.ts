@@ -122,7 +122,7 @@ Myślę, że każdy sobie z tym poradzi</translation>
 -Zmiana statystyk
 -Dodawanie butów
 
-&quot;Podziękowania dla Brenika i Lumiry &quot;Zlib&quot;</translation>
+&quot;Dzięki Brenikowi i Lumirze &quot;Zlib&quot;</translation>
     </message>
     <message>
         <source>Help</source>
