@@ -10,8 +10,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -107,7 +105,7 @@ void RecoveryJournal::work() {
             if (!result.ok())
                 why = RecoveryJournal::tr("nie można zapisać pliku %1 (%2)")
                           .arg(QDir::toNativeSeparators(QString::fromStdString(file)),
-                               QString::fromLocal8Bit(std::strerror(result.error)));
+                               qt_error_string(result.error));
         } else {
             std::error_code error;
             std::filesystem::remove(std::filesystem::u8path(file), error);

@@ -502,10 +502,6 @@ The list shows the first %3 boots; the “Boots table” window (Ctrl+T) shows a
         <translation>The file %1 has not been changed.</translation>
     </message>
     <message>
-        <source>Inny program (na przykład gra) może mieć ten plik otwarty: zamknij go i spróbuj ponownie.</source>
-        <translation>Another program (the game, for example) may have the file open: close it and try again.</translation>
-    </message>
-    <message>
         <source>Komunikat narzędzia: %1</source>
         <translation>The tool said: %1</translation>
     </message>
@@ -961,6 +957,10 @@ You can also wait until opening has finished.</translation>
     <message>
         <source>pozycja %1 (ID %2), kolumna %3: zmiany zakładają %4, a plik ma %5</source>
         <translation>position %1 (ID %2), column %3: the changes expect %4, the file has %5</translation>
+    </message>
+    <message>
+        <source>Inny program (na przykład gra) może mieć ten plik otwarty: zamknij go i spróbuj ponownie.</source>
+        <translation>Another program (the game, for example) may have the file open: close it and try again.</translation>
     </message>
 </context>
 <context>

@@ -502,10 +502,6 @@ Lista pokazuje pierwsze %3 butów; okno „Tabela butów” (Ctrl+T) pokazuje i 
         <translation>Plik %1 nie został zmieniony.</translation>
     </message>
     <message>
-        <source>Inny program (na przykład gra) może mieć ten plik otwarty: zamknij go i spróbuj ponownie.</source>
-        <translation>Inny program (na przykład gra) może mieć ten plik otwarty: zamknij go i spróbuj ponownie.</translation>
-    </message>
-    <message>
         <source>Komunikat narzędzia: %1</source>
         <translation>Komunikat narzędzia: %1</translation>
     </message>
@@ -965,6 +961,10 @@ Można też zaczekać, aż otwieranie się skończy.</translation>
     <message>
         <source>pozycja %1 (ID %2), kolumna %3: zmiany zakładają %4, a plik ma %5</source>
         <translation>pozycja %1 (ID %2), kolumna %3: zmiany zakładają %4, a plik ma %5</translation>
+    </message>
+    <message>
+        <source>Inny program (na przykład gra) może mieć ten plik otwarty: zamknij go i spróbuj ponownie.</source>
+        <translation>Inny program (na przykład gra) może mieć ten plik otwarty: zamknij go i spróbuj ponownie.</translation>
     </message>
 </context>
 <context>

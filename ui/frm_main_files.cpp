@@ -81,19 +81,6 @@ QString failureText(const QString& path, const char* stage, const QString& reaso
     return text;
 }
 
-// Why a file could not be read or replaced: the system's reason, and on Windows, where a file
-// another program holds open cannot be replaced, what to do about it.
-QString accessReason(int error) {
-    QString reason = systemReason(error);
-#ifdef Q_OS_WIN
-    if (error == EACCES)
-        reason += QLatin1Char(' ') +
-                  FrmMain::tr("Inny program (na przykład gra) może mieć ten plik otwarty: "
-                              "zamknij go i spróbuj ponownie.");
-#endif
-    return reason;
-}
-
 // A system's error text as a sentence of a message.
 QString sentence(const QString& reason) {
     return reason.endsWith(QLatin1Char('.')) ? reason : reason + QLatin1Char('.');
@@ -325,9 +312,7 @@ void FrmMain::openFile(const QString& path) {
             fileops::copyOver(path.toStdString(), copy.toStdString(), fileops::Backup::None,
                               fileops::Durability::Scratch);
         !copied.ok())
-        return fail(kCopying, copied.step == fileops::ReplaceStep::Read
-                                  ? accessReason(copied.error)
-                                  : replaceReason(copied, tempDir));
+        return fail(kCopying, replaceReason(copied, tempDir));
     Qel_Process unpacker;
     tool->run(unpacker, korvane::ToolJob::Unpack, name, {copy, QStringLiteral("-d")});
     if (unpacker.stopped())
@@ -424,9 +409,7 @@ void FrmMain::Cmd_Zapisz_Click() {
             packed.toStdString(), Chosen_File.toStdString(), fileops::Backup::KeepFirst);
         !replaced.ok()) {
         return fail(replaced.step == fileops::ReplaceStep::Backup ? kBackup : kReplacing,
-                    replaced.step == fileops::ReplaceStep::Create
-                        ? replaceReason(replaced, QFileInfo(Chosen_File).absolutePath())
-                        : accessReason(replaced.error));
+                    replaceReason(replaced, QFileInfo(Chosen_File).absolutePath()));
     }
     chosenStamp = FileStamp::of(Chosen_File);
     rememberFile(Chosen_File);

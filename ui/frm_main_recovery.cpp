@@ -8,7 +8,6 @@
 #include "services/qel_common_dialog.h"
 #include "services/recovery_journal.h"
 #include "services/work_folder.h"
-#include "tablefile/table_file.h"
 #include "ui/boots_model.h"
 #include "ui/frm_main.h"
 #include "ui/texts.h"
@@ -165,18 +164,9 @@ void FrmMain::keepAsPatch(const RecoveryJournal::Left& left, const QString& why,
     const QString path = dialog.saveFileName(
         this, tr("Zachowaj zmiany"), folder + QLatin1Char('/') + tr("zmiany.csv"),
         tr("Zmiany CSV (*.csv)|*.csv|Wszystkie pliki (*.*)|*.*"), QStringLiteral("csv"));
-    if (path == QLatin1String("-1"))
+    if (path == QLatin1String("-1") ||
+        !writeExport(path, tr(kRestoreTitle), [patch](const auto& write) { return write(patch); }))
         return;
-    const fileops::ReplaceResult written = tablefile::replaceWithText(
-        path.toStdString(), [patch](const auto& write) { return write(patch); });
-    if (!written.ok()) {
-        korvane::showMessage(this,
-                             {tr("Nie zapisano pliku %1: %2")
-                                  .arg(QFileInfo(path).fileName(),
-                                       replaceReason(written, QFileInfo(path).absolutePath())),
-                              tr(kRestoreTitle), korvane::MessageIcon::Information});
-        return;
-    }
     RecoveryJournal::remove(left);
     korvane::showMessage(this, {tr("Zapisano niezapisane zmiany w pliku %1; "
                                    "korvane-table apply albo Zastosuj zmiany… "

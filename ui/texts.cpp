@@ -10,6 +10,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -173,6 +174,23 @@ QString systemReason(int error) {
     return reason.endsWith(QLatin1Char('.')) ? reason : reason + QLatin1Char('.');
 }
 
+namespace {
+
+// The system's reason, and on Windows, where a file another program holds open cannot be read
+// or replaced, what to do about it.
+QString accessReason(int error) {
+    QString reason = systemReason(error);
+#ifdef Q_OS_WIN
+    if (error == EACCES)
+        reason += QLatin1Char(' ') +
+                  Texts::tr("Inny program (na przykład gra) może mieć ten plik otwarty: "
+                            "zamknij go i spróbuj ponownie.");
+#endif
+    return reason;
+}
+
+} // namespace
+
 QString replaceReason(const fileops::ReplaceResult& result, const QString& folder) {
     switch (result.step) {
     case fileops::ReplaceStep::Check:
@@ -182,7 +200,7 @@ QString replaceReason(const fileops::ReplaceResult& result, const QString& folde
         return Texts::tr("nie można utworzyć pliku w folderze %1: %2")
             .arg(QDir::toNativeSeparators(folder), systemReason(result.error));
     default:
-        return systemReason(result.error);
+        return accessReason(result.error);
     }
 }
 

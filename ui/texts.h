@@ -27,8 +27,8 @@ QString fieldCaption(boots::BootField field);
 // "Wiersz L, kolumna „NAME”: what is wrong.", or "Wiersz L: what is wrong." for a whole row.
 QString csvFaultText(const boots::CsvError& error);
 
-// Why a replace of a file in `folder` failed, as a sentence: the system's reason, or what the step
-// that failed did not do.
+// Why a replace of a file in `folder` failed, as a sentence: the system's reason (on Windows, for
+// a file held open, with what to do), or what the step that failed did not do.
 QString replaceReason(const fileops::ReplaceResult& result, const QString& folder);
 
 // A system error number's text as a sentence of a message.
